@@ -1,0 +1,29 @@
+# Set-up commands. `make demo` and `make test` each work on a fresh Debian 12 machine: they
+# install what is missing, build, start the local Firebird server when none runs, and then
+# open the demo till or run every test.
+
+BUILD_DIR ?= build
+export BUILD_DIR
+
+.PHONY: demo test build deps services bench clean
+
+demo: build services
+	scripts/demo.sh
+
+test: build services
+	scripts/run-tests.sh
+
+bench: build services
+	scripts/run-bench.sh
+
+build: deps
+	scripts/build.sh
+
+deps:
+	scripts/install-deps.sh
+
+services: deps
+	scripts/start-firebird.sh
+
+clean:
+	rm -rf $(BUILD_DIR)

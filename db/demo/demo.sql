@@ -1,0 +1,1 @@
+-- The demo venue.

@@ -1,0 +1,55 @@
+#include "app/ConnectionCheck.h"
+
+#include "app/IniFile.h"
+#include "db/DbError.h"
+#include "db/Query.h"
+#include "db/ServerClock.h"
+
+namespace pelora {
+
+int checkConnection(QTextStream& out) {
+    const std::optional<IniSettings> ini = IniFile::read();
+    if (!ini) {
+        out << "Problem reading from pelora.ini file.\n";
+        return 1;
+    }
+    db::Connection db;
+    db::ConnectParams params{QString(), ini->password, QStringLiteral("app"),
+                             IniFile::databasePath(ini->dbPath)};
+    for (const char* user : {"SYSDBA", "admin1_pelora"}) {
+        params.user = QString::fromLatin1(user);
+        try {
+            db.connect(params);
+            break;
+        } catch (const db::DbError& e) {
+            out << "Connecting as " << params.user << " failed: " << e.text() << " ("
+                << e.code() << ")\n";
+        }
+    }
+    if (!db.isConnected()) {
+        out << "Cannot connect to database.\n";
+        return 2;
+    }
+    try {
+        db::Query q(db);
+        q.setSql(QStringLiteral(
+            "SELECT CURRENT_ROLE AS role_name, (SELECT COUNT(*) FROM item WHERE id > 1) AS items,"
+            " (SELECT COUNT(*) FROM tab WHERE id > 2) AS tabs,"
+            " (SELECT COUNT(*) FROM pc WHERE ref = ?) AS terminal FROM rdb$database"));
+        q.open({ini->pcRef});
+        out << "Connected to " << params.path << " as " << params.user << " (role "
+            << q.value(u"role_name").asText() << ").\n"
+            << "Terminal " << ini->pcRef
+            << (q.value(u"terminal").asInt() > 0 ? "" : " (not in pc: runs as terminal 1)")
+            << "; " << q.value(u"items").asInt() << " items, " << q.value(u"tabs").asInt()
+            << " tabs; server time " << db::DatabaseClock(db).now().toString(Qt::ISODate)
+            << ".\n";
+    } catch (const db::DbError& e) {
+        out << "Connected, but the database does not answer as a till database: " << e.text()
+            << "\n";
+        return 2;
+    }
+    return 0;
+}
+
+} // namespace pelora

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "db/ResultData.h"
+#include "db/Value.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace pelora::db {
+
+struct ConnectParams {
+    QString user;
+    QString password;
+    QString role;
+    // "localhost:/abs/dir/pelora.gdb", or a bare path: a bare path is still opened through the
+    // local server (never in-process), so the server checks the password; a relative bare path
+    // is taken from the current directory.
+    QString path;
+};
+
+struct CreateOptions {
+    int pageSize = 8192;
+    // Off only for throw-away databases (test templates): the server then does not wait for
+    // the disk on every commit.
+    bool forcedWrites = true;
+};
+
+// One attachment to the shared database. Statements run in the explicit transaction while one
+// is started; otherwise each change commits by itself, and reads run in a read-only,
+// read-committed transaction that sees every committed change at once. Prepared statements are
+// kept per SQL text and reused.
+class Connection {
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Throws DbError with the server's code and text when the server refuses.
+    void connect(const ConnectParams& params);
+    void disconnect() noexcept;
+    bool isConnected() const;
+    const ConnectParams& params() const;
+
+    // Creates a new database (UTF8, dialect 3) and leaves it attached. Fails when the file exists.
+    void createDatabase(const ConnectParams& params, const CreateOptions& options = {});
+    // Drops the attached database: the file is deleted.
+    void dropDatabase();
+
+    void startTransaction();
+    void commit();
+    void rollback();
+    bool inTransaction() const;
+
+    // Runs a statement with `?` parameters bound in order and returns what it produced.
+    ResultData run(const QString& sql, const std::vector<Value>& params = {});
+    // Runs data-definition text as it stands: no parameters, not kept prepared.
+    void executeDirect(const QString& sql);
+
+    // How many statements have been prepared since connecting (reuse shows as no growth).
+    int preparedCount() const;
+
+    // Seam for tests: called with the SQL text before each statement goes to the server; a
+    // hook that throws makes the statement fail as a dropped connection would.
+    using StatementHook = std::function<void(const QString& sql)>;
+    void setStatementHook(StatementHook hook);
+
+    // The client library's attachment, for the benchmark's bare comparison.
+    void* nativeAttachment() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+// Starts a transaction on construction; rolls it back on destruction unless committed.
+class Transaction {
+public:
+    explicit Transaction(Connection& db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+    void rollback();
+
+private:
+    Connection& db_;
+    bool open_ = true;
+};
+
+} // namespace pelora::db

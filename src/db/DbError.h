@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+#include <vector>
+
+namespace pelora::db {
+
+// A failure reported by the database server or the client library: the server's error codes
+// (the first one names the failure) and its text.
+class DbError : public std::runtime_error {
+public:
+    // Codes the till looks for.
+    static constexpr long kLogin = 335544472;           // user name or password refused
+    static constexpr long kUniqueKey = 335544665;       // unique or primary key violated
+    static constexpr long kForeignKey = 335544466;      // a reference still in use
+    static constexpr long kUserException = 335544517;   // an exception raised by a procedure
+    static constexpr long kNoDatabase = 335544344;      // I/O error on the database file
+    static constexpr long kLockConflict = 335544345;    // lock conflict on no-wait transaction
+    static constexpr long kUpdateConflict = 335544336;  // deadlock or update conflict
+
+    DbError(std::vector<long> codes, const QString& text);
+    explicit DbError(const QString& text) : DbError({}, text) {}
+
+    // The first error code, 0 when the failure did not come from the server.
+    long code() const { return codes_.empty() ? 0 : codes_.front(); }
+    const std::vector<long>& codes() const { return codes_; }
+    bool hasCode(long code) const;
+    const QString& text() const { return text_; }
+
+private:
+    std::vector<long> codes_;
+    QString text_;
+};
+
+} // namespace pelora::db

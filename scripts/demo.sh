@@ -15,7 +15,7 @@ if [ ! -f "$site/data/pelora.gdb" ]; then
     "localhost:$site/data/pelora.gdb"
 fi
 if [ ! -f "$site/pelora.ini" ]; then
-  "$build/tools/ini/pelora-ini" --password demo-admin1 --pcref Bar \
+  "$build/tools/ini/pelora-ini" --password pelora-demo1 --pcref Bar \
     --dbpath "localhost:$site/data/" "$site/pelora.ini"
 fi
 cd "$site"

@@ -69,7 +69,7 @@ void advanceGenerators(db::Connection& db) {
     db::Query gens(db);
     gens.setSql(QStringLiteral(
         "SELECT TRIM(rdb$generator_name) AS name FROM rdb$generators "
-        "WHERE COALESCE(rdb$system_flag, 0) = 0 AND rdb$generator_name LIKE '%ID\\_GEN' ESCAPE '\\'"));
+        "WHERE COALESCE(rdb$system_flag, 0) = 0 AND TRIM(rdb$generator_name) LIKE '%ID\\_GEN' ESCAPE '\\'"));
     gens.open();
     QStringList names;
     for (gens.first(); !gens.eof(); gens.next())

@@ -28,8 +28,8 @@ struct InitOptions {
 };
 
 // The passwords the demo database documents; used with --demo when none is given.
-inline const char* const kDemoAdmin1Password = "demo-admin1";
-inline const char* const kDemoAdmin2Password = "demo-admin2";
+inline const char* const kDemoAdmin1Password = "pelora-demo1";
+inline const char* const kDemoAdmin2Password = "pelora-demo2";
 
 // Creates the database. Progress and made-up passwords go to `out`. On failure returns false
 // after writing the reason to `err`; a database it had begun is dropped again.

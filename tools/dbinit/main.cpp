@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption demo(QStringLiteral("demo"),
                                   QStringLiteral("Add the demo venue; without password options the "
                                                  "users get the demo passwords "
-                                                 "demo-admin1 and demo-admin2."));
+                                                 "pelora-demo1 and pelora-demo2."));
     const QCommandLineOption admin1(QStringLiteral("admin1-password"),
                                     QStringLiteral("Password of admin1_pelora."),
                                     QStringLiteral("password"));

@@ -1,0 +1,27 @@
+# Run by ctest before the tests that need a database: makes the template database that each
+# test copies. Takes the SYSDBA password from ISC_PASSWORD, else from the Debian package's file.
+file(MAKE_DIRECTORY "${FOLDER}")
+# The server may run as a user of its own.
+file(CHMOD "${FOLDER}" DIRECTORY_PERMISSIONS
+     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_WRITE GROUP_EXECUTE
+     WORLD_READ WORLD_WRITE WORLD_EXECUTE)
+file(GLOB leftovers "${FOLDER}/*.gdb")
+if(leftovers)
+    file(REMOVE ${leftovers})
+endif()
+
+if("$ENV{ISC_PASSWORD}" STREQUAL "" AND EXISTS /etc/firebird/3.0/SYSDBA.password)
+    file(STRINGS /etc/firebird/3.0/SYSDBA.password line REGEX "^ISC_PASSWORD=")
+    string(REGEX REPLACE "^ISC_PASSWORD=\"?([^\"]*)\"?$" "\\1" password "${line}")
+    set(ENV{ISC_PASSWORD} "${password}")
+endif()
+
+execute_process(
+    COMMAND "${DBINIT}" --no-forced-writes
+            --admin1-password pelora-demo1 --admin2-password pelora-demo2
+            "localhost:${TEMPLATE}"
+    RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "pelora-dbinit could not make the test template (is the Firebird server "
+                        "running? make test starts it).")
+endif()

@@ -9,5 +9,5 @@ mkdir -p "$scratch" && chmod 1777 "$scratch"
 rm -f "$scratch/bench.gdb"
 "$build/tools/dbinit/pelora-dbinit" --no-forced-writes --demo "localhost:$scratch/bench.gdb" >/dev/null
 for b in "$build"/bench/bench_*; do
-  [ -x "$b" ] && "$b" "localhost:$scratch/bench.gdb"
+  [ -f "$b" ] && [ -x "$b" ] && "$b" "localhost:$scratch/bench.gdb"
 done

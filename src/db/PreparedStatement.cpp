@@ -347,7 +347,11 @@ ResultData PreparedStatement::run(ITransaction* tx, const std::vector<Value>& pa
             if (hasOutput)
                 result.rows.push_back(decodeRow(tx));
         }
-        result.rowsAffected = static_cast<long long>(stmt_->getAffectedRecords(&st));
+        // Asking costs the server a round trip: only changes of existing rows are counted.
+        if (type_ == isc_info_sql_stmt_update || type_ == isc_info_sql_stmt_delete)
+            result.rowsAffected = static_cast<long long>(stmt_->getAffectedRecords(&st));
+        else if (hasCursor_ || hasOutput)
+            result.rowsAffected = static_cast<long long>(result.rows.size());
         return result;
     });
 }

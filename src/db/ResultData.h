@@ -35,11 +35,13 @@ private:
 
 using Row = std::vector<Value>;
 
-// What one statement returned: its columns, every row, and how many rows it changed.
+// What one statement returned: its columns, every row, and how many rows it touched: the rows
+// an UPDATE or DELETE changed, the rows a query returned; -1 for other statements (an INSERT),
+// which are not counted, since asking costs a round trip to the server.
 struct ResultData {
     std::shared_ptr<const ColumnSet> columns;
     std::vector<Row> rows;
-    long long rowsAffected = 0;
+    long long rowsAffected = -1;
 };
 
 } // namespace pelora::db

@@ -115,6 +115,6 @@ TEST_P(LineProcedures, ProcessedUpdateMarksOneLine) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLists, LineProcedures, ::testing::Values(1, 2),
-                         [](const auto& info) { return "List" + std::to_string(info.param); });
+                         [](const ::testing::TestParamInfo<int>& p) { return "List" + std::to_string(p.param); });
 
 } // namespace

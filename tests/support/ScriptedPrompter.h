@@ -58,6 +58,7 @@ public:
 
 private:
     struct Expected {
+        Expected(Kind k, QString t) : kind(k), text(std::move(t)) {}
         Kind kind;
         QString text;
         bool yes = false;

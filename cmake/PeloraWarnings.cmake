@@ -12,4 +12,5 @@ if(PELORA_SANITIZE)
     target_compile_options(pelora_options INTERFACE
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_link_options(pelora_options INTERFACE -fsanitize=address,undefined)
+    target_sources(pelora_options INTERFACE ${CMAKE_CURRENT_LIST_DIR}/lsan_suppressions.cpp)
 endif()

@@ -21,11 +21,16 @@ const char* const kProviders = "Providers=Remote,Loopback";
 constexpr std::size_t kStatementCacheSize = 256;
 constexpr int kLockTimeoutSeconds = 10;
 
+// "host:path" or "scheme://host/path": a path the client hands to a server as it stands.
+bool namesAServer(const QString& path) {
+    static const QRegularExpression hostPrefix(QStringLiteral("^[^/\\\\]{2,}:"));
+    return path.contains(QStringLiteral("://")) || hostPrefix.match(path).hasMatch();
+}
+
 // A bare relative path means a file in the current directory, as the till has always taken it;
 // the local server would otherwise look for it relative to its own folder.
 QString resolvePath(const QString& path) {
-    static const QRegularExpression hostPrefix(QStringLiteral("^[^/\\\\]{2,}:"));
-    if (path.contains(QStringLiteral("://")) || hostPrefix.match(path).hasMatch())
+    if (namesAServer(path))
         return path;
     return QDir::isRelativePath(path) ? QDir::current().absoluteFilePath(path) : path;
 }
@@ -43,6 +48,13 @@ fb::Ref<IXpbBuilder> connectionBlock(fb::Status& st, const ConnectParams& p) {
 }
 
 } // namespace
+
+QString localDatabaseFile(const QString& path) {
+    static const QRegularExpression local(QStringLiteral("^(localhost|127\\.0\\.0\\.1):(/.*)$"));
+    if (const auto m = local.match(path); m.hasMatch())
+        return m.captured(2);
+    return namesAServer(path) ? QString() : resolvePath(path);
+}
 
 struct Connection::Impl {
     IAttachment* attachment = nullptr;

@@ -21,6 +21,10 @@ struct ConnectParams {
     QString path;
 };
 
+// The file behind a path the local server opens: a bare path (made absolute against the
+// current directory) or one on "localhost:"/"127.0.0.1:"; empty for a database on another server.
+QString localDatabaseFile(const QString& path);
+
 struct CreateOptions {
     int pageSize = 8192;
     // Off only for throw-away databases (test templates): the server then does not wait for

@@ -16,7 +16,7 @@ public:
     static constexpr long kUniqueKey = 335544665;       // unique or primary key violated
     static constexpr long kForeignKey = 335544466;      // a reference still in use
     static constexpr long kUserException = 335544517;   // an exception raised by a procedure
-    static constexpr long kNoDatabase = 335544344;      // I/O error on the database file
+    static constexpr long kIoError = 335544344;         // the database file cannot be opened
     static constexpr long kLockConflict = 335544345;    // lock conflict on no-wait transaction
     static constexpr long kUpdateConflict = 335544336;  // deadlock or update conflict
 

@@ -103,10 +103,20 @@ QTime decodeTime(ISC_TIME time) {
 
 PreparedStatement::PreparedStatement(IAttachment* attachment, ITransaction* tx, const QString& sql)
     : attachment_(attachment) {
+    try {
+        describe(tx, sql);
+    } catch (...) {
+        if (stmt_)
+            stmt_->release();
+        throw;
+    }
+}
+
+void PreparedStatement::describe(ITransaction* tx, const QString& sql) {
     fb::guarded([&] {
         fb::Status st;
         const QByteArray text = sql.toUtf8();
-        stmt_ = attachment->prepare(&st, tx, 0, text.constData(), SQL_DIALECT_V6,
+        stmt_ = attachment_->prepare(&st, tx, 0, text.constData(), SQL_DIALECT_V6,
                                     IStatement::PREPARE_PREFETCH_METADATA);
         type_ = stmt_->getType(&st);
         hasCursor_ = (stmt_->getFlags(&st) & IStatement::FLAG_HAS_CURSOR) != 0;

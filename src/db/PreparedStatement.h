@@ -38,6 +38,7 @@ public:
     };
 
 private:
+    void describe(Firebird::ITransaction* tx, const QString& sql);
     void bindInputs(Firebird::ITransaction* tx, const std::vector<Value>& params);
     Row decodeRow(Firebird::ITransaction* tx);
 

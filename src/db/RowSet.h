@@ -12,7 +12,8 @@ namespace pelora::db {
 // A live result over one table whose rows are located by `id`: the current row can be edited
 // and written back, a new row inserted, or the row deleted. Columns from other tables of a
 // join can be read but not set. Moving to another row writes an edited row first, as closing
-// the result drops it.
+// the result drops it. Columns the database fills itself (defaults, time stamps) show after
+// reopen().
 class RowSet : public QObject, public Query {
     Q_OBJECT
 public:

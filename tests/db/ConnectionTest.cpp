@@ -55,6 +55,17 @@ TEST(Connection, RelativeBarePathIsTakenFromTheCurrentFolder) {
     QDir::setCurrent(before);
 }
 
+TEST(Connection, LocalDatabaseFiles) {
+    EXPECT_EQ(localDatabaseFile(QStringLiteral("localhost:/srv/data/pelora.gdb")),
+              QStringLiteral("/srv/data/pelora.gdb"));
+    EXPECT_EQ(localDatabaseFile(QStringLiteral("/srv/data/pelora.gdb")),
+              QStringLiteral("/srv/data/pelora.gdb"));
+    EXPECT_EQ(localDatabaseFile(QStringLiteral("pelora.gdb")),
+              QDir::current().absoluteFilePath(QStringLiteral("pelora.gdb")));
+    EXPECT_EQ(localDatabaseFile(QStringLiteral("tillserver:/srv/data/pelora.gdb")), QString());
+    EXPECT_EQ(localDatabaseFile(QStringLiteral("inet://tillserver/srv/pelora.gdb")), QString());
+}
+
 TEST(Connection, TheRoleGivesTheRights) {
     TestDatabase database;
     Connection c;

@@ -5,11 +5,9 @@
 #include "db/DbError.h"
 #include "db/Query.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 
 namespace pelora::dbinit {
 
@@ -51,17 +49,6 @@ QString literal(const QString& text) {
     QString q = text;
     q.replace(QLatin1Char('\''), QStringLiteral("''"));
     return u'\'' + q + u'\'';
-}
-
-// The local file behind "localhost:/path" or a bare path; empty for another server's.
-QString localFile(const QString& database) {
-    static const QRegularExpression local(QStringLiteral("^(localhost|127\\.0\\.0\\.1):(/.*)$"));
-    if (const auto m = local.match(database); m.hasMatch())
-        return m.captured(2);
-    static const QRegularExpression hostPrefix(QStringLiteral("^[^/\\\\]{2,}:"));
-    if (database.contains(QStringLiteral("://")) || hostPrefix.match(database).hasMatch())
-        return {};
-    return QDir::current().absoluteFilePath(database);
 }
 
 // Every generator after the demo rows: past the highest id its table holds.
@@ -153,7 +140,7 @@ bool initDatabase(const InitOptions& options, QTextStream& out, QTextStream& err
         err << "The SYSDBA password of the server is not set: put it in ISC_PASSWORD.\n";
         return false;
     }
-    const QString file = localFile(options.database);
+    const QString file = db::localDatabaseFile(options.database);
     if (!file.isEmpty() && QFileInfo::exists(file)) {
         err << options.database << " already exists: pelora-dbinit never overwrites a database.\n";
         return false;

@@ -283,8 +283,6 @@ int Connection::preparedCount() const { return d->preparedCount; }
 
 void Connection::setStatementHook(StatementHook hook) { d->hook = std::move(hook); }
 
-void* Connection::nativeAttachment() const { return d->attachment; }
-
 Transaction::Transaction(Connection& db) : db_(db) { db_.startTransaction(); }
 
 Transaction::~Transaction() {

@@ -72,9 +72,6 @@ public:
     using StatementHook = std::function<void(const QString& sql)>;
     void setStatementHook(StatementHook hook);
 
-    // The client library's attachment, for the benchmark's bare comparison.
-    void* nativeAttachment() const;
-
 private:
     struct Impl;
     std::unique_ptr<Impl> d;

@@ -25,8 +25,6 @@ public:
 
     ResultData run(Firebird::ITransaction* tx, const std::vector<Value>& params);
 
-    Firebird::IStatement* native() const { return stmt_; }
-
     // Where one column or parameter sits in a message buffer, and in which type.
     struct Field {
         unsigned type;

@@ -76,7 +76,6 @@ protected:
     int requireColumn(QStringView column) const;
     ResultData& result() { return result_; }
     const ResultData& result() const { return result_; }
-    const std::vector<Value>& params() const { return params_; }
     void setCurrent(int row);
 
 private:

@@ -1,11 +1,28 @@
 #include "app/ConnectionCheck.h"
+#include "app/PeloraApplication.h"
+#include "app/TMainDataModule.h"
+#include "sales/TMainForm.h"
+#include "ui/QtPrompter.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <cstring>
+
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Pelora"));
-    QTextStream out(stdout);
-    return pelora::checkConnection(out);
+    if (argc > 1 && std::strcmp(argv[1], "--check") == 0) {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        return pelora::checkConnection(out);
+    }
+    pelora::PeloraApplication app(argc, argv);
+    pelora::QtPrompter prompter;
+    app.setPrompter(&prompter);
+    pelora::TMainForm mainForm(prompter);
+    pelora::TMainDataModule dataModule(mainForm, prompter);
+    if (!dataModule.MainDataModuleCreate())
+        return 1;
+    if (!mainForm.isVisible())
+        mainForm.show();
+    return app.exec();
 }

@@ -7,6 +7,9 @@
 
 namespace pelora {
 
+// The line break inside a message of two or more lines.
+inline const QString kLineBreak = QStringLiteral("\n");
+
 // The one way domain code talks to the operator. Windows install the Qt implementation; tests
 // install a scripted one that checks every text.
 class Prompter {

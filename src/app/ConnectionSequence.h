@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace pelora {
+
+class Prompter;
+namespace db {
+class Connection;
+}
+
+// Connects the till's connection at start-up, always with the role app: as SYSDBA with the
+// password of pelora.ini, then as admin1_pelora; when both refuse, the operator may type a
+// password, tried the same two ways (for this run only: the file is not changed). False when
+// that fails too: the program cannot run. `repaint` is called once the password box closes.
+bool connectAtStartUp(db::Connection& db, const QString& databasePath, const QString& iniPassword,
+                      Prompter& prompter, const std::function<void()>& repaint);
+
+} // namespace pelora

@@ -1,0 +1,83 @@
+#include "app/TMainDataModule.h"
+
+#include "app/ConnectionSequence.h"
+#include "app/IniFile.h"
+#include "app/TSplashForm.h"
+#include "common/Prompter.h"
+#include "sales/StatusLine.h"
+#include "sales/TMainForm.h"
+#include "ui/BusyCursor.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <memory>
+
+namespace pelora {
+
+TMainDataModule::TMainDataModule(TMainForm& mainForm, Prompter& prompter, QObject* parent)
+    : QObject(parent), mainForm_(mainForm), prompter_(prompter) {
+    setObjectName(QStringLiteral("MainDataModule"));
+    mainForm_.attach(*this);
+}
+
+TMainDataModule::~TMainDataModule() { MainDataModuleDestroy(); }
+
+bool TMainDataModule::MainDataModuleCreate() {
+    session_.startFolder = QDir::currentPath();
+    std::unique_ptr<TSplashForm> splash;
+    try {
+        splash = std::make_unique<TSplashForm>();
+        splash->showNow();
+        splash->advance(25);
+
+        const std::optional<IniSettings> ini = IniFile::read();
+        if (!ini) {
+            splash.reset();
+            prompter_.warning(QStringLiteral("Problem reading from pelora.ini file."));
+            return false;
+        }
+        session_.iniPassword = ini->password;
+        session_.pcRef = ini->pcRef;
+        session_.dbPath = ini->dbPath;
+
+        if (!connectAtStartUp(db1, session_.databasePath(), session_.iniPassword, prompter_,
+                              [&splash] { splash->paintNow(); })) {
+            return false;
+        }
+        splash->advance(50);
+
+        mainForm_.statusLine().setText(0, QString::fromLatin1(StatusLine::kLoggedOut));
+        mainForm_.LoadTerminalSettings();
+
+        splash->advance(25);
+        splash.reset();
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            mainForm_.setGeometry(screen->availableGeometry()); // also without a window manager
+        mainForm_.showMaximized();
+    } catch (const std::exception&) {
+        splash.reset();
+        prompter_.error(QStringLiteral("There was an initialisation problem."));
+    }
+    return true;
+}
+
+void TMainDataModule::MainDataModuleDestroy() {
+    query1.close();
+    db1.disconnect();
+}
+
+void TMainDataModule::ApplicationReset() {
+    if (!prompter_.confirm(QStringLiteral("Reset the application?")))
+        return;
+    BusyCursor busy;
+    db::ConnectParams params = db1.params();
+    db1.disconnect();
+    params.path = session_.databasePath();
+    db1.connect(params);
+    mainForm_.statusLine().setText(0, QStringLiteral("Reset Globals"));
+    mainForm_.LoadTerminalSettings();
+}
+
+} // namespace pelora

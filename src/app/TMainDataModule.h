@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/Session.h"
+#include "db/Connection.h"
+#include "db/Query.h"
+#include "db/ServerClock.h"
+#include "db/StoredProc.h"
+
+#include <QObject>
+
+namespace pelora {
+
+class Prompter;
+class TMainForm;
+
+// The till's one database connection `db1`, the shared query `query1` and stored-procedure
+// object `storedProc1`, and the start-up that brings the till from nothing to a connected main
+// window: splash, pelora.ini, the connection with its fall-backs, the terminal settings. Also
+// the application reset that the admin console runs after its editors.
+class TMainDataModule : public QObject {
+    Q_OBJECT
+public:
+    TMainDataModule(TMainForm& mainForm, Prompter& prompter, QObject* parent = nullptr);
+    ~TMainDataModule() override;
+
+    // Runs the start-up. False when the program has to end at once (pelora.ini cannot be read,
+    // or no password is accepted); a failure after that is reported and the program runs on.
+    bool MainDataModuleCreate();
+    void MainDataModuleDestroy();
+
+    // Asks "Reset the application?"; on Yes reconnects with the same user and password to the
+    // database of the current DBPath and loads the terminal settings again. A failure to
+    // reconnect is thrown to the caller's general error report.
+    void ApplicationReset();
+
+    Session& session() { return session_; }
+    const Session& session() const { return session_; }
+    db::ServerClock& clock() { return *clock_; }
+    // Tests put a fixed clock in the server's place.
+    void setClock(db::ServerClock* clock) { clock_ = clock ? clock : &serverClock_; }
+
+    db::Connection db1;
+    db::Query query1{db1};
+    db::StoredProc storedProc1{db1};
+
+private:
+    TMainForm& mainForm_;
+    Prompter& prompter_;
+    Session session_;
+    db::DatabaseClock serverClock_{db1};
+    db::ServerClock* clock_ = &serverClock_;
+};
+
+} // namespace pelora

@@ -1,0 +1,48 @@
+#include "sales/OptionsColumn.h"
+
+#include "ui/TouchWidgets.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace pelora {
+
+OptionsColumn::OptionsColumn(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("pnlOptions"));
+    setFixedWidth(kWidth);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 0, 0, 0);
+    layout->setSpacing(2);
+    auto* title = namedLabel(tr("Options"), QStringLiteral("lblOptions"), this);
+    title->setAlignment(Qt::AlignCenter);
+    layout->addWidget(title);
+    for (int i = 0; i < kSlots; ++i) {
+        const QString n = QString::number(i + 1);
+        auto* box = new QFrame(this);
+        box->setObjectName(QStringLiteral("shpOpt") + n);
+        box->setFrameShape(QFrame::StyledPanel);
+        box->setAutoFillBackground(true);
+        auto* button = touchButton(n, QStringLiteral("btnOpt") + n, box);
+        button->setMinimumHeight(32);
+        auto* label = namedLabel(QString(), QStringLiteral("lblOpt") + n, box);
+        label->setAlignment(Qt::AlignCenter);
+        QFont small = label->font();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        label->setFont(small);
+        auto* boxLayout = new QVBoxLayout(box);
+        boxLayout->setContentsMargins(2, 2, 2, 2);
+        boxLayout->setSpacing(0);
+        boxLayout->addWidget(button);
+        boxLayout->addWidget(label);
+        layout->addWidget(box, 1);
+        boxes[static_cast<std::size_t>(i)] = box;
+        buttons[static_cast<std::size_t>(i)] = button;
+        labels[static_cast<std::size_t>(i)] = label;
+        box->hide(); // a slot shows once the current line has a caption for it
+    }
+    layout->addStretch();
+}
+
+} // namespace pelora

@@ -1,0 +1,384 @@
+#include "sales/TMainForm.h"
+
+#include "app/TMainDataModule.h"
+#include "common/Flag.h"
+#include "common/Mode.h"
+#include "sales/ButtonSettings.h"
+#include "sales/ExtraPage.h"
+#include "sales/ItemGrid.h"
+#include "sales/ItemPage.h"
+#include "sales/LinePanel.h"
+#include "sales/ManRegisterPanel.h"
+#include "sales/OptionsColumn.h"
+#include "sales/StatusLine.h"
+#include "sales/TabPage.h"
+#include "ui/GeneralError.h"
+#include "ui/TouchWidgets.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace pelora {
+
+namespace {
+constexpr const char* kWired = "peloraWired";
+constexpr int kNavigationWidth = 110;
+constexpr int kDefaultRefreshMs = 60 * 1000;
+} // namespace
+
+TMainForm::TMainForm(Prompter& prompter, QWidget* parent)
+    : QMainWindow(parent), prompter_(prompter), beep_([] { QApplication::beep(); }) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QString::fromLatin1(kCaption));
+    setMinimumSize(1024, 700);
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("pnlBackground"));
+    setCentralWidget(central);
+    buildBackground(central);
+
+    pnlPanels = new QWidget(central);
+    pnlPanels->setObjectName(QStringLiteral("pnlPanels"));
+    pnlLeft = new QWidget(pnlPanels);
+    pnlLeft->setObjectName(QStringLiteral("pnlLeft"));
+    buildNavigationBar();
+
+    grpMain = new QGroupBox(QStringLiteral("Main"), pnlLeft);
+    grpMain->setObjectName(QStringLiteral("grpMain"));
+    QFont caption = grpMain->font();
+    caption.setBold(true);
+    grpMain->setFont(caption);
+    pgcMain = new QTabWidget(grpMain);
+    pgcMain->setObjectName(QStringLiteral("pgcMain"));
+    QFont pageFont = QApplication::font();
+    pageFont.setBold(false); // only the caption is bold
+    pgcMain->setFont(pageFont);
+    pgeTab = new TabPage;
+    pgeItem = new ItemPage;
+    pgeExtra = new ExtraPage;
+    pgcMain->addTab(pgeTab, QStringLiteral("Tab"));
+    pgcMain->addTab(pgeItem, QStringLiteral("Item"));
+    pgcMain->addTab(pgeExtra, QStringLiteral("Extra"));
+    pgcMain->tabBar()->hide(); // pages change by the navigation buttons only
+    auto* mainLayout = new QVBoxLayout(grpMain);
+    mainLayout->setContentsMargins(2, 2, 2, 2);
+    mainLayout->addWidget(pgcMain);
+    static_cast<QHBoxLayout*>(pnlLeft->layout())->addWidget(grpMain, 1);
+
+    pnlRight = new LinePanel(pnlPanels);
+    pnlRight->setFixedWidth(rightPanelNormalWidth_);
+    auto* panels = new QHBoxLayout(pnlPanels);
+    panels->setContentsMargins(0, 0, 0, 0);
+    panels->setSpacing(2);
+    panels->addWidget(pnlLeft, 1);
+    panels->addWidget(pnlRight);
+    // The side panels lie over the background, so the "Login" button behind them is reachable
+    // only while they are hidden.
+    static_cast<QGridLayout*>(central->layout())->addWidget(pnlPanels, 0, 0);
+
+    statusLine_ = new StatusLine(statusBar());
+
+    // Every operation of the screen is wired to its button here as it is built; a button with
+    // no operation yet stays disabled whatever the layout says.
+    wire(btnTab, &TMainForm::btnTabClick);
+    wire(btnLink, &TMainForm::btnLinkClick);
+    wire(btnExtra, &TMainForm::btnExtraClick);
+    for (QAbstractButton* b : findChildren<QAbstractButton*>())
+        if (!isWired(b))
+            b->setEnabled(false);
+
+    refreshTimer_.setInterval(kDefaultRefreshMs);
+    connect(&refreshTimer_, &QTimer::timeout, this, &TMainForm::RefreshTimerTick);
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::buildBackground(QWidget* central) {
+    auto* background = new QWidget(central);
+    background->setObjectName(QStringLiteral("pnlLogin"));
+    lblResetting = namedLabel(tr("Resetting the Application"), QStringLiteral("lblResetting"), background);
+    btnLogin = touchButton(tr("Login"), QStringLiteral("btnLogin"), background);
+    btnLogin->setMinimumSize(220, 80);
+    lblLogin = namedLabel(tr("Press this button to display the Keyboard"), QStringLiteral("lblLogin"),
+                          background);
+    QFont big = lblResetting->font();
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    lblResetting->setFont(big);
+    auto* layout = new QVBoxLayout(background);
+    layout->addStretch();
+    layout->addWidget(lblResetting, 0, Qt::AlignCenter);
+    layout->addWidget(btnLogin, 0, Qt::AlignCenter);
+    layout->addWidget(lblLogin, 0, Qt::AlignCenter);
+    layout->addStretch();
+    lblResetting->hide();
+
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(background, 0, 0);
+}
+
+void TMainForm::buildNavigationBar() {
+    auto* nav = new QWidget(pnlLeft);
+    nav->setObjectName(QStringLiteral("pnlNavigation"));
+    nav->setFixedWidth(kNavigationWidth);
+    btnTab = touchButton(QStringLiteral("1 - Tab"), QStringLiteral("btnTab"), nav);
+    btnLink = touchButton(QStringLiteral("2 - Item"), QStringLiteral("btnLink"), nav);
+    btnExtra = touchButton(QStringLiteral("3 - Extra"), QStringLiteral("btnExtra"), nav);
+    btnAdmin = touchButton(tr("Admin"), QStringLiteral("btnAdmin"), nav);
+    btnLogout = touchButton(tr("Close"), QStringLiteral("btnLogout"), nav);
+    auto* layout = new QVBoxLayout(nav);
+    layout->setContentsMargins(2, 2, 2, 2);
+    for (QPushButton* b : {btnTab, btnLink, btnExtra}) {
+        b->setMinimumHeight(72);
+        layout->addWidget(b);
+    }
+    layout->addStretch();
+    for (QPushButton* b : {btnAdmin, btnLogout}) {
+        b->setMinimumHeight(60);
+        layout->addWidget(b);
+    }
+    auto* left = new QHBoxLayout(pnlLeft);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->setSpacing(2);
+    left->addWidget(nav);
+}
+
+void TMainForm::attach(TMainDataModule& module) { module_ = &module; }
+
+bool TMainForm::isWired(const QWidget* control) { return control->property(kWired).toBool(); }
+
+void TMainForm::wire(QAbstractButton* button, void (TMainForm::*handler)()) {
+    button->setProperty(kWired, true);
+    connect(button, &QAbstractButton::clicked, this,
+            [this, handler] { runReportingFailures(prompter_, [this, handler] { (this->*handler)(); }); });
+}
+
+void TMainForm::setAvailable(QWidget* control, bool on) { control->setEnabled(on && isWired(control)); }
+
+bool TMainForm::sidePanelsShown() const { return pnlPanels->isVisibleTo(this); }
+
+void TMainForm::setSidePanelsShown(bool shown) {
+    pnlLeft->setVisible(shown);
+    pnlRight->setVisible(shown);
+    pnlPanels->setVisible(shown);
+}
+
+void TMainForm::collapseRightPanel() {
+    rightPanelCollapsed_ = true;
+    pnlRight->setFixedWidth(0);
+}
+
+void TMainForm::restoreRightPanel() {
+    rightPanelCollapsed_ = false;
+    pnlRight->setFixedWidth(rightPanelNormalWidth_);
+}
+
+void TMainForm::showPage(QWidget* page, const QString& caption) {
+    pgcMain->setCurrentWidget(page);
+    grpMain->setTitle(caption);
+}
+
+QString TMainForm::imageFile(const QString& fileName) const { return data_.settings.imagePath + fileName; }
+
+bool TMainForm::refreshTimerOn() const {
+    const QString& mode = data_.settings.refreshMode;
+    return (modeIs(mode, '1') || modeIs(mode, '2')) && data_.settings.refreshRate > 0;
+}
+
+void TMainForm::LoadTerminalSettings() {
+    btnLogin->hide();
+    lblLogin->hide();
+    lblResetting->show();
+    setSidePanelsShown(false);
+    statusBar()->hide();
+    repaint();
+
+    Session& session = module_->session();
+    data_ = TerminalData::load(module_->db1, module_->clock(), session.pcRef, data_.settings.charsetCode);
+    const TerminalSettings& s = data_.settings;
+
+    if (modeIs(s.glyphMode, '1'))
+        pictures_.load(data_.pictureRows, s.imagePath);
+    else
+        pictures_.clear();
+    state_.moveMode = 0;
+    statusLine_->setText(2, QString());
+
+    QPixmap background;
+    if (!s.fileName.isEmpty())
+        background.load(imageFile(s.fileName));
+    pgeItem->grid->setBackground(background);
+    state_.currentMapId = s.mapId;
+
+    setManualRegisterOpen(modeIs(s.manRegMode, '2'));
+
+    ResetTabState();
+    ApplyButtonSettings();
+
+    pgcMain->tabBar()->hide();
+    ShowStartPage();
+
+    statusBar()->show();
+    setSidePanelsShown(true);
+    btnLogin->show();
+    lblLogin->show();
+    lblResetting->hide();
+
+    if (refreshTimerOn()) {
+        refreshTimer_.setInterval(s.refreshRate * 1000);
+        refreshTimer_.start();
+    } else {
+        refreshTimer_.stop();
+    }
+}
+
+void TMainForm::setManualRegisterOpen(bool open) {
+    ShowLink(open ? 0 : data_.settings.linkId);
+    pgeItem->manRegister->setVisible(open);
+    if (open)
+        pgeItem->centreManRegister();
+    pgeItem->btnManual->setChecked(open);
+    setCaptionRed(pgeItem->btnManual, open);
+}
+
+void TMainForm::ShowLink(int linkId) {
+    if (refreshTimerOn())
+        refreshTimer_.start(); // every rebuild starts the countdown again
+    state_.currentLink = linkId;
+    pgeItem->grid->setAside();
+    QMetaObject::invokeMethod(this, &TMainForm::StatusLineMessage, Qt::QueuedConnection);
+    if (!isTrue(data_.master.linkRequery) && !data_.buttons.isEmpty() &&
+        modeIs(data_.settings.countMode, '1'))
+        data_.buttons.refreshStock(module_->db1, module_->clock(), data_.lastRefresh);
+}
+
+void TMainForm::StatusLineMessage() {
+    pgeItem->grid->freeSetAside();
+    if (modeIs(data_.settings.logoutMode, '1') &&
+        statusLine_->text(0) == QLatin1String(StatusLine::kLoggedOut)) {
+        btnLogout->click();
+        return;
+    }
+    const Session& session = module_->session();
+    statusLine_->setText(0, QStringLiteral("PC/Staff: ") + session.pcRef + u'/' + session.staffRef);
+    statusLine_->setText(1, QStringLiteral("Layout: ") + data_.settings.layoutName);
+}
+
+void TMainForm::RefreshTimerTick() {
+    // A failure reported from a tick waits in its message box while the timer goes on: the
+    // ticks meanwhile do nothing, so the boxes do not pile up.
+    if (inRefreshTick_)
+        return;
+    inRefreshTick_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{inRefreshTick_};
+    try {
+        ShowLink(state_.currentLink);
+        if (modeIs(data_.settings.refreshMode, '2'))
+            beep_();
+    } catch (const std::exception& failure) {
+        reportFailure(prompter_, failure);
+    }
+}
+
+void TMainForm::ResetTabState() {
+    const TerminalSettings& s = data_.settings;
+    ExtraPage& extra = *pgeExtra;
+    if (modeIs(s.tabMode, '2')) {
+        state_.currentTab = SalesState::kNonTab;
+        pnlRight->lblTabRef->setText(QStringLiteral("Non Tab"));
+        for (QWidget* w : {static_cast<QWidget*>(extra.btnMove), static_cast<QWidget*>(btnTab),
+                           static_cast<QWidget*>(pgeTab->btnNonTab), static_cast<QWidget*>(extra.btnCredit),
+                           static_cast<QWidget*>(extra.btnReBalance)})
+            w->setEnabled(false);
+        return;
+    }
+    state_.currentTab = SalesState::kNoTab;
+    pnlRight->lblTabRef->setText(QStringLiteral("Unknown"));
+    setAvailable(extra.btnMove, true);
+    setAvailable(btnTab, true);
+    setAvailable(pgeTab->btnNonTab, modeIs(s.tabMode, '3'));
+    pgeTab->setCancelMoveShown(false);
+    const bool accounts = modeIs(s.accountMode, '1');
+    setAvailable(extra.btnCredit, accounts);
+    setAvailable(extra.btnReBalance, accounts);
+}
+
+void TMainForm::ApplyButtonSettings() {
+    const ButtonSettings b = ButtonSettings::from(data_.settings);
+    LinePanel& right = *pnlRight;
+    ExtraPage& extra = *pgeExtra;
+    setAvailable(right.btnQtyInc, b.qtyUpDown);
+    setAvailable(right.btnQtyDec, b.qtyUpDown);
+    setAvailable(pgeItem->btnManual, b.manual);
+    setAvailable(pgeItem->btnOpt, b.option);
+    right.options->setVisible(b.optionsColumn);
+    rightPanelNormalWidth_ = b.rightPanelWidth;
+    if (!rightPanelCollapsed_)
+        right.setFixedWidth(rightPanelNormalWidth_);
+    right.grpFastFind->setVisible(b.fastFind);
+    setAvailable(extra.btnTabOrder, b.order);
+    setAvailable(right.btnProcess, b.process);
+    setAvailable(extra.btnDiscount, b.discount);
+    setAvailable(extra.btnRefund, b.refund);
+    setAvailable(extra.btnStocktake, b.stocktake);
+    setAvailable(extra.btnNoSale, b.noSale);
+    setAvailable(extra.btnMove, b.move);
+    setAvailable(right.btnCheck, b.check);
+    setAvailable(right.btnTendered, b.payment);
+    setAvailable(pgeItem->btnPreProcess, b.preProcess);
+    btnLogout->setText(b.logoutCaption);
+}
+
+void TMainForm::ShowStartPage() {
+    const TerminalSettings& s = data_.settings;
+    state_.moveMode = 0;
+    const bool both = modeIs(s.tabMode, '3');
+    if (modeIs(s.tabMode, '1') || (both && modeIs(s.startMode, '1'))) {
+        collapseRightPanel();
+        showPage(pgeTab, QStringLiteral("Tab: ") + state_.currentMapName);
+    } else if (modeIs(s.tabMode, '2') || (both && modeIs(s.startMode, '2'))) {
+        showPage(pgeItem, QStringLiteral("Item: ") + state_.currentLinkName);
+        restoreRightPanel();
+        ChooseNonTab();
+    }
+}
+
+void TMainForm::ChooseNonTab() {
+    if (state_.currentTab == SalesState::kStocktakeTab) {
+        ResetTabState();
+        ApplyButtonSettings();
+    }
+    state_.currentTab = SalesState::kNonTab;
+    pnlRight->lblTabRef->setText(QStringLiteral("NonTab"));
+    btnLinkClick();
+    if (modeIs(data_.settings.manRegMode, '2'))
+        setManualRegisterOpen(true);
+}
+
+void TMainForm::btnTabClick() {
+    collapseRightPanel();
+    showPage(pgeTab, QStringLiteral("Tab: ") + state_.currentMapName);
+}
+
+void TMainForm::btnLinkClick() {
+    showPage(pgeItem, QStringLiteral("Item: ") + state_.currentLinkName);
+    restoreRightPanel();
+}
+
+void TMainForm::btnExtraClick() {
+    showPage(pgeExtra, QStringLiteral("Extra"));
+    restoreRightPanel();
+}
+
+} // namespace pelora

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QAbstractButton;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace pelora {
+
+// The height of a button a finger can hit.
+constexpr int kTouchHeight = 44;
+
+// A push button of touch height, with the object name the handlers and tests know it by.
+QPushButton* touchButton(const QString& caption, const QString& objectName, QWidget* parent);
+// A label with an object name.
+QLabel* namedLabel(const QString& text, const QString& objectName, QWidget* parent);
+
+// A toggle's caption turns red while it is down, and back to the normal text colour.
+void setCaptionRed(QAbstractButton* button, bool red);
+bool captionIsRed(const QAbstractButton* button);
+
+} // namespace pelora

@@ -95,6 +95,7 @@ TMainForm::TMainForm(Prompter& prompter, QWidget* parent)
         if (!isWired(b))
             b->setEnabled(false);
 
+    refreshTimer_.setTimerType(Qt::PreciseTimer);
     refreshTimer_.setInterval(kDefaultRefreshMs);
     connect(&refreshTimer_, &QTimer::timeout, this, &TMainForm::RefreshTimerTick);
 }

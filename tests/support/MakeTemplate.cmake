@@ -9,6 +9,10 @@ file(GLOB leftovers "${FOLDER}/*.gdb")
 if(leftovers)
     file(REMOVE ${leftovers})
 endif()
+file(GLOB leftover_sites "${FOLDER}/site-*")
+if(leftover_sites)
+    file(REMOVE_RECURSE ${leftover_sites})
+endif()
 
 if("$ENV{ISC_PASSWORD}" STREQUAL "" AND EXISTS /etc/firebird/3.0/SYSDBA.password)
     file(STRINGS /etc/firebird/3.0/SYSDBA.password line REGEX "^ISC_PASSWORD=")
@@ -16,11 +20,19 @@ if("$ENV{ISC_PASSWORD}" STREQUAL "" AND EXISTS /etc/firebird/3.0/SYSDBA.password
     set(ENV{ISC_PASSWORD} "${password}")
 endif()
 
+# The bare definition, and the demo venue for the tests of the windows.
 execute_process(
     COMMAND "${DBINIT}" --no-forced-writes
             --admin1-password pelora-demo1 --admin2-password pelora-demo2
             "localhost:${TEMPLATE}"
     RESULT_VARIABLE rc)
+if(rc EQUAL 0)
+    execute_process(
+        COMMAND "${DBINIT}" --no-forced-writes --demo
+                --admin1-password pelora-demo1 --admin2-password pelora-demo2
+                "localhost:${DEMO_TEMPLATE}"
+        RESULT_VARIABLE rc)
+endif()
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "pelora-dbinit could not make the test template (is the Firebird server "
                         "running? make test starts it).")

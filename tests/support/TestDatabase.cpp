@@ -1,6 +1,7 @@
 #include "TestDatabase.h"
 
 #include "DatabaseInit.h"
+#include "app/IniFile.h"
 #include "db/Query.h"
 
 #include <QDir>
@@ -16,15 +17,39 @@ namespace pelora::test {
 
 namespace {
 
-QString templateFile() {
-    const QString path = qEnvironmentVariable("PELORA_TEST_TEMPLATE");
+// The demo venue's template lies beside the plain one.
+QString templateFile(Template which) {
+    QString path = qEnvironmentVariable("PELORA_TEST_TEMPLATE");
+    if (which == Template::Demo && !path.isEmpty())
+        path = QFileInfo(path).absoluteDir().filePath(QStringLiteral("demo-template.gdb"));
     if (path.isEmpty() || !QFileInfo::exists(path))
-        throw std::runtime_error("No template database: run the tests through ctest, which makes "
-                                 "it first (PELORA_TEST_TEMPLATE).");
+        throw std::runtime_error("No template database: run the tests through ctest, which makes it "
+                                 "first (PELORA_TEST_TEMPLATE).");
     return path;
 }
 
+int nextNumber() {
+    static std::atomic<int> counter{0};
+    return ++counter;
+}
+
+// The server may run as a user of its own.
+void openToTheServer(const QString& path) {
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                    QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                                    QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
+}
+
+void copyTemplate(Template which, const QString& target) {
+    QFile::remove(target);
+    if (!QFile::copy(templateFile(which), target))
+        throw std::runtime_error("Cannot copy the template database.");
+    openToTheServer(target);
+}
+
 } // namespace
+
+QString admin1Password() { return QString::fromLatin1(dbinit::kDemoAdmin1Password); }
 
 QString sysdbaPassword() {
     QString password = qEnvironmentVariable("ISC_PASSWORD");
@@ -41,20 +66,12 @@ QString sysdbaPassword() {
     return {};
 }
 
-QString testDatabaseFolder() { return QFileInfo(templateFile()).absolutePath(); }
+QString testDatabaseFolder() { return QFileInfo(templateFile(Template::Plain)).absolutePath(); }
 
-TestDatabase::TestDatabase() {
-    static std::atomic<int> counter{0};
-    const QString source = templateFile();
-    file_ = QDir(QFileInfo(source).absolutePath())
-                .absoluteFilePath(QStringLiteral("test-%1-%2.gdb").arg(getpid()).arg(++counter));
-    QFile::remove(file_);
-    if (!QFile::copy(source, file_))
-        throw std::runtime_error("Cannot copy the template database.");
-    // The server may run as a user of its own.
-    QFile::setPermissions(file_, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                     QFileDevice::ReadGroup | QFileDevice::WriteGroup |
-                                     QFileDevice::ReadOther | QFileDevice::WriteOther);
+TestDatabase::TestDatabase(Template which) {
+    file_ = QDir(testDatabaseFolder())
+                .absoluteFilePath(QStringLiteral("test-%1-%2.gdb").arg(getpid()).arg(nextNumber()));
+    copyTemplate(which, file_);
 }
 
 TestDatabase::~TestDatabase() { QFile::remove(file_); }
@@ -64,14 +81,41 @@ db::ConnectParams TestDatabase::sysdba() const {
 }
 
 db::ConnectParams TestDatabase::admin1() const {
-    return {QStringLiteral("admin1_pelora"), QString::fromLatin1(dbinit::kDemoAdmin1Password),
-            QStringLiteral("app"), path()};
+    return {QStringLiteral("admin1_pelora"), admin1Password(), QStringLiteral("app"), path()};
 }
 
 db::ConnectParams TestDatabase::admin2() const {
     return {QStringLiteral("admin2_pelora"), QString::fromLatin1(dbinit::kDemoAdmin2Password),
             QStringLiteral("app"), path()};
 }
+
+TestSite::TestSite(Template which) {
+    folder_ = QDir(testDatabaseFolder())
+                  .absoluteFilePath(QStringLiteral("site-%1-%2").arg(getpid()).arg(nextNumber()));
+    QDir(folder_).removeRecursively();
+    if (!QDir().mkpath(folder_))
+        throw std::runtime_error("Cannot make the site folder.");
+    openToTheServer(folder_);
+    copyTemplate(which, folder_ + QStringLiteral("/pelora.gdb"));
+}
+
+TestSite::~TestSite() { QDir(folder_).removeRecursively(); }
+
+void TestSite::writeIni(const QString& pcRef, const QString& dbPath, const QString& password) const {
+    if (!IniFile::write({password.isEmpty() ? sysdbaPassword() : password, pcRef, dbPath}, iniFile()))
+        throw std::runtime_error("Cannot write pelora.ini.");
+}
+
+db::ConnectParams TestSite::admin1() const {
+    return {QStringLiteral("admin1_pelora"), admin1Password(), QStringLiteral("app"), databasePath()};
+}
+
+CurrentDirectory::CurrentDirectory(const QString& folder) : previous_(QDir::currentPath()) {
+    if (!QDir::setCurrent(folder))
+        throw std::runtime_error("Cannot change to the folder.");
+}
+
+CurrentDirectory::~CurrentDirectory() { QDir::setCurrent(previous_); }
 
 void DatabaseTest::SetUp() { db.connect(database.admin1()); }
 

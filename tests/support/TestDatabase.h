@@ -8,11 +8,15 @@
 
 namespace pelora::test {
 
-// A fresh database of its own for one test: a copy of the template that the test run made
-// once with pelora-dbinit, deleted again when the test ends.
+// Which template database a test copies: the bare definition with its reserved rows, or the
+// demo venue on top of it.
+enum class Template { Plain, Demo };
+
+// A fresh database of its own for one test: a copy of a template that the test run made once
+// with pelora-dbinit, deleted again when the test ends.
 class TestDatabase {
 public:
-    TestDatabase();
+    explicit TestDatabase(Template which = Template::Plain);
     ~TestDatabase();
     TestDatabase(const TestDatabase&) = delete;
     TestDatabase& operator=(const TestDatabase&) = delete;
@@ -29,15 +33,51 @@ private:
     QString file_;
 };
 
+// A till's folder for one test: a copy of a template as `pelora.gdb` in a folder of its own,
+// where a pelora.ini can be written and the till started. Removed when the test ends.
+class TestSite {
+public:
+    explicit TestSite(Template which = Template::Demo);
+    ~TestSite();
+    TestSite(const TestSite&) = delete;
+    TestSite& operator=(const TestSite&) = delete;
+
+    const QString& folder() const { return folder_; } // absolute, without a trailing "/"
+    // DBPath of the site's database: "localhost:<folder>/".
+    QString dbPath() const { return QStringLiteral("localhost:") + folder_ + u'/'; }
+    QString databasePath() const { return dbPath() + QStringLiteral("pelora.gdb"); }
+    QString iniFile() const { return folder_ + QStringLiteral("/pelora.ini"); }
+    // Writes pelora.ini; the password is that of SYSDBA unless another is given. (The server
+    // makes every fourth refused login of a user wait 8 seconds, so tests refuse few.)
+    void writeIni(const QString& pcRef, const QString& dbPath, const QString& password = {}) const;
+    db::ConnectParams admin1() const;
+
+private:
+    QString folder_;
+};
+
+// The password of admin1_pelora in every test database.
+QString admin1Password();
 // The SYSDBA password of the local server: ISC_PASSWORD, else the Debian package's file.
 QString sysdbaPassword();
 // Folder for the test run's databases (next to the template).
 QString testDatabaseFolder();
 
+// Changes the current directory for the life of the guard.
+class CurrentDirectory {
+public:
+    explicit CurrentDirectory(const QString& folder);
+    ~CurrentDirectory();
+
+private:
+    QString previous_;
+};
+
 // A test with its own database and a connection to it as the till makes it: admin1_pelora
 // with the role app, so that every statement also proves the role's rights.
 class DatabaseTest : public ::testing::Test {
 protected:
+    explicit DatabaseTest(Template which = Template::Plain) : database(which) {}
     void SetUp() override;
     // Runs SQL and returns the first column of the first row as text (empty without rows).
     QString scalar(const QString& sql, std::vector<db::Value> params = {});
@@ -46,6 +86,12 @@ protected:
 
     TestDatabase database;
     db::Connection db;
+};
+
+// The same on a copy of the demo venue.
+class DemoDatabaseTest : public DatabaseTest {
+protected:
+    DemoDatabaseTest() : DatabaseTest(Template::Demo) {}
 };
 
 } // namespace pelora::test

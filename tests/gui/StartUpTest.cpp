@@ -1,0 +1,166 @@
+#include "TillFixture.h"
+
+#include "app/IniFile.h"
+#include "db/DbError.h"
+#include "sales/LinePanel.h"
+#include "sales/StatusLine.h"
+#include "sales/TabPage.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+
+using namespace pelora;
+using test::TillTest;
+
+namespace {
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+const QString kIniRefused = QStringLiteral("INI password invalid. Cannot connect to database.");
+
+class StartUp : public TillTest {
+protected:
+    void SetUp() override {
+        TillTest::SetUp();
+        sql(QStringLiteral("UPDATE layout SET logoutmode = '0'")); // no login asked for
+    }
+    bool splashShown() const {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("SplashForm"))
+                return true;
+        return false;
+    }
+};
+
+TEST_F(StartUp, OpensTheSalesScreenOfTheTerminal) {
+    ASSERT_TRUE(start());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Pelora - v01282"));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(splashShown());
+    EXPECT_TRUE(module->db1.isConnected());
+    EXPECT_EQ(module->db1.params().user, QStringLiteral("SYSDBA"));
+    EXPECT_EQ(module->db1.params().role, QStringLiteral("app"));
+    EXPECT_EQ(module->session().staffRef, QStringLiteral("Default"));
+
+    settle();
+    EXPECT_EQ(form->statusLine().text(0), QStringLiteral("PC/Staff: Bar/Default"));
+    EXPECT_EQ(form->statusLine().text(1), QStringLiteral("Layout: Bar"));
+    const int widths[] = {200, 150, 100, 50};
+    for (int panel = 0; panel < 4; ++panel)
+        EXPECT_EQ(form->statusLine().panel(panel)->width(), widths[panel]);
+
+    EXPECT_TRUE(form->statusBar()->isVisible());
+    EXPECT_TRUE(form->sidePanelsShown());
+    EXPECT_FALSE(form->lblResetting->isVisible());
+    EXPECT_TRUE(form->pgcMain->tabBar()->isHidden());
+    // The demo terminal starts on the Tab page with the right-hand panel folded away.
+    EXPECT_EQ(form->pgcMain->currentWidget(), static_cast<QWidget*>(form->pgeTab));
+    EXPECT_TRUE(form->rightPanelCollapsed());
+    EXPECT_EQ(form->pnlRight->width(), 0);
+    EXPECT_EQ(form->pnlRight->lblTabRef->text(), QStringLiteral("Unknown"));
+    EXPECT_EQ(form->state().currentTab, 0);
+}
+
+TEST_F(StartUp, AnUnknownTerminalRunsAsTerminalOne) {
+    ASSERT_TRUE(start(QStringLiteral("Till 9")));
+    settle();
+    EXPECT_EQ(form->statusLine().text(0), QStringLiteral("PC/Staff: Default/Default"));
+    EXPECT_EQ(form->statusLine().text(1), QStringLiteral("Layout: Default"));
+    EXPECT_EQ(IniFile::read(site.iniFile())->pcRef, QStringLiteral("Till 9")); // the file is not changed
+}
+
+TEST_F(StartUp, WithoutItsConfigurationFileTheProgramEnds) {
+    prompter.expectWarning(QStringLiteral("Problem reading from pelora.ini file."));
+    EXPECT_FALSE(startAsItIs());
+    EXPECT_FALSE(module->db1.isConnected());
+    EXPECT_FALSE(splashShown());
+}
+
+TEST_F(StartUp, HeaderLinesAreNotLookedAt) {
+    site.writeIni(QStringLiteral("Bar"), site.dbPath());
+    QByteArray bytes = fileBytes(site.iniFile());
+    bytes.replace("[app_pelora]", "[anything]").replace("[PCRef]", "terminal").replace("[DBPath]", "");
+    QFile f(site.iniFile());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+    f.close();
+    ASSERT_TRUE(startAsItIs());
+    settle();
+    EXPECT_EQ(form->statusLine().text(0), QStringLiteral("PC/Staff: Bar/Default"));
+}
+
+TEST_F(StartUp, ATypedPasswordServesThisRunAndLeavesTheFileAlone) {
+    site.writeIni(QStringLiteral("Bar"), site.dbPath(), QStringLiteral("an old password"));
+    const QByteArray before = fileBytes(site.iniFile());
+    prompter.expectError(kIniRefused)
+        .expectInput(QStringLiteral("Try manual password entry"), QStringLiteral("Enter Password"),
+                     test::admin1Password());
+    ASSERT_TRUE(startAsItIs());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(fileBytes(site.iniFile()), before);
+    EXPECT_EQ(module->session().iniPassword, QStringLiteral("an old password"));
+}
+
+TEST_F(StartUp, WhenNoPasswordIsAcceptedTheProgramEnds) {
+    site.writeIni(QStringLiteral("Bar"), site.dbPath(), QStringLiteral("an old password"));
+    prompter.expectError(kIniRefused)
+        .expectInput(QStringLiteral("Try manual password entry"), QStringLiteral("Enter Password"),
+                     QStringLiteral("a guess"))
+        .expectError(QStringLiteral("Cannot connect to database.\nConfirm that the username and "
+                                    "password exist in the database."));
+    EXPECT_FALSE(startAsItIs());
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(StartUp, AnEmptyDBPathOpensPeloraGdbInTheStartFolder) {
+    site.writeIni(QStringLiteral("Bar"), QString());
+    ASSERT_TRUE(startAsItIs());
+    EXPECT_EQ(module->db1.params().path, QStringLiteral("pelora.gdb"));
+    settle();
+    EXPECT_EQ(form->statusLine().text(1), QStringLiteral("Layout: Bar"));
+}
+
+TEST_F(StartUp, AFailureAfterConnectingIsReportedAndTheProgramRunsOn) {
+    sql(QStringLiteral("DELETE FROM pc")); // neither this terminal nor terminal 1
+    prompter.expectError(QStringLiteral("There was an initialisation problem."));
+    EXPECT_TRUE(start());
+    EXPECT_FALSE(splashShown());
+    EXPECT_TRUE(module->db1.isConnected());
+    EXPECT_FALSE(form->sidePanelsShown());
+    EXPECT_TRUE(form->lblResetting->isVisibleTo(form.get()));
+}
+
+TEST_F(StartUp, TheApplicationResetReconnectsAndReloadsTheSettings) {
+    ASSERT_TRUE(start());
+    settle();
+    sql(QStringLiteral("UPDATE layout SET name = 'Evening' WHERE id = 2"));
+
+    prompter.expectConfirm(QStringLiteral("Reset the application?"), false);
+    module->ApplicationReset();
+    settle();
+    EXPECT_EQ(form->statusLine().text(1), QStringLiteral("Layout: Bar"));
+
+    prompter.expectConfirm(QStringLiteral("Reset the application?"), true);
+    module->ApplicationReset();
+    EXPECT_EQ(form->statusLine().text(0), QStringLiteral("Reset Globals"));
+    settle();
+    EXPECT_EQ(form->statusLine().text(0), QStringLiteral("PC/Staff: Bar/Default"));
+    EXPECT_EQ(form->statusLine().text(1), QStringLiteral("Layout: Evening"));
+    EXPECT_TRUE(module->db1.isConnected());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // A database that is not there any more reaches the caller, with the cursor restored.
+    module->session().dbPath = site.dbPath() + QStringLiteral("gone/");
+    prompter.expectConfirm(QStringLiteral("Reset the application?"), true);
+    EXPECT_THROW(module->ApplicationReset(), db::DbError);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/TMainDataModule.h"
+#include "sales/TMainForm.h"
+
+#include "GTestSupport.h"
+#include "TestDatabase.h"
+
+#include <memory>
+
+namespace pelora::test {
+
+// A till started on a copy of the demo venue, in a folder of its own, with a scripted prompter.
+// `db` is a second connection through which a test arranges rows, as the back office or another
+// till would.
+class TillTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes pelora.ini for the terminal and runs the start-up in the site folder; false when
+    // the program would end at once.
+    bool start(const QString& pcRef = QStringLiteral("Bar"));
+    // Runs the start-up with the pelora.ini the test has written.
+    bool startAsItIs();
+    // Lets what the till has posted to itself run (the status line after a grid rebuild).
+    static void settle();
+    void sql(const QString& statement, std::vector<db::Value> params = {});
+    QString scalar(const QString& statement, std::vector<db::Value> params = {});
+
+    template <typename Widget>
+    Widget* child(const char* name) const {
+        auto* w = form->findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    TestSite site;
+    db::Connection db;
+    ScriptedPrompter prompter{gtestFailures()};
+    std::unique_ptr<CurrentDirectory> cwd;
+    std::unique_ptr<TMainForm> form;
+    std::unique_ptr<TMainDataModule> module;
+    int beeps = 0;
+};
+
+} // namespace pelora::test

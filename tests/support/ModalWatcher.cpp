@@ -1,0 +1,22 @@
+#include "ModalWatcher.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace pelora::test {
+
+void whenModalOpens(std::function<void(QWidget*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, act = std::move(act)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        act(modal);
+    });
+    timer->start();
+}
+
+} // namespace pelora::test

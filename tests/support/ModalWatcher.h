@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+namespace pelora::test {
+
+// Runs `act` on the next modal window that opens, from inside its event loop: a test reads
+// the window and closes it, so that the code that opened it goes on.
+void whenModalOpens(std::function<void(QWidget*)> act);
+
+} // namespace pelora::test

@@ -1,0 +1,285 @@
+// What the till reads when its terminal settings load -- the terminal and its layout, the
+// requery flags, the staff, the button cache and the other caches, the output devices, the
+// server time -- through the data-access layer into the tables the sales screen keeps, and the
+// same statements issued bare on the client library (rows fetched and kept as raw bytes). Also
+// the whole load of the main window (the same reads, the pictures, the screen). First on the
+// demo venue, then with the catalogue grown to 5,000 items, 2,000 buttons and 500 tabs.
+// Run: bench_terminal_load localhost:/path/to/scratch.gdb (scripts/run-bench.sh).
+
+#include "app/TMainDataModule.h"
+#include "app/TerminalData.h"
+#include "common/Prompter.h"
+#include "db/Query.h"
+#include "sales/TMainForm.h"
+
+#include <QApplication>
+#include <QThread>
+
+#include <benchmark/benchmark.h>
+#include <firebird/Interface.h>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace Firebird;
+using namespace pelora;
+
+namespace {
+
+QString gDatabase;
+QString gPassword;
+const QString kPcRef = QStringLiteral("Bar");
+
+db::ConnectParams sysdba() { return {QStringLiteral("SYSDBA"), gPassword, QStringLiteral("app"), gDatabase}; }
+
+// The statements one load runs, in order, as the layer sends them.
+std::vector<QString> statementsOfOneLoad() {
+    db::Connection db;
+    db.connect(sysdba());
+    std::vector<QString> sql;
+    db.setStatementHook([&](const QString& text) { sql.push_back(text); });
+    QString pcRef = kPcRef;
+    db::DatabaseClock clock(db);
+    TerminalData::load(db, clock, pcRef, 0);
+    return sql;
+}
+
+// --- bare on the client library ----------------------------------------------------------
+
+struct Bare {
+    IMaster* master = fb_get_master_interface();
+    ThrowStatusWrapper st{master->getStatus()};
+    IAttachment* att = nullptr;
+    ITransaction* tx = nullptr;
+    struct Prepared {
+        IStatement* statement = nullptr;
+        IMessageMetadata* in = nullptr;
+        IMessageMetadata* out = nullptr;
+        std::string inBuf, outBuf;
+    };
+    std::vector<Prepared> statements;
+    std::vector<std::string> kept; // every fetched row, as the layer keeps every row
+
+    explicit Bare(const std::vector<QString>& sql) {
+        IXpbBuilder* dpb = master->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::DPB, nullptr, 0);
+        dpb->insertString(&st, isc_dpb_user_name, "SYSDBA");
+        dpb->insertString(&st, isc_dpb_password, gPassword.toUtf8().constData());
+        dpb->insertString(&st, isc_dpb_sql_role_name, "app");
+        dpb->insertString(&st, isc_dpb_lc_ctype, "UTF8");
+        dpb->insertString(&st, isc_dpb_config, "Providers=Remote,Loopback");
+        att = master->getDispatcher()->attachDatabase(&st, gDatabase.toUtf8().constData(),
+                                                      dpb->getBufferLength(&st), dpb->getBuffer(&st));
+        dpb->dispose();
+        IXpbBuilder* tpb = master->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::TPB, nullptr, 0);
+        tpb->insertTag(&st, isc_tpb_read);
+        tpb->insertTag(&st, isc_tpb_read_committed);
+        tpb->insertTag(&st, isc_tpb_rec_version);
+        tpb->insertTag(&st, isc_tpb_nowait);
+        tx = att->startTransaction(&st, tpb->getBufferLength(&st), tpb->getBuffer(&st));
+        tpb->dispose();
+        for (const QString& text : sql) {
+            Prepared p;
+            p.statement = att->prepare(&st, tx, 0, text.toUtf8().constData(), 3,
+                                       IStatement::PREPARE_PREFETCH_METADATA);
+            p.in = p.statement->getInputMetadata(&st);
+            p.out = p.statement->getOutputMetadata(&st);
+            p.inBuf.assign(p.in->getMessageLength(&st), '\0');
+            p.outBuf.resize(p.out->getMessageLength(&st));
+            // Every parameter of these statements is the terminal's reference.
+            const QByteArray ref = kPcRef.toUtf8();
+            for (unsigned i = 0; i < p.in->getCount(&st); ++i) {
+                char* at = &p.inBuf[p.in->getOffset(&st, i)];
+                const auto n = static_cast<unsigned short>(ref.size());
+                std::memcpy(at, &n, sizeof n);
+                std::memcpy(at + sizeof n, ref.constData(), n);
+            }
+            statements.push_back(std::move(p));
+        }
+    }
+    ~Bare() {
+        for (Prepared& p : statements) {
+            p.in->release();
+            p.out->release();
+            p.statement->free(&st);
+        }
+        tx->commit(&st);
+        att->detach(&st);
+        st.dispose();
+    }
+    void load() {
+        kept.clear();
+        for (Prepared& p : statements) {
+            if (p.statement->getType(&st) == isc_info_sql_stmt_exec_procedure) {
+                p.statement->execute(&st, tx, p.in, p.inBuf.data(), p.out, p.outBuf.data());
+                kept.push_back(p.outBuf);
+                continue;
+            }
+            IResultSet* rs = p.statement->openCursor(&st, tx, p.in, p.inBuf.data(), p.out, 0);
+            while (rs->fetchNext(&st, p.outBuf.data()) == IStatus::RESULT_OK)
+                kept.push_back(p.outBuf);
+            rs->close(&st);
+        }
+    }
+};
+
+// --- a prompter that must stay silent -----------------------------------------------------
+
+class SilentPrompter : public Prompter {
+public:
+    void information(const QString& t) override { fail(t); }
+    void warning(const QString& t) override { fail(t); }
+    void error(const QString& t) override { fail(t); }
+    bool confirm(const QString& t) override { return fail(t), false; }
+    Answer confirmWithCancel(const QString& t) override { return fail(t), Answer::Cancel; }
+    std::optional<QString> inputText(const QString&, const QString& t, const QString&, Echo) override {
+        return fail(t), std::nullopt;
+    }
+    std::optional<QString> chooseFile(const QString& t, const QString&, const QString&) override {
+        return fail(t), std::nullopt;
+    }
+    std::optional<std::uint32_t> chooseColour(std::uint32_t) override { return fail({}), std::nullopt; }
+
+private:
+    static void fail(const QString& text) { throw std::runtime_error("unexpected message: " + text.toStdString()); }
+};
+
+// --- the benchmarks ----------------------------------------------------------------------
+
+void LayerLoad(benchmark::State& state) {
+    db::Connection db;
+    db.connect(sysdba());
+    db::DatabaseClock clock(db);
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        QString pcRef = kPcRef;
+        TerminalData d = TerminalData::load(db, clock, pcRef, 0);
+        rows = d.buttons.rows().rowCount() + d.tabMap.rowCount();
+        benchmark::DoNotOptimize(d);
+    }
+    state.counters["buttons+tabs"] = static_cast<double>(rows);
+}
+
+void BareLoad(benchmark::State& state) {
+    Bare bare(statementsOfOneLoad());
+    for (auto _ : state) {
+        bare.load();
+        benchmark::DoNotOptimize(bare.kept);
+    }
+}
+
+void WindowLoad(benchmark::State& state) {
+    SilentPrompter prompter;
+    TMainForm form(prompter);
+    TMainDataModule module(form, prompter);
+    module.db1.connect(sysdba());
+    module.session().pcRef = kPcRef;
+    for (auto _ : state) {
+        form.LoadTerminalSettings();
+        QCoreApplication::processEvents(); // the deferred status line
+    }
+}
+
+// Grows the catalogue: 5,000 items (some with options), 2,000 buttons on 40 pages, 500 tabs
+// with their buttons on 5 maps.
+void growCatalogue() {
+    db::Connection db;
+    db.connect(sysdba());
+    db::Transaction tx(db);
+    db::Query q(db);
+    q.setSql(QStringLiteral("INSERT INTO item (id, name, qty, cost1, price1, tax1, price2, stockno,"
+                            " barcode1, outputid, stopline, stopdisc, opt1caption, opt1auto, opt1prompt,"
+                            " opt1forced, opt1cost, opt1price, opt1tax) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?,"
+                            " ?, 'F', 'F', ?, 'F', ?, 'F', 0, 1.5, 0.1364)"));
+    for (int i = 0; i < 5000; ++i) {
+        const int id = 1000 + i;
+        const bool options = i % 4 == 0;
+        q.exec({id, QStringLiteral("Item %1").arg(id), 10 + i % 90, 2.5, 7.5 + i % 20, 0.6818, 6.5,
+                QStringLiteral("SN%1").arg(id), QStringLiteral("93000%1").arg(id), i % 2 ? 101 : 102,
+                options ? db::Value(QStringLiteral("Size")) : db::Value(),
+                options ? db::Value(QStringLiteral("Which size?")) : db::Value()});
+    }
+    q.setSql(QStringLiteral("INSERT INTO link (id, name) VALUES (?, ?)"));
+    for (int page = 0; page < 40; ++page)
+        q.exec({100 + page, QStringLiteral("Page %1").arg(page + 1)});
+    q.setSql(QStringLiteral("INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft,"
+                            " boxtop, boxwidth, boxheight, imageid, imagelrtb) VALUES (?, ?, ?, 0, ?,"
+                            " '2667765', ?, ?, 100, 70, NULL, 'T')"));
+    for (int b = 0; b < 2000; ++b)
+        q.exec({1000 + b, 100 + b / 50, 1000 + b * 2, QStringLiteral("Item %1").arg(1000 + b * 2),
+                10 + (b % 10) * 105, 10 + (b % 50) / 10 * 80});
+    q.setSql(QStringLiteral("INSERT INTO map (id, name, filename) VALUES (?, ?, '')"));
+    for (int m = 10; m < 15; ++m)
+        q.exec({m, QStringLiteral("Floor %1").arg(m)});
+    q.setSql(QStringLiteral("INSERT INTO tab (id, ref, cat, balance, crlimit, crstop) VALUES (?, ?, 'Tables', 0, 0, 'F')"));
+    db::Query tm(db);
+    tm.setSql(QStringLiteral("INSERT INTO tm (tabid, mapid, btncaption, btnleft, btntop, btnwidth, btnheight,"
+                             " imagelrtb) VALUES (?, ?, ?, ?, ?, 90, 40, 'L')"));
+    for (int t = 0; t < 500; ++t) {
+        const int id = 1000 + t;
+        q.exec({id, QStringLiteral("T%1").arg(id)});
+        tm.exec({id, 10 + t / 100, QStringLiteral("T%1").arg(id), (t % 10) * 95, (t % 100) / 10 * 50});
+    }
+    tx.commit();
+}
+
+void registerAll(const char* prefix) {
+    const std::string p(prefix);
+    benchmark::RegisterBenchmark((p + "/LayerLoad").c_str(), LayerLoad)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+    benchmark::RegisterBenchmark((p + "/BareLoad").c_str(), BareLoad)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+    benchmark::RegisterBenchmark((p + "/WindowLoad").c_str(), WindowLoad)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+}
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> ms;
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs)
+            ms[r.benchmark_name()] = r.GetAdjustedRealTime();
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s DATABASE  (SYSDBA password in ISC_PASSWORD)\n", argv[0]);
+        return 2;
+    }
+    gDatabase = QString::fromLocal8Bit(argv[1]);
+    gPassword = qEnvironmentVariable("ISC_PASSWORD");
+    RatioReporter reporter;
+    try {
+        registerAll("Demo");
+        benchmark::RunSpecifiedBenchmarks(&reporter, std::string("Demo/"));
+        growCatalogue();
+        // Every item was stamped just now: until the stock refresh's look-back has passed, each
+        // rebuild of the grid would read them all again, which no night of service sees.
+        std::printf("\nGrew the catalogue; waiting %d s for the stock look-back to pass.\n\n",
+                    ButtonCache::kLookBackSeconds + 1);
+        std::fflush(stdout);
+        QThread::sleep(ButtonCache::kLookBackSeconds + 1);
+        registerAll("Large");
+        benchmark::RunSpecifiedBenchmarks(&reporter, std::string("Large/"));
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    for (const char* size : {"Demo", "Large"}) {
+        const std::string s(size);
+        const double layer = reporter.ms[s + "/LayerLoad/min_time:2.000"];
+        const double bare = reporter.ms[s + "/BareLoad/min_time:2.000"];
+        const double window = reporter.ms[s + "/WindowLoad/min_time:2.000"];
+        std::printf("%-5s  terminal settings load: layer %.1f ms, bare %.1f ms (layer / bare %.2f),"
+                    " whole window %.1f ms\n",
+                    size, layer, bare, bare > 0 ? layer / bare : 0.0, window);
+    }
+    return 0;
+}

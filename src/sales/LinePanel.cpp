@@ -60,17 +60,26 @@ QPushButton* smallButton(const QString& caption, const QString& name, QWidget* p
 LinePanel::LinePanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("pnlRight"));
 
+    // The "Tab" box is 34 high (50 with the balance figures): a small title over the tab's name.
     grpTab = new QGroupBox(tr("Tab"), this);
     grpTab->setObjectName(QStringLiteral("grpTab"));
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.7);
+    grpTab->setFont(small);
     lblTabRef = namedLabel(QStringLiteral("Unknown"), QStringLiteral("lblTabRef"), grpTab);
-    QFont bold = lblTabRef->font();
+    QFont bold = font();
     bold.setBold(true);
+    bold.setPointSizeF(font().pointSizeF()); // not the title's small size
     lblTabRef->setFont(bold);
     lblBalance = namedLabel(QString(), QStringLiteral("lblBalance"), grpTab);
     lblLimit = namedLabel(QString(), QStringLiteral("lblLimit"), grpTab);
     lblAvail = namedLabel(QString(), QStringLiteral("lblAvail"), grpTab);
+    QFont figures = font();
+    figures.setPointSizeF(figures.pointSizeF() * 0.8);
+    for (QLabel* l : {lblBalance, lblLimit, lblAvail})
+        l->setFont(figures);
     auto* tabLayout = new QVBoxLayout(grpTab);
-    tabLayout->setContentsMargins(6, 0, 6, 2);
+    tabLayout->setContentsMargins(6, 0, 6, 0);
     tabLayout->setSpacing(0);
     tabLayout->addWidget(lblTabRef);
     auto* balances = new QHBoxLayout;
@@ -122,7 +131,6 @@ LinePanel::LinePanel(QWidget* parent) : QWidget(parent) {
     list1Bar->setSpacing(2);
     for (QPushButton* b : {btnQtyDec, btnQtyInc, btnSplit, btnSRef, btnViewLine1})
         list1Bar->addWidget(b);
-    list1Bar->addWidget(lblTotal1, 1);
 
     pnlList2 = new QWidget(this);
     pnlList2->setObjectName(QStringLiteral("pnlList2"));
@@ -141,29 +149,30 @@ LinePanel::LinePanel(QWidget* parent) : QWidget(parent) {
     list2Bar->addWidget(btnViewLine2);
     list2Bar->addWidget(lblTotal2, 1);
     list2Layout->addLayout(list2Bar);
+    for (QPushButton* b : {btnUnSplit, btnViewLine2})
+        b->setMinimumWidth(52);
 
     btnCheck = touchButton(tr("Check"), QStringLiteral("btnCheck"), this);
     btnProcess = touchButton(tr("Process"), QStringLiteral("btnProcess"), this);
     btnTendered = touchButton(tr("Payment"), QStringLiteral("btnTendered"), this);
-    for (QPushButton* b : {btnCheck, btnProcess, btnTendered}) {
-        b->setMinimumHeight(56);
-        b->setMinimumWidth(40);
-    }
+    btnTendered->setMinimumHeight(60);
     QFont payFont = btnTendered->font();
     payFont.setBold(true);
+    payFont.setPointSizeF(payFont.pointSizeF() * 1.2);
     btnTendered->setFont(payFont);
-    auto* payBar = new QHBoxLayout;
-    payBar->setSpacing(2);
-    payBar->addWidget(btnCheck);
-    payBar->addWidget(btnProcess);
-    payBar->addWidget(btnTendered, 1);
+    auto* orderBar = new QHBoxLayout;
+    orderBar->setSpacing(2);
+    orderBar->addWidget(btnCheck);
+    orderBar->addWidget(btnProcess);
 
     auto* lists = new QVBoxLayout;
     lists->setSpacing(2);
     lists->addWidget(tabline1, 3);
+    lists->addWidget(lblTotal1);
     lists->addLayout(list1Bar);
     lists->addWidget(pnlList2, 2);
-    lists->addLayout(payBar);
+    lists->addLayout(orderBar);
+    lists->addWidget(btnTendered);
 
     options = new OptionsColumn(this);
     auto* listsAndOptions = new QHBoxLayout;

@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 
 namespace pelora {
 
@@ -21,14 +20,18 @@ QLabel* namedLabel(const QString& text, const QString& objectName, QWidget* pare
 }
 
 void setCaptionRed(QAbstractButton* button, bool red) {
+    if (!red) {
+        button->setPalette(QPalette()); // back to the palette it inherits
+        return;
+    }
     QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText,
-                     red ? QColor(Qt::red) : button->style()->standardPalette().color(QPalette::ButtonText));
+    palette.setColor(QPalette::Active, QPalette::ButtonText, Qt::red);
+    palette.setColor(QPalette::Inactive, QPalette::ButtonText, Qt::red);
     button->setPalette(palette);
 }
 
 bool captionIsRed(const QAbstractButton* button) {
-    return button->palette().color(QPalette::ButtonText) == QColor(Qt::red);
+    return button->palette().color(QPalette::Active, QPalette::ButtonText) == QColor(Qt::red);
 }
 
 } // namespace pelora

@@ -7,6 +7,8 @@
 #include "db/Query.h"
 #include "db/StoredProc.h"
 
+#include "BareClient.h"
+
 #include <benchmark/benchmark.h>
 #include <firebird/Interface.h>
 
@@ -49,10 +51,7 @@ struct Layer {
 
 // --- bare on the client library ----------------------------------------------------------
 
-struct Bare {
-    IMaster* master = fb_get_master_interface();
-    ThrowStatusWrapper st{master->getStatus()};
-    IAttachment* att = nullptr;
+struct Bare : bench::BareClient {
     ITransaction* readTx = nullptr;
     ITransaction* tx = nullptr; // the explicit transaction, when one runs
     IStatement* gen = nullptr;
@@ -61,17 +60,7 @@ struct Bare {
     IMessageMetadata *genOut = nullptr, *insIn = nullptr, *selIn = nullptr, *selOut = nullptr;
     std::string genBuf, insBuf, selInBuf, selBuf;
 
-    Bare() {
-        IUtil* util = master->getUtilInterface();
-        IXpbBuilder* dpb = util->getXpbBuilder(&st, IXpbBuilder::DPB, nullptr, 0);
-        dpb->insertString(&st, isc_dpb_user_name, "SYSDBA");
-        dpb->insertString(&st, isc_dpb_password, gPassword.toUtf8().constData());
-        dpb->insertString(&st, isc_dpb_sql_role_name, "app");
-        dpb->insertString(&st, isc_dpb_lc_ctype, "UTF8");
-        dpb->insertString(&st, isc_dpb_config, "Providers=Remote,Loopback");
-        att = master->getDispatcher()->attachDatabase(&st, gDatabase.toUtf8().constData(),
-                                                      dpb->getBufferLength(&st), dpb->getBuffer(&st));
-        dpb->dispose();
+    Bare() : BareClient(gDatabase, gPassword) {
         readTx = start(true);
         gen = att->prepare(&st, readTx, 0, "EXECUTE PROCEDURE tabline1id_gen", 3,
                            IStatement::PREPARE_PREFETCH_METADATA);
@@ -92,18 +81,6 @@ struct Bare {
         for (IStatement* s : {gen, ins, sel})
             s->free(&st);
         readTx->commit(&st);
-        att->detach(&st);
-        st.dispose();
-    }
-    ITransaction* start(bool readOnly) {
-        IXpbBuilder* tpb = master->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::TPB, nullptr, 0);
-        tpb->insertTag(&st, readOnly ? isc_tpb_read : isc_tpb_write);
-        tpb->insertTag(&st, isc_tpb_read_committed);
-        tpb->insertTag(&st, isc_tpb_rec_version);
-        tpb->insertTag(&st, readOnly ? isc_tpb_nowait : isc_tpb_wait);
-        ITransaction* t = att->startTransaction(&st, tpb->getBufferLength(&st), tpb->getBuffer(&st));
-        tpb->dispose();
-        return t;
     }
     template <typename T>
     void put(std::string& buf, IMessageMetadata* m, unsigned i, T v) {
@@ -191,17 +168,6 @@ BENCHMARK(BareEachStatementCommits)->Unit(benchmark::kMicrosecond)->MinTime(1.0)
 BENCHMARK(LayerInOneTransaction)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(BareInOneTransaction)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 
-// Keeps each benchmark's time per round trip, to print the ratios at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> perIteration;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs)
-            perIteration[r.benchmark_name()] = r.GetAdjustedRealTime();
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -212,7 +178,7 @@ int main(int argc, char** argv) {
     }
     gDatabase = QString::fromLocal8Bit(argv[1]);
     gPassword = qEnvironmentVariable("ISC_PASSWORD");
-    RatioReporter reporter;
+    bench::RatioReporter reporter;
     try {
         benchmark::RunSpecifiedBenchmarks(&reporter);
     } catch (const std::exception& e) {

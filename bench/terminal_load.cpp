@@ -15,6 +15,8 @@
 #include <QApplication>
 #include <QThread>
 
+#include "BareClient.h"
+
 #include <benchmark/benchmark.h>
 #include <firebird/Interface.h>
 
@@ -49,10 +51,7 @@ std::vector<QString> statementsOfOneLoad() {
 
 // --- bare on the client library ----------------------------------------------------------
 
-struct Bare {
-    IMaster* master = fb_get_master_interface();
-    ThrowStatusWrapper st{master->getStatus()};
-    IAttachment* att = nullptr;
+struct Bare : bench::BareClient {
     ITransaction* tx = nullptr;
     struct Prepared {
         IStatement* statement = nullptr;
@@ -63,23 +62,8 @@ struct Bare {
     std::vector<Prepared> statements;
     std::vector<std::string> kept; // every fetched row, as the layer keeps every row
 
-    explicit Bare(const std::vector<QString>& sql) {
-        IXpbBuilder* dpb = master->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::DPB, nullptr, 0);
-        dpb->insertString(&st, isc_dpb_user_name, "SYSDBA");
-        dpb->insertString(&st, isc_dpb_password, gPassword.toUtf8().constData());
-        dpb->insertString(&st, isc_dpb_sql_role_name, "app");
-        dpb->insertString(&st, isc_dpb_lc_ctype, "UTF8");
-        dpb->insertString(&st, isc_dpb_config, "Providers=Remote,Loopback");
-        att = master->getDispatcher()->attachDatabase(&st, gDatabase.toUtf8().constData(),
-                                                      dpb->getBufferLength(&st), dpb->getBuffer(&st));
-        dpb->dispose();
-        IXpbBuilder* tpb = master->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::TPB, nullptr, 0);
-        tpb->insertTag(&st, isc_tpb_read);
-        tpb->insertTag(&st, isc_tpb_read_committed);
-        tpb->insertTag(&st, isc_tpb_rec_version);
-        tpb->insertTag(&st, isc_tpb_nowait);
-        tx = att->startTransaction(&st, tpb->getBufferLength(&st), tpb->getBuffer(&st));
-        tpb->dispose();
+    explicit Bare(const std::vector<QString>& sql) : BareClient(gDatabase, gPassword) {
+        tx = start(true);
         for (const QString& text : sql) {
             Prepared p;
             p.statement = att->prepare(&st, tx, 0, text.toUtf8().constData(), 3,
@@ -106,8 +90,6 @@ struct Bare {
             p.statement->free(&st);
         }
         tx->commit(&st);
-        att->detach(&st);
-        st.dispose();
     }
     void load() {
         kept.clear();
@@ -232,16 +214,6 @@ void registerAll(const char* prefix) {
     benchmark::RegisterBenchmark((p + "/WindowLoad").c_str(), WindowLoad)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 }
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> ms;
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs)
-            ms[r.benchmark_name()] = r.GetAdjustedRealTime();
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -255,7 +227,7 @@ int main(int argc, char** argv) {
     }
     gDatabase = QString::fromLocal8Bit(argv[1]);
     gPassword = qEnvironmentVariable("ISC_PASSWORD");
-    RatioReporter reporter;
+    bench::RatioReporter reporter;
     try {
         registerAll("Demo");
         benchmark::RunSpecifiedBenchmarks(&reporter, std::string("Demo/"));
@@ -274,9 +246,9 @@ int main(int argc, char** argv) {
     }
     for (const char* size : {"Demo", "Large"}) {
         const std::string s(size);
-        const double layer = reporter.ms[s + "/LayerLoad/min_time:2.000"];
-        const double bare = reporter.ms[s + "/BareLoad/min_time:2.000"];
-        const double window = reporter.ms[s + "/WindowLoad/min_time:2.000"];
+        const double layer = reporter.perIteration[s + "/LayerLoad/min_time:2.000"];
+        const double bare = reporter.perIteration[s + "/BareLoad/min_time:2.000"];
+        const double window = reporter.perIteration[s + "/WindowLoad/min_time:2.000"];
         std::printf("%-5s  terminal settings load: layer %.1f ms, bare %.1f ms (layer / bare %.2f),"
                     " whole window %.1f ms\n",
                     size, layer, bare, bare > 0 ? layer / bare : 0.0, window);

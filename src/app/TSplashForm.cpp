@@ -46,7 +46,9 @@ QPixmap splashPicture() {
 
 } // namespace
 
-TSplashForm::TSplashForm(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+// An ordinary window without a frame, so that the password box and the messages of the start-up
+// come up over it.
+TSplashForm::TSplashForm(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("SplashForm"));
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("imgSplash"));

@@ -34,6 +34,7 @@ int ItemGrid::setAsideCount() const { return static_cast<int>(aside_.size()); }
 
 void ItemGrid::setBackground(const QPixmap& picture) {
     background_ = picture;
+    resize(size().expandedTo(picture.size())); // the whole picture can be scrolled to
     update();
 }
 

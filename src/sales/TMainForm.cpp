@@ -298,10 +298,8 @@ void TMainForm::ResetTabState() {
     if (modeIs(s.tabMode, '2')) {
         state_.currentTab = SalesState::kNonTab;
         pnlRight->lblTabRef->setText(QStringLiteral("Non Tab"));
-        for (QWidget* w : {static_cast<QWidget*>(extra.btnMove), static_cast<QWidget*>(btnTab),
-                           static_cast<QWidget*>(pgeTab->btnNonTab), static_cast<QWidget*>(extra.btnCredit),
-                           static_cast<QWidget*>(extra.btnReBalance)})
-            w->setEnabled(false);
+        for (QPushButton* b : {extra.btnMove, btnTab, pgeTab->btnNonTab, extra.btnCredit, extra.btnReBalance})
+            b->setEnabled(false);
         return;
     }
     state_.currentTab = SalesState::kNoTab;

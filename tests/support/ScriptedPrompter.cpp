@@ -1,5 +1,7 @@
 #include "ScriptedPrompter.h"
 
+#include <utility>
+
 namespace pelora::test {
 
 ScriptedPrompter::ScriptedPrompter(FailureSink sink) : sink_(std::move(sink)) {}
@@ -87,6 +89,8 @@ void ScriptedPrompter::verify() {
 
 std::optional<ScriptedPrompter::Expected> ScriptedPrompter::take(Kind kind, const QString& text) {
     shown_.push_back({kind, text});
+    if (during_)
+        std::exchange(during_, nullptr)();
     if (expected_.empty()) {
         sink_(QStringLiteral("Unexpected %1: \"%2\"").arg(kindName(kind), text));
         return std::nullopt;

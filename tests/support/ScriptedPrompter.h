@@ -38,6 +38,10 @@ public:
     ScriptedPrompter& expectFile(std::optional<QString> answer);
     ScriptedPrompter& expectColour(std::optional<std::uint32_t> answer);
 
+    // Runs while the next prompt is on screen, as the operator's box would be: what the program
+    // does meanwhile (a timer firing, say) runs inside it. Used once.
+    void whileNextPromptShows(std::function<void()> during) { during_ = std::move(during); }
+
     // Every prompt shown so far, in order.
     const std::vector<Prompt>& shown() const { return shown_; }
     // Reports expectations not yet used, and forgets them.
@@ -72,6 +76,7 @@ private:
     FailureSink sink_;
     std::deque<Expected> expected_;
     std::vector<Prompt> shown_;
+    std::function<void()> during_;
 };
 
 } // namespace pelora::test

@@ -1,5 +1,6 @@
 #include "app/ConnectionCheck.h"
 
+#include "app/ConnectionSequence.h"
 #include "app/IniFile.h"
 #include "db/DbError.h"
 #include "db/Query.h"
@@ -14,19 +15,12 @@ int checkConnection(QTextStream& out) {
         return 1;
     }
     db::Connection db;
-    db::ConnectParams params{QString(), ini->password, QStringLiteral("app"),
-                             IniFile::databasePath(ini->dbPath)};
-    for (const char* user : {"SYSDBA", "admin1_pelora"}) {
-        params.user = QString::fromLatin1(user);
-        try {
-            db.connect(params);
-            break;
-        } catch (const db::DbError& e) {
-            out << "Connecting as " << params.user << " failed: " << e.text() << " ("
-                << e.code() << ")\n";
-        }
-    }
-    if (!db.isConnected()) {
+    const QString path = IniFile::databasePath(ini->dbPath);
+    const bool connected =
+        connectAsTill(db, path, ini->password, [&](const QString& user, const db::DbError& e) {
+            out << "Connecting as " << user << " failed: " << e.text() << " (" << e.code() << ")\n";
+        });
+    if (!connected) {
         out << "Cannot connect to database.\n";
         return 2;
     }
@@ -37,7 +31,7 @@ int checkConnection(QTextStream& out) {
             " (SELECT COUNT(*) FROM tab WHERE id > 2) AS tabs,"
             " (SELECT COUNT(*) FROM pc WHERE ref = ?) AS terminal FROM rdb$database"));
         q.open({ini->pcRef});
-        out << "Connected to " << params.path << " as " << params.user << " (role "
+        out << "Connected to " << path << " as " << db.params().user << " (role "
             << q.value(u"role_name").asText() << ").\n"
             << "Terminal " << ini->pcRef
             << (q.value(u"terminal").asInt() > 0 ? "" : " (not in pc: runs as terminal 1)")

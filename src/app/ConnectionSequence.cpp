@@ -6,28 +6,24 @@
 
 namespace pelora {
 
-namespace {
-
-bool tryConnect(db::Connection& db, const QString& user, const QString& password,
-                const QString& path) {
-    try {
-        db.connect({user, password, QStringLiteral("app"), path});
-        return true;
-    } catch (const db::DbError&) {
-        return false;
+bool connectAsTill(db::Connection& db, const QString& databasePath, const QString& password,
+                   const std::function<void(const QString& user, const db::DbError&)>& refused) {
+    for (const char* name : {"SYSDBA", "admin1_pelora"}) {
+        const QString user = QString::fromLatin1(name);
+        try {
+            db.connect({user, password, QStringLiteral("app"), databasePath});
+            return true;
+        } catch (const db::DbError& failure) {
+            if (refused)
+                refused(user, failure);
+        }
     }
+    return false;
 }
-
-bool tryBothUsers(db::Connection& db, const QString& password, const QString& path) {
-    return tryConnect(db, QStringLiteral("SYSDBA"), password, path) ||
-           tryConnect(db, QStringLiteral("admin1_pelora"), password, path);
-}
-
-} // namespace
 
 bool connectAtStartUp(db::Connection& db, const QString& databasePath, const QString& iniPassword,
                       Prompter& prompter, const std::function<void()>& repaint) {
-    if (tryBothUsers(db, iniPassword, databasePath))
+    if (connectAsTill(db, databasePath, iniPassword))
         return true;
     prompter.error(QStringLiteral("INI password invalid. Cannot connect to database."));
 
@@ -38,7 +34,7 @@ bool connectAtStartUp(db::Connection& db, const QString& databasePath, const QSt
                               .value_or(QString());
     if (repaint)
         repaint();
-    if (tryBothUsers(db, typed, databasePath))
+    if (connectAsTill(db, databasePath, typed))
         return true;
     prompter.error(QStringLiteral("Cannot connect to database.") + kLineBreak +
                    QStringLiteral("Confirm that the username and password exist in the database."));

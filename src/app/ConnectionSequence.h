@@ -9,7 +9,13 @@ namespace pelora {
 class Prompter;
 namespace db {
 class Connection;
-}
+class DbError;
+} // namespace db
+
+// Connects as the till does with one password, always with the role app: as SYSDBA, then as
+// admin1_pelora. `refused` hears each refusal. False when both refuse.
+bool connectAsTill(db::Connection& db, const QString& databasePath, const QString& password,
+                   const std::function<void(const QString& user, const db::DbError&)>& refused = {});
 
 // Connects the till's connection at start-up, always with the role app: as SYSDBA with the
 // password of pelora.ini, then as admin1_pelora; when both refuse, the operator may type a

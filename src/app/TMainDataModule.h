@@ -35,9 +35,7 @@ public:
 
     Session& session() { return session_; }
     const Session& session() const { return session_; }
-    db::ServerClock& clock() { return *clock_; }
-    // Tests put a fixed clock in the server's place.
-    void setClock(db::ServerClock* clock) { clock_ = clock ? clock : &serverClock_; }
+    db::ServerClock& clock() { return serverClock_; }
 
     db::Connection db1;
     db::Query query1{db1};
@@ -48,7 +46,6 @@ private:
     Prompter& prompter_;
     Session session_;
     db::DatabaseClock serverClock_{db1};
-    db::ServerClock* clock_ = &serverClock_;
 };
 
 } // namespace pelora

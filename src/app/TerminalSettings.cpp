@@ -42,15 +42,6 @@ int charsetCode(const QString& name, int previousCode) {
 
 TerminalSettings loadTerminalSettings(db::Connection& db, QString& pcRef, int previousCharsetCode) {
     db::Query q(db);
-    q.setSql(QStringLiteral("SELECT id FROM pc WHERE ref = ?"));
-    q.open({pcRef});
-    if (q.isEmpty()) {
-        q.setSql(QStringLiteral("SELECT ref FROM pc WHERE id = 1"));
-        q.open();
-        if (!q.isEmpty())
-            pcRef = q.value(u"ref").asText();
-    }
-
     q.setSql(QStringLiteral(
         "SELECT pc.layoutid, pc.imagepath, pc.mapid, pc.refreshrate, pc.refreshmode,"
         " pc.layoutmode, pc.checkmode, pc.docketmode, pc.drawermode, pc.nosalemode,"
@@ -66,8 +57,16 @@ TerminalSettings loadTerminalSettings(db::Connection& db, QString& pcRef, int pr
         " LEFT JOIN output ON pc.outputid = output.id"
         " WHERE pc.ref = ?"));
     q.open({pcRef});
-    if (q.isEmpty())
-        throw db::DbError(QStringLiteral("No terminal row for PCRef %1.").arg(pcRef));
+    if (q.isEmpty()) {
+        // A reference without a row of its own runs as terminal 1.
+        db::Query first(db);
+        first.setSql(QStringLiteral("SELECT ref FROM pc WHERE id = 1"));
+        first.open();
+        if (first.isEmpty())
+            throw db::DbError(QStringLiteral("No terminal row for PCRef %1.").arg(pcRef));
+        pcRef = first.value(u"ref").asText();
+        q.open({pcRef});
+    }
 
     auto text = [&](const char16_t* column) { return q.value(QStringView(column)).asText(); };
     auto integer = [&](const char16_t* column) {

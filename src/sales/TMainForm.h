@@ -39,8 +39,6 @@ public:
     ~TMainForm() override;
 
     void attach(TMainDataModule& module);
-    TMainDataModule& dataModule() const { return *module_; }
-    Prompter& prompter() const { return prompter_; }
 
     const TerminalSettings& settings() const { return data_.settings; }
     TerminalData& terminal() { return data_; }

@@ -73,6 +73,4 @@ void TabPage::setCancelMoveShown(bool shown) {
     cancelMovePanel->setVisible(shown);
 }
 
-bool TabPage::cancelMoveShown() const { return cancelMovePanel->maximumHeight() > 0; }
-
 } // namespace pelora

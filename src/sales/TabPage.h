@@ -32,7 +32,6 @@ public:
 
     // The Cancel Move panel is 40 high while a move is pending and 0 otherwise.
     void setCancelMoveShown(bool shown);
-    bool cancelMoveShown() const;
 };
 
 } // namespace pelora

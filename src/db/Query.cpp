@@ -20,6 +20,7 @@ void Query::open(std::vector<Value> params) {
     params_ = std::move(params);
     result_ = db_.run(sql_, params_);
     open_ = true;
+    resultChanged();
     setCurrent(0);
 }
 
@@ -48,16 +49,20 @@ void Query::reopen() {
                 break;
             }
     }
+    resultChanged();
     setCurrent(target);
 }
 
 void Query::close() {
-    if (open_)
+    const bool wasOpen = open_;
+    if (wasOpen)
         closing();
     result_ = {};
     open_ = false;
     row_ = 0;
     eof_ = bof_ = true;
+    if (wasOpen)
+        resultChanged();
 }
 
 void Query::setCurrent(int row) {

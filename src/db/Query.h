@@ -73,6 +73,8 @@ protected:
     virtual void leavingRow() {}
     // Called before an open result is closed or replaced.
     virtual void closing() {}
+    // Called when the rows have been read (again) or dropped, before the current row is set.
+    virtual void resultChanged() {}
     int requireColumn(QStringView column) const;
     ResultData& result() { return result_; }
     const ResultData& result() const { return result_; }

@@ -162,6 +162,8 @@ void RowSet::closing() {
     cancel();
 }
 
+void RowSet::resultChanged() { notifyData(); }
+
 void RowSet::notifyData() {
     if (!controlsDisabled())
         Q_EMIT dataChanged();

@@ -45,6 +45,9 @@ public:
     void enableControls();
     bool controlsDisabled() const { return disabled_ > 0; }
 
+    // The row being edited reads from its edit buffer.
+    const Value& valueAt(int row, int column) const override;
+
 Q_SIGNALS:
     void scrolled();
     void dataChanged();
@@ -54,7 +57,7 @@ protected:
     void rowChanged() override;
     void leavingRow() override;
     void closing() override;
-    const Value& valueAt(int row, int column) const override;
+    void resultChanged() override;
 
 private:
     int writableColumn(QStringView column) const;

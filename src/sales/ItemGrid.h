@@ -11,6 +11,9 @@ class QPushButton;
 
 namespace pelora {
 
+class PictureList;
+struct GridPage;
+
 // The canvas of the Item page on which one link page's boxes, buttons and labels stand, over
 // the layout's background picture. A rebuild sets the objects of the page shown aside rather
 // than freeing them, so that the button whose click caused the rebuild outlives its click;
@@ -31,13 +34,23 @@ public:
     void freeSetAside();
     int setAsideCount() const;
 
+    // Creates the page's boxes, buttons and labels in the order of its rows. Pictures come from
+    // the list when it is given (the layout shows pictures).
+    void build(const GridPage& page, const QFont& buttonFont, const PictureList* pictures);
+
     void setBackground(const QPixmap& picture);
     const QPixmap& background() const { return background_; }
+
+Q_SIGNALS:
+    // A button of the page shown was pressed.
+    void buttonClicked(QPushButton* button);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void fitCanvas();
+
     std::vector<QWidget*> aside_;
     QPixmap background_;
 };

@@ -3,15 +3,28 @@
 #include "app/TMainDataModule.h"
 #include "common/Flag.h"
 #include "common/Mode.h"
+#include "common/Prompter.h"
+#include "sales/ButtonFont.h"
 #include "sales/ButtonSettings.h"
 #include "sales/ExtraPage.h"
+#include "sales/ItemAdder.h"
 #include "sales/ItemGrid.h"
 #include "sales/ItemPage.h"
+#include "sales/LineDeleter.h"
+#include "sales/LineLists.h"
+#include "sales/LineListModel.h"
+#include "sales/LineMath.h"
 #include "sales/LinePanel.h"
 #include "sales/ManRegisterPanel.h"
 #include "sales/OptionsColumn.h"
+#include "sales/PreProcessing.h"
 #include "sales/StatusLine.h"
+#include "sales/TDeleteLineForm.h"
+#include "sales/TLineForm.h"
+#include "sales/TQtyForm.h"
 #include "sales/TabPage.h"
+#include "ui/BusyCursor.h"
+#include "ui/FormOpener.h"
 #include "ui/GeneralError.h"
 #include "ui/TouchWidgets.h"
 
@@ -91,6 +104,19 @@ TMainForm::TMainForm(Prompter& prompter, QWidget* parent)
     wire(btnTab, &TMainForm::btnTabClick);
     wire(btnLink, &TMainForm::btnLinkClick);
     wire(btnExtra, &TMainForm::btnExtraClick);
+    wire(pgeItem->btnReset, &TMainForm::btnResetClick);
+    wire(pgeItem->btnPreProcess, &TMainForm::btnPreProcessClick);
+    wire(pgeTab->btnNonTab, &TMainForm::ChooseNonTab);
+    wire(pnlRight->btnQtyInc, &TMainForm::btnQtyIncClick);
+    wire(pnlRight->btnQtyDec, &TMainForm::btnQtyDecClick);
+    wire(pnlRight->btnSplit, &TMainForm::btnSplitClick);
+    wire(pnlRight->btnUnSplit, &TMainForm::btnUnSplitClick);
+    wire(pnlRight->btnViewLine1, &TMainForm::btnViewLine1Click);
+    wire(pnlRight->btnViewLine2, &TMainForm::btnViewLine2Click);
+    wire(pgeExtra->btnDelete, &TMainForm::btnDeleteClick);
+    connect(pgeItem->grid, &ItemGrid::buttonClicked, this, [this](QPushButton* button) {
+        runReportingFailures(prompter_, [this, button] { buttontag_li(button); });
+    });
     for (QAbstractButton* b : findChildren<QAbstractButton*>())
         if (!isWired(b))
             b->setEnabled(false);
@@ -152,7 +178,12 @@ void TMainForm::buildNavigationBar() {
     left->addWidget(nav);
 }
 
-void TMainForm::attach(TMainDataModule& module) { module_ = &module; }
+void TMainForm::attach(TMainDataModule& module) {
+    module_ = &module;
+    lines_ = std::make_unique<LineLists>(module.db1);
+    LineListModel::show(lines_->list(LineLists::kMain), pnlRight->tabline1);
+    LineListModel::show(lines_->list(LineLists::kSplit), pnlRight->tabline2);
+}
 
 bool TMainForm::isWired(const QWidget* control) { return control->property(kWired).toBool(); }
 
@@ -223,6 +254,7 @@ void TMainForm::LoadTerminalSettings() {
 
     ResetTabState();
     ApplyButtonSettings();
+    ReadLineLists();
 
     pgcMain->tabBar()->hide();
     ShowStartPage();
@@ -256,9 +288,236 @@ void TMainForm::ShowLink(int linkId) {
     state_.currentLink = linkId;
     pgeItem->grid->setAside();
     QMetaObject::invokeMethod(this, &TMainForm::StatusLineMessage, Qt::QueuedConnection);
-    if (!isTrue(data_.master.linkRequery) && !data_.buttons.isEmpty() &&
-        modeIs(data_.settings.countMode, '1'))
-        data_.buttons.refreshStock(module_->db1, module_->clock(), data_.lastRefresh);
+
+    const TerminalSettings& s = data_.settings;
+    QString caption;
+    if (!isTrue(data_.master.linkRequery)) {
+        if (!data_.buttons.isEmpty() && modeIs(s.countMode, '1'))
+            data_.buttons.refreshStock(module_->db1, module_->clock(), data_.lastRefresh);
+        shownPage_ = GridPage::fromCache(data_.buttons, linkId, s);
+        caption = QStringLiteral("Item: ");
+    } else {
+        BusyCursor busy;
+        shownPage_ = GridPage::fromDatabase(module_->db1, linkId, s);
+        caption = QStringLiteral("Items: ");
+    }
+    // The page's name is kept whichever page shows, so that "2 - Item" names it; the caption
+    // changes only while the Item page is the one on screen.
+    if (!shownPage_.buttons.empty()) {
+        state_.currentLinkName = shownPage_.linkName;
+        if (pgcMain->currentWidget() == pgeItem)
+            grpMain->setTitle(caption + shownPage_.linkName);
+    }
+    pgeItem->grid->build(shownPage_, itemButtonFont(font(), s.charsetCode, s.libtnfsize), &pictures_);
+}
+
+void TMainForm::buttontag_li(QPushButton* button) {
+    const auto& buttons = pgeItem->grid->buttons;
+    const auto found = std::find(buttons.begin(), buttons.end(), button);
+    if (found == buttons.end())
+        return;
+    const GridPage::Button row = shownPage_.buttons.at(static_cast<std::size_t>(found - buttons.begin()));
+    const bool cached = shownPage_.cached;
+    BusyCursor busy;
+    if (buttonEditor_) {
+        buttonEditor_->pickButton(row.liId, cached ? row.tag : -1, row.colour);
+        return;
+    }
+    const GridPage::Touch touch = cached ? GridPage::touchFromCache(data_.buttons, row.tag)
+                                         : GridPage::touchFromDatabase(module_->db1, row.tag);
+    if (touch.showLink) {
+        ShowLink(touch.linkId);
+        return;
+    }
+    if (touch.itemId == 0 || !AddItem(touch.itemId, false))
+        return;
+    if (modeIs(data_.settings.processMode, '3') || pgeItem->btnPreProcess->isChecked())
+        preProcess();
+}
+
+void TMainForm::preProcess() {
+    db::RowSet& list1 = lines_->list(LineLists::kMain);
+    try {
+        preProcessLine(module_->db1, module_->storedProc1, static_cast<int>(list1.value(u"id").asInt()),
+                       static_cast<int>(list1.value(u"itemid").asInt()), list1.value(u"qty").asDouble(),
+                       data_.settings.countMode);
+    } catch (const std::exception&) {
+        QApplication::restoreOverrideCursor();
+        prompter_.error(QStringLiteral("There was a preprocessing problem."));
+        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); // the caller's guard restores it
+    }
+    list1.reopen();
+    list1.last();
+    setPreProcessDown(false);
+    if (modeIs(data_.settings.countMode, '1'))
+        ShowLink(state_.currentLink);
+}
+
+bool TMainForm::AddItem(int itemId, bool fromDatabase) {
+    const ItemAdder::Context context{module_->db1,         module_->storedProc1, prompter_,
+                                     data_.settings,       data_.master,         data_.buttons,
+                                     module_->session().pcRef, module_->session().staffRef, state_.currentTab};
+    const std::optional<ItemAdder::Added> added = ItemAdder::add(context, itemId, fromDatabase);
+    if (!added)
+        return false;
+    ReadLineLists(); // list 1 ends on the new line
+    if (added->discRate > 0) {
+        RecalcLine1();
+        lines_->list(LineLists::kMain).post();
+        ShowTotals(); // the total shows the discounted line
+    }
+    if (state_.currentTab == SalesState::kStocktakeTab) {
+        OpenQtyForm(); // the count
+        return true;
+    }
+    // The automatic option prompts come here, before the quantity, and the split chooser after
+    // it, once the option chooser and the split chooser are part of the till.
+    if (modeIs(data_.settings.qtyMode, '3'))
+        btnQtyIncClick();
+    return true;
+}
+
+void TMainForm::ReadLineLists() {
+    const bool split = splitShown();
+    lines_->read({state_.currentTab, module_->session().pcRef, split});
+    setSplitControlsShown(split);
+    ShowTotals();
+}
+
+bool TMainForm::splitShown() const {
+    return !modeIs(data_.settings.splitMode, '0') && state_.currentTab != SalesState::kStocktakeTab;
+}
+
+void TMainForm::setSplitControlsShown(bool shown) {
+    for (QWidget* w : {static_cast<QWidget*>(pnlRight->btnSplit), static_cast<QWidget*>(pnlRight->btnSRef),
+                       pnlRight->pnlList2})
+        w->setVisible(shown);
+}
+
+void TMainForm::RecalcLine1() { lines_->recalc(LineLists::kMain); }
+
+void TMainForm::RecalcLine2() { lines_->recalc(LineLists::kSplit); }
+
+void TMainForm::ShowTotals() {
+    total1_ = LineMath::roundTotal(lines_->total(LineLists::kMain), data_.settings.roundMode);
+    pnlRight->lblTotal1->setText(total1_.toString());
+    if (splitShown()) {
+        total2_ = lines_->total(LineLists::kSplit);
+        pnlRight->lblTotal2->setText(total2_.toString());
+    } else {
+        total2_ = Money();
+    }
+}
+
+void TMainForm::MoveLineToList2() {
+    const QString& mode = data_.settings.splitMode;
+    lines_->moveLine(LineLists::kMain, modeIs(mode, '3') || modeIs(mode, '4'), module_->storedProc1);
+}
+
+void TMainForm::MoveLineToList1() {
+    const QString& mode = data_.settings.splitMode;
+    lines_->moveLine(LineLists::kSplit, modeIs(mode, '3') || modeIs(mode, '4'), module_->storedProc1);
+}
+
+void TMainForm::btnSplitClick() {
+    MoveLineToList2();
+    ShowTotals();
+}
+
+void TMainForm::btnUnSplitClick() {
+    MoveLineToList1();
+    ShowTotals();
+}
+
+void TMainForm::btnQtyIncClick() { changeQty(1); }
+
+void TMainForm::btnQtyDecClick() { changeQty(-1); }
+
+void TMainForm::changeQty(int step) {
+    db::RowSet& list1 = lines_->list(LineLists::kMain);
+    if (state_.currentTab == SalesState::kStocktakeTab) {
+        if (!lines_->hasLines(LineLists::kMain))
+            prompter_.information(QStringLiteral("Add a line to the Stocktake."));
+        else
+            OpenQtyForm();
+        return;
+    }
+    if (isTrue(list1.value(u"processed").asText())) {
+        prompter_.information(QStringLiteral("Line has been processed.Qty cannot change."));
+        return;
+    }
+    if (!lines_->hasLines(LineLists::kMain))
+        return;
+    if (modeIs(data_.settings.qtyMode, '2') || modeIs(data_.settings.qtyMode, '3')) {
+        OpenQtyForm();
+        return;
+    }
+    const double qty = list1.value(u"qty").asDouble();
+    if (step < 0 && qty <= 1)
+        return; // never below 1
+    lines_->setQty(LineLists::kMain, qty + step);
+    ShowTotals();
+}
+
+void TMainForm::OpenQtyForm() {
+    const QString qty = lines_->list(LineLists::kMain).value(u"qty").asText();
+    auto keypad = createForm<TQtyForm>(
+        prompter_, qty, state_.currentTab == SalesState::kStocktakeTab, prompter_,
+        [this](double value) {
+            lines_->setQty(LineLists::kMain, value);
+            ShowTotals();
+        },
+        this);
+    if (keypad)
+        keypad->exec();
+}
+
+void TMainForm::btnViewLine1Click() { viewLine(LineLists::kMain); }
+
+void TMainForm::btnViewLine2Click() { viewLine(LineLists::kSplit); }
+
+void TMainForm::viewLine(int list) {
+    if (!lines_->hasLines(list)) {
+        prompter_.information(list == LineLists::kMain ? QStringLiteral("There are no lines to display.")
+                                                       : QStringLiteral("There are no split lines to display."));
+        return;
+    }
+    if (auto viewer = createForm<TLineForm>(prompter_, lines_->list(list), this))
+        viewer->exec();
+}
+
+void TMainForm::btnDeleteClick() {
+    if (!lines_->hasLines(LineLists::kMain) && !lines_->hasLines(LineLists::kSplit)) {
+        prompter_.information(QStringLiteral("Add an item to the tab."));
+        return;
+    }
+    OpenDeleteLineForm(QString());
+}
+
+void TMainForm::OpenDeleteLineForm(const QString& source) {
+    const LineDeleter::Source from = LineDeleter::sourceOf(source);
+    auto context = [this] {
+        return LineDeleter::Context{*lines_, module_->storedProc1, prompter_, module_->session().pcRef,
+                                    data_.settings.splitMode, data_.settings.countMode, state_.currentTab};
+    };
+    auto one = [this, from, context] {
+        const LineDeleter::Outcome done = LineDeleter::deleteOne(context(), from);
+        if (done.stockChanged)
+            ShowLink(state_.currentLink);
+        if (done.done)
+            ShowTotals();
+        return done.done;
+    };
+    auto all = [this, from, context] {
+        const LineDeleter::Outcome done = LineDeleter::deleteAll(context(), from);
+        if (done.stockChanged)
+            ShowLink(state_.currentLink);
+        if (done.done)
+            ReadLineLists();
+        return done.done;
+    };
+    if (auto window = createForm<TDeleteLineForm>(prompter_, prompter_, one, all, this))
+        window->exec();
 }
 
 void TMainForm::StatusLineMessage() {
@@ -359,6 +618,8 @@ void TMainForm::ChooseNonTab() {
         ApplyButtonSettings();
     }
     state_.currentTab = SalesState::kNonTab;
+    pnlRight->setBalanceShown(false); // the NonTab has no account
+    ReadLineLists();
     pnlRight->lblTabRef->setText(QStringLiteral("NonTab"));
     btnLinkClick();
     if (modeIs(data_.settings.manRegMode, '2'))
@@ -378,6 +639,29 @@ void TMainForm::btnLinkClick() {
 void TMainForm::btnExtraClick() {
     showPage(pgeExtra, QStringLiteral("Extra"));
     restoreRightPanel();
+}
+
+void TMainForm::btnResetClick() {
+    BusyCursor busy;
+    const TerminalSettings& s = data_.settings;
+    if (!modeIs(s.manRegMode, '0')) {
+        pgeItem->manRegister->hide();
+        pgeItem->btnManual->setChecked(false);
+        setCaptionRed(pgeItem->btnManual, false);
+    }
+    if (s.linkId <= 0) {
+        data_.settings.linkId = 1;
+        state_.currentLink = 1;
+    }
+    ShowLink(data_.settings.linkId);
+    setPreProcessDown(false);
+}
+
+void TMainForm::btnPreProcessClick() { setCaptionRed(pgeItem->btnPreProcess, pgeItem->btnPreProcess->isChecked()); }
+
+void TMainForm::setPreProcessDown(bool down) {
+    pgeItem->btnPreProcess->setChecked(down);
+    setCaptionRed(pgeItem->btnPreProcess, down);
 }
 
 } // namespace pelora

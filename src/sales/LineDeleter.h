@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+namespace pelora {
+
+class LineLists;
+class Prompter;
+
+namespace db {
+class StoredProc;
+}
+
+// Deleting open lines, from the sales screen or from the admin console. The sales screen never
+// deletes a line that has been sent to its output; the console may, and with stock counting on
+// it then returns the line's stock. Both take list 2 first while it holds lines.
+class LineDeleter {
+public:
+    enum class Source { Sales, Admin };
+
+    struct Context {
+        LineLists& lists;
+        db::StoredProc& proc;
+        Prompter& prompter;
+        QString pcRef;
+        QString splitMode;
+        QString countMode;
+        int tabId = 0;
+    };
+
+    // What the window does next.
+    struct Outcome {
+        bool done = false;        // a line was deleted (or the deletion ran): the dialog closes
+        bool stockChanged = false; // stock went back: the item grid is rebuilt
+    };
+
+    static Source sourceOf(const QString& mark);
+
+    // "One": the current line of the list in use.
+    static Outcome deleteOne(const Context& context, Source source);
+    // "All": every line of the list in use on the current tab (the sales screen keeps the
+    // processed ones). The lists are read again afterwards by the caller.
+    static Outcome deleteAll(const Context& context, Source source);
+};
+
+} // namespace pelora

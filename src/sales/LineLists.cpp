@@ -1,0 +1,180 @@
+#include "sales/LineLists.h"
+
+#include "db/StoredProc.h"
+#include "sales/LineRecord.h"
+
+#include <cmath>
+
+namespace pelora {
+
+namespace {
+
+LineMath::List mathList(int n) { return n == LineLists::kSplit ? LineMath::List::Split : LineMath::List::Main; }
+
+// Keeps a list's screen updates suspended for the life of the guard.
+class ControlsDisabled {
+public:
+    explicit ControlsDisabled(db::RowSet& list) : list_(list) { list_.disableControls(); }
+    ~ControlsDisabled() { list_.enableControls(); }
+    ControlsDisabled(const ControlsDisabled&) = delete;
+    ControlsDisabled& operator=(const ControlsDisabled&) = delete;
+
+private:
+    db::RowSet& list_;
+};
+
+} // namespace
+
+LineLists::LineLists(db::Connection& db)
+    : db_(db), list1_(db, tableName(kMain)), list2_(db, tableName(kSplit)) {}
+
+QString LineLists::tableName(int n) {
+    return n == kSplit ? QStringLiteral("tabline2") : QStringLiteral("tabline1");
+}
+
+bool LineLists::hasLines(int n) const { return list(n).isOpen() && !list(n).isEmpty(); }
+
+void LineLists::read(const Selection& selection) {
+    selection_ = selection;
+    const bool perTerminal = selection.tabId == 1 || selection.tabId == 2;
+    const QString where = perTerminal ? QStringLiteral(" WHERE tabid = ? AND pcref = ?")
+                                      : QStringLiteral(" WHERE tabid = ?");
+    std::vector<db::Value> params{selection.tabId};
+    if (perTerminal)
+        params.emplace_back(selection.pcRef);
+
+    ControlsDisabled quiet1(list1_);
+    ControlsDisabled quiet2(list2_);
+    list1_.setSql(QStringLiteral("SELECT * FROM tabline1") + where + QStringLiteral(" ORDER BY id"));
+    list1_.open(params);
+    list2_.setSql(QStringLiteral("SELECT * FROM tabline2") + where + QStringLiteral(" ORDER BY id"));
+    if (selection.splitShown)
+        list2_.open(params);
+    list1_.last();
+}
+
+void LineLists::reread() {
+    for (db::RowSet* l : {&list1_, &list2_}) {
+        l->cancel();
+        if (l->isOpen())
+            l->reopen();
+    }
+}
+
+void LineLists::recalc(int n) {
+    db::RowSet& line = list(n);
+    LineRecord::write(line, LineMath::recalc(LineRecord::input(line), mathList(n)));
+}
+
+void LineLists::setQty(int n, double qty) {
+    db::RowSet& line = list(n);
+    line.setField(u"qty", qty);
+    recalc(n);
+    line.post();
+}
+
+Money LineLists::total(int n) const {
+    const db::RowSet& l = list(n);
+    LineMath::TotalBuilder total;
+    const int extPrice = l.fieldIndex(u"extprice");
+    for (int r = 0; r < l.rowCount(); ++r)
+        total.add(l.valueAt(r, extPrice).asDouble());
+    return total.total();
+}
+
+int LineLists::findEqualLine(const db::RowSet& target, const db::RowSet& source) const {
+    static const QStringList texts = [] {
+        QStringList t{QStringLiteral("itemname"), QStringLiteral("discname"), QStringLiteral("splitref"),
+                      QStringLiteral("processed")};
+        for (int n = 1; n <= LineMath::kOptionSlots; ++n)
+            t << LineRecord::optionColumn(n, u"choice");
+        return t;
+    }();
+    const int itemId = target.fieldIndex(u"itemid");
+    const int adjPrice = target.fieldIndex(u"adjprice");
+    std::vector<int> textColumns;
+    for (const QString& c : texts)
+        textColumns.push_back(target.fieldIndex(c));
+    const Money price = source.value(u"adjprice").asMoney();
+    for (int r = 0; r < target.rowCount(); ++r) {
+        if (target.valueAt(r, itemId).asInt() != source.value(u"itemid").asInt() ||
+            target.valueAt(r, adjPrice).asMoney() != price)
+            continue;
+        bool equal = true;
+        for (int i = 0; i < texts.size() && equal; ++i)
+            equal = target.valueAt(r, textColumns[i]).asText() == source.value(texts[i]).asText();
+        if (equal)
+            return r;
+    }
+    return -1;
+}
+
+void LineLists::copyLine(int from, double qty, db::StoredProc& proc) {
+    const db::RowSet& source = list(from);
+    const double wholeQty = source.value(u"qty").asDouble();
+    // The moved units' share of the line's discount and extended amounts.
+    const auto share = [&](QStringView column) {
+        const double amount = source.value(column).asDouble();
+        return LineMath::round4(qty == wholeQty ? amount : amount * qty / wholeQty);
+    };
+    const int target = from == kMain ? kSplit : kMain;
+    const int id = proc.nextId(tableName(target));
+    const QStringList& columns = LineRecord::movedColumns();
+    std::vector<db::Value> values;
+    values.reserve(columns.size());
+    for (const QString& c : columns) {
+        if (c == u"id")
+            values.emplace_back(id);
+        else if (c == u"qty")
+            values.emplace_back(qty);
+        else if (c == u"disc" || c == u"extcost" || c == u"extprice" || c == u"exttax")
+            values.emplace_back(share(c));
+        else
+            values.push_back(source.value(c));
+    }
+    const QString marks = QStringLiteral("?, ").repeated(columns.size() - 1) + QStringLiteral("?");
+    db_.run(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                .arg(tableName(target), columns.join(QStringLiteral(", ")), marks),
+            values);
+}
+
+void LineLists::moveLine(int from, bool unitMoves, db::StoredProc& proc) {
+    const int to = from == kMain ? kSplit : kMain;
+    db::RowSet& source = list(from);
+    db::RowSet& target = list(to);
+    if (!hasLines(from) || !target.isOpen())
+        return;
+    const double qty = source.value(u"qty").asDouble();
+    const bool oneUnit = unitMoves && qty >= 1 && std::floor(qty) == qty;
+    const double moved = oneUnit ? 1.0 : qty;
+
+    ControlsDisabled quiet(target);
+    db::Transaction transaction(db_);
+    try {
+        const int equal = oneUnit ? findEqualLine(target, source) : -1;
+        if (equal >= 0) {
+            target.moveTo(equal);
+            target.setField(u"qty", target.value(u"qty").asDouble() + 1);
+            recalc(to);
+            target.post();
+        } else {
+            copyLine(from, moved, proc);
+            target.reopen();
+            target.last();
+        }
+        const int lineId = static_cast<int>(source.value(u"id").asInt());
+        setQty(from, qty - moved);
+        if (qty - moved == 0) {
+            proc.setName(tableName(from) + QStringLiteral("_del_one"));
+            proc.setParam(0, lineId);
+            proc.execute();
+            source.reopen();
+        }
+        transaction.commit();
+    } catch (const std::exception&) {
+        transaction.rollback();
+        reread();
+    }
+}
+
+} // namespace pelora

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "common/Money.h"
+#include "db/RowSet.h"
+
+#include <QString>
+
+namespace pelora {
+
+namespace db {
+class StoredProc;
+}
+
+// The two open-line lists of the current tab: list 1 (`tabline1`) takes every new line, list 2
+// (`tabline2`) holds the lines split out to be paid by themselves. Both are live: a line is
+// changed by editing the list's current row and saving it.
+class LineLists {
+public:
+    static constexpr int kMain = 1;
+    static constexpr int kSplit = 2;
+
+    // Which lines are shown. The NonTab and the stocktake tab keep lines per terminal; an
+    // account tab's lines are the same on every till. List 2 is read only while the split
+    // controls show; otherwise it stays closed (and empty).
+    struct Selection {
+        int tabId = 0;
+        QString pcRef;
+        bool splitShown = false;
+    };
+
+    explicit LineLists(db::Connection& db);
+
+    db::RowSet& list(int n) { return n == kSplit ? list2_ : list1_; }
+    const db::RowSet& list(int n) const { return n == kSplit ? list2_ : list1_; }
+    static QString tableName(int n);
+    // True when the list is open and holds at least one line.
+    bool hasLines(int n) const;
+    const Selection& selection() const { return selection_; }
+
+    // Reads the lists for a tab; list 1 ends on its last line.
+    void read(const Selection& selection);
+    // Reads both lists again with the same selection, each staying on its line.
+    void reread();
+
+    // Recomputes the current line of a list into its edit buffer; the caller saves it.
+    void recalc(int n);
+    // Sets the quantity of a list's current line, recomputes it and saves it.
+    void setQty(int n, double qty);
+    // The sum of a list's extended prices, each rounded to four decimals.
+    Money total(int n) const;
+
+    // Moves the current line of list `from` to the other list, in one transaction: one unit
+    // when `unitMoves` and its quantity is whole (merged into an equal line there when there
+    // is one), else the whole line. The source line is deleted once nothing is left of it. A
+    // failure rolls back and reads both lists again, so they show what the database holds.
+    void moveLine(int from, bool unitMoves, db::StoredProc& proc);
+
+private:
+    int findEqualLine(const db::RowSet& target, const db::RowSet& source) const;
+    void copyLine(int from, double qty, db::StoredProc& proc);
+
+    db::Connection& db_;
+    db::RowSet list1_;
+    db::RowSet list2_;
+    Selection selection_;
+};
+
+} // namespace pelora

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "common/Prompter.h"
+
+#include <QString>
+
+#include <exception>
+#include <memory>
+#include <utility>
+
+namespace pelora {
+
+// The message when a window cannot be created: "Cannot open " and the class name without its
+// leading T ("Cannot open QtyForm.").
+QString cannotOpenMessage(const char* className);
+
+// Creates a window for its opener; when that fails the operator is told and no window is given.
+template <typename Form, typename... Args>
+std::unique_ptr<Form> createForm(Prompter& prompter, Args&&... args) {
+    try {
+        return std::make_unique<Form>(std::forward<Args>(args)...);
+    } catch (const std::exception&) {
+        prompter.error(cannotOpenMessage(Form::staticMetaObject.className()));
+        return nullptr;
+    }
+}
+
+} // namespace pelora

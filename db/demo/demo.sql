@@ -140,15 +140,15 @@ INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, 
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
     VALUES (4, 1, 3, 0, 'Lager', '2667765', 430, 10, 130, 90, 1, 'T');
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
-    VALUES (5, 1, 8, 0, 'Gin & Tonic', '13150810', 570, 10, 130, 90, NULL, 'T');
+    VALUES (5, 1, 8, 0, 'Gin & Tonic', '13150810', 10, 110, 130, 90, NULL, 'T');
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
-    VALUES (6, 1, 11, 0, 'Steak', '3305180', 710, 10, 130, 90, 3, 'T');
+    VALUES (6, 1, 11, 0, 'Steak', '3305180', 150, 110, 130, 90, 3, 'T');
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
-    VALUES (7, 1, 12, 0, 'Burger', '3305180', 10, 110, 130, 90, 3, 'T');
+    VALUES (7, 1, 12, 0, 'Burger', '3305180', 290, 110, 130, 90, 3, 'T');
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
-    VALUES (8, 1, 14, 0, 'Chips', '5949670', 150, 110, 130, 90, NULL, 'T');
+    VALUES (8, 1, 14, 0, 'Chips', '5949670', 430, 110, 130, 90, NULL, 'T');
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
-    VALUES (9, 1, 17, 0, 'Flat White', '5271190', 290, 110, 130, 90, 4, 'T');
+    VALUES (9, 1, 17, 0, 'Flat White', '5271190', 10, 210, 130, 90, 4, 'T');
 
 -- Drinks.
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
@@ -160,19 +160,19 @@ INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, 
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
     VALUES (13, 2, 5, 0, 'House Red', '4597930', 430, 10, 130, 90, 2, 'T');
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
-    VALUES (14, 2, 6, 0, 'House White', '4597930', 570, 10, 130, 90, 2, 'T');
+    VALUES (14, 2, 6, 0, 'House White', '4597930', 10, 110, 130, 90, 2, 'T');
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
-    VALUES (15, 2, 7, 0, 'Sparkling', '4597930', 710, 10, 130, 90, 2, 'T');
+    VALUES (15, 2, 7, 0, 'Sparkling', '4597930', 150, 110, 130, 90, 2, 'T');
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
-    VALUES (16, 2, 8, 0, 'Gin & Tonic', '13150810', 10, 110, 130, 90, NULL, 'T');
+    VALUES (16, 2, 8, 0, 'Gin & Tonic', '13150810', 290, 110, 130, 90, NULL, 'T');
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
-    VALUES (17, 2, 9, 0, 'Cola', '7915640', 150, 110, 130, 90, NULL, 'T');
+    VALUES (17, 2, 9, 0, 'Cola', '7915640', 430, 110, 130, 90, NULL, 'T');
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
-    VALUES (18, 2, 10, 0, 'Lemonade', '7915640', 290, 110, 130, 90, NULL, 'T');
+    VALUES (18, 2, 10, 0, 'Lemonade', '7915640', 10, 210, 130, 90, NULL, 'T');
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
-    VALUES (19, 2, 17, 0, 'Flat White', '5271190', 430, 110, 130, 90, 4, 'T');
+    VALUES (19, 2, 17, 0, 'Flat White', '5271190', 150, 210, 130, 90, 4, 'T');
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
-    VALUES (20, 2, NULL, 1, 'Home', '7895160', 710, 110, 130, 90, NULL, 'L');
+    VALUES (20, 2, NULL, 1, 'Home', '7895160', 290, 210, 130, 90, NULL, 'L');
 
 -- Food; the oysters are off tonight (stopped).
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
@@ -184,13 +184,13 @@ INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, 
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
     VALUES (24, 3, 14, 0, 'Chips', '5949670', 430, 10, 130, 90, NULL, 'T');
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
-    VALUES (25, 3, 15, 0, 'Garden Salad', '5949670', 570, 10, 130, 90, NULL, 'T');
+    VALUES (25, 3, 15, 0, 'Garden Salad', '5949670', 10, 110, 130, 90, NULL, 'T');
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
-    VALUES (26, 3, 16, 0, 'Sticky Date', '13143240', 710, 10, 130, 90, NULL, 'T');
+    VALUES (26, 3, 16, 0, 'Sticky Date', '13143240', 150, 110, 130, 90, NULL, 'T');
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
-    VALUES (27, 3, 18, 0, 'Oysters', '10526820', 10, 110, 130, 90, NULL, 'T');
+    VALUES (27, 3, 18, 0, 'Oysters', '10526820', 290, 110, 130, 90, NULL, 'T');
 INSERT INTO li (id, linkid, itemid, linkidlink, btncaption, boxcolour, boxleft, boxtop, boxwidth, boxheight, imageid, imagelrtb)
-    VALUES (28, 3, NULL, 1, 'Home', '7895160', 710, 110, 130, 90, NULL, 'L');
+    VALUES (28, 3, NULL, 1, 'Home', '7895160', 430, 110, 130, 90, NULL, 'L');
 
 -- The demo terminal's layout and the terminal itself.
 INSERT INTO layout (id, name, filename, linkid, charset, libtnfsize, tmbtnfsize, restartmins,

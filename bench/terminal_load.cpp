@@ -16,6 +16,7 @@
 #include <QThread>
 
 #include "BareClient.h"
+#include "SilentPrompter.h"
 
 #include <benchmark/benchmark.h>
 #include <firebird/Interface.h>
@@ -107,27 +108,6 @@ struct Bare : bench::BareClient {
     }
 };
 
-// --- a prompter that must stay silent -----------------------------------------------------
-
-class SilentPrompter : public Prompter {
-public:
-    void information(const QString& t) override { fail(t); }
-    void warning(const QString& t) override { fail(t); }
-    void error(const QString& t) override { fail(t); }
-    bool confirm(const QString& t) override { return fail(t), false; }
-    Answer confirmWithCancel(const QString& t) override { return fail(t), Answer::Cancel; }
-    std::optional<QString> inputText(const QString&, const QString& t, const QString&, Echo) override {
-        return fail(t), std::nullopt;
-    }
-    std::optional<QString> chooseFile(const QString& t, const QString&, const QString&) override {
-        return fail(t), std::nullopt;
-    }
-    std::optional<std::uint32_t> chooseColour(std::uint32_t) override { return fail({}), std::nullopt; }
-
-private:
-    static void fail(const QString& text) { throw std::runtime_error("unexpected message: " + text.toStdString()); }
-};
-
 // --- the benchmarks ----------------------------------------------------------------------
 
 void LayerLoad(benchmark::State& state) {
@@ -153,7 +133,7 @@ void BareLoad(benchmark::State& state) {
 }
 
 void WindowLoad(benchmark::State& state) {
-    SilentPrompter prompter;
+    bench::SilentPrompter prompter;
     TMainForm form(prompter);
     TMainDataModule module(form, prompter);
     module.db1.connect(sysdba());

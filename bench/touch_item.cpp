@@ -18,6 +18,7 @@
 #include <QElapsedTimer>
 
 #include "BareClient.h"
+#include "SilentPrompter.h"
 
 #include <benchmark/benchmark.h>
 #include <firebird/Interface.h>
@@ -55,25 +56,6 @@ void removeNewestLine(db::Connection& other) {
     other.run(QStringLiteral("DELETE FROM tabline1 WHERE id = (SELECT MAX(id) FROM tabline1)"));
 }
 
-class SilentPrompter : public Prompter {
-public:
-    void information(const QString& t) override { fail(t); }
-    void warning(const QString& t) override { fail(t); }
-    void error(const QString& t) override { fail(t); }
-    bool confirm(const QString& t) override { return fail(t), false; }
-    Answer confirmWithCancel(const QString& t) override { return fail(t), Answer::Cancel; }
-    std::optional<QString> inputText(const QString&, const QString& t, const QString&, Echo) override {
-        return fail(t), std::nullopt;
-    }
-    std::optional<QString> chooseFile(const QString& t, const QString&, const QString&) override {
-        return fail(t), std::nullopt;
-    }
-    std::optional<std::uint32_t> chooseColour(std::uint32_t) override { return fail({}), std::nullopt; }
-
-private:
-    static void fail(const QString& text) { throw std::runtime_error("unexpected message: " + text.toStdString()); }
-};
-
 QPushButton* button(TMainForm& form, const QString& caption) {
     for (QPushButton* b : form.pgeItem->grid->buttons)
         if (static_cast<GlyphButton*>(b)->caption() == caption)
@@ -82,7 +64,7 @@ QPushButton* button(TMainForm& form, const QString& caption) {
 }
 
 void LayerTouch(benchmark::State& state) {
-    SilentPrompter prompter;
+    bench::SilentPrompter prompter;
     TMainForm form(prompter);
     TMainDataModule module(form, prompter);
     module.db1.connect(sysdba());

@@ -138,4 +138,12 @@ Money& Money::operator-=(Money other) { return *this += -other; }
 
 Money operator*(Money a, std::int64_t factor) { return Money(checkedMul(a.units_, factor)); }
 
+QString moneyText(double amount) {
+    try {
+        return Money::fromDouble(amount).toString();
+    } catch (const std::range_error&) {
+        return QString::number(amount);
+    }
+}
+
 } // namespace pelora

@@ -57,4 +57,8 @@ private:
     std::int64_t units_ = 0;
 };
 
+// A stored float in the money display format; an amount beyond the range of money (which no
+// till writes) shows as it is stored rather than stopping the screen that shows it.
+QString moneyText(double amount);
+
 } // namespace pelora

@@ -72,4 +72,16 @@ private:
     int disabled_ = 0;
 };
 
+// Keeps a row set's screen updates suspended for the life of the guard.
+class ControlsDisabled {
+public:
+    explicit ControlsDisabled(RowSet& rows) : rows_(rows) { rows_.disableControls(); }
+    ~ControlsDisabled() { rows_.enableControls(); }
+    ControlsDisabled(const ControlsDisabled&) = delete;
+    ControlsDisabled& operator=(const ControlsDisabled&) = delete;
+
+private:
+    RowSet& rows_;
+};
+
 } // namespace pelora::db

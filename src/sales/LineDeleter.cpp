@@ -106,11 +106,7 @@ LineDeleter::Outcome LineDeleter::deleteAll(const Context& c, Source source) {
 
     db::RowSet& list = c.lists.list(n);
     list.cancel();
-    list.disableControls();
-    struct Enable {
-        db::RowSet& l;
-        ~Enable() { l.enableControls(); }
-    } enable{list};
+    db::ControlsDisabled quiet(list);
     db::Transaction transaction(list.connection());
     try {
         if (modeIs(c.countMode, '1')) {

@@ -6,21 +6,12 @@
 #include <QItemSelectionModel>
 #include <QTableView>
 
-#include <stdexcept>
 
 namespace pelora {
 
 namespace {
 
 enum ColumnOnScreen { QtyColumn, NameColumn, PriceColumn, ColumnsOnScreen };
-
-QString moneyText(double amount) {
-    try {
-        return Money::fromDouble(amount).toString();
-    } catch (const std::range_error&) {
-        return db::shortestDecimal(amount);
-    }
-}
 
 } // namespace
 

@@ -11,18 +11,6 @@ namespace {
 
 LineMath::List mathList(int n) { return n == LineLists::kSplit ? LineMath::List::Split : LineMath::List::Main; }
 
-// Keeps a list's screen updates suspended for the life of the guard.
-class ControlsDisabled {
-public:
-    explicit ControlsDisabled(db::RowSet& list) : list_(list) { list_.disableControls(); }
-    ~ControlsDisabled() { list_.enableControls(); }
-    ControlsDisabled(const ControlsDisabled&) = delete;
-    ControlsDisabled& operator=(const ControlsDisabled&) = delete;
-
-private:
-    db::RowSet& list_;
-};
-
 } // namespace
 
 LineLists::LineLists(db::Connection& db)
@@ -43,8 +31,8 @@ void LineLists::read(const Selection& selection) {
     if (perTerminal)
         params.emplace_back(selection.pcRef);
 
-    ControlsDisabled quiet1(list1_);
-    ControlsDisabled quiet2(list2_);
+    db::ControlsDisabled quiet1(list1_);
+    db::ControlsDisabled quiet2(list2_);
     list1_.setSql(QStringLiteral("SELECT * FROM tabline1") + where + QStringLiteral(" ORDER BY id"));
     list1_.open(params);
     list2_.setSql(QStringLiteral("SELECT * FROM tabline2") + where + QStringLiteral(" ORDER BY id"));
@@ -148,7 +136,7 @@ void LineLists::moveLine(int from, bool unitMoves, db::StoredProc& proc) {
     const bool oneUnit = unitMoves && qty >= 1 && std::floor(qty) == qty;
     const double moved = oneUnit ? 1.0 : qty;
 
-    ControlsDisabled quiet(target);
+    db::ControlsDisabled quiet(target);
     db::Transaction transaction(db_);
     try {
         const int equal = oneUnit ? findEqualLine(target, source) : -1;

@@ -18,7 +18,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <stdexcept>
 
 namespace pelora {
 
@@ -40,14 +39,6 @@ constexpr Shown kFields[] = {
     {"exttax", "ExtTax:", true},      {"splitref", "SplitRef:", false}, {"splitmsg", "SplitMsg:", false},
     {"optmsg", "OptMsg:", false},
 };
-
-QString moneyText(const db::Value& v) {
-    try {
-        return Money::fromDouble(v.asDouble()).toString();
-    } catch (const std::range_error&) {
-        return v.asText();
-    }
-}
 
 } // namespace
 
@@ -126,15 +117,15 @@ void TLineForm::showLine() {
     for (const Shown& f : kFields) {
         const QString column = QString::fromLatin1(f.column);
         const db::Value& v = lines_.value(column);
-        fields_[column]->setText(f.money ? moneyText(v) : v.asText());
+        fields_[column]->setText(f.money ? moneyText(v.asDouble()) : v.asText());
     }
     chkProcessed->setChecked(isTrue(lines_.value(u"processed").asText()));
     for (int n = 1; n <= LineMath::kOptionSlots; ++n) {
         const QString texts[] = {lines_.value(LineRecord::optionColumn(n, u"caption")).asText(),
                                  lines_.value(LineRecord::optionColumn(n, u"choice")).asText(),
-                                 moneyText(lines_.value(LineRecord::optionColumn(n, u"cost"))),
-                                 moneyText(lines_.value(LineRecord::optionColumn(n, u"price"))),
-                                 moneyText(lines_.value(LineRecord::optionColumn(n, u"tax")))};
+                                 moneyText(lines_.value(LineRecord::optionColumn(n, u"cost")).asDouble()),
+                                 moneyText(lines_.value(LineRecord::optionColumn(n, u"price")).asDouble()),
+                                 moneyText(lines_.value(LineRecord::optionColumn(n, u"tax")).asDouble())};
         for (int c = 0; c < 5; ++c) {
             auto* cell = new QTableWidgetItem(texts[c]);
             if (c >= 2)

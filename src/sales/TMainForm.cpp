@@ -336,9 +336,7 @@ void TMainForm::preProcess() {
                        static_cast<int>(list1.value(u"itemid").asInt()), list1.value(u"qty").asDouble(),
                        data_.settings.countMode);
     } catch (const std::exception&) {
-        QApplication::restoreOverrideCursor();
-        prompter_.error(QStringLiteral("There was a preprocessing problem."));
-        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); // the caller's guard restores it
+        prompter_.error(QStringLiteral("There was a preprocessing problem.")); // the line stays unsent
     }
     list1.reopen();
     list1.last();

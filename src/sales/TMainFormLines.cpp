@@ -114,7 +114,7 @@ void TMainForm::OpenQtyForm() {
         },
         this);
     if (keypad)
-        keypad->exec();
+        showModal(*keypad);
 }
 
 void TMainForm::btnViewLine1Click() { viewLine(LineLists::kMain); }
@@ -128,7 +128,7 @@ void TMainForm::viewLine(int list) {
         return;
     }
     if (auto viewer = createForm<TLineForm>(prompter_, lines_->list(list), this))
-        viewer->exec();
+        showModal(*viewer);
 }
 
 void TMainForm::btnDeleteClick() {
@@ -162,7 +162,7 @@ void TMainForm::OpenDeleteLineForm(const QString& source) {
         return done.done;
     };
     if (auto window = createForm<TDeleteLineForm>(prompter_, prompter_, one, all, this))
-        window->exec();
+        showModal(*window);
 }
 
 } // namespace pelora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Prompter.h"
+#include "ui/BusyCursor.h"
 
 #include <QString>
 
@@ -23,6 +24,13 @@ std::unique_ptr<Form> createForm(Prompter& prompter, Args&&... args) {
         prompter.error(cannotOpenMessage(Form::staticMetaObject.className()));
         return nullptr;
     }
+}
+
+// Shows a modal window and waits for it, with the normal cursor while it is up.
+template <typename Form>
+int showModal(Form& form) {
+    NormalCursor normal;
+    return form.exec();
 }
 
 } // namespace pelora

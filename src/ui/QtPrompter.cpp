@@ -1,5 +1,7 @@
 #include "ui/QtPrompter.h"
 
+#include "ui/BusyCursor.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -12,19 +14,28 @@ QString caption() { return QStringLiteral("Pelora"); }
 } // namespace
 
 void QtPrompter::information(const QString& text) {
+    NormalCursor normal;
     QMessageBox::information(parent_, caption(), text);
 }
 
-void QtPrompter::warning(const QString& text) { QMessageBox::warning(parent_, caption(), text); }
+void QtPrompter::warning(const QString& text) {
+    NormalCursor normal;
+    QMessageBox::warning(parent_, caption(), text);
+}
 
-void QtPrompter::error(const QString& text) { QMessageBox::critical(parent_, caption(), text); }
+void QtPrompter::error(const QString& text) {
+    NormalCursor normal;
+    QMessageBox::critical(parent_, caption(), text);
+}
 
 bool QtPrompter::confirm(const QString& text) {
+    NormalCursor normal;
     return QMessageBox::question(parent_, caption(), text, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
 Prompter::Answer QtPrompter::confirmWithCancel(const QString& text) {
+    NormalCursor normal;
     switch (QMessageBox::question(parent_, caption(), text,
                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
@@ -38,6 +49,7 @@ Prompter::Answer QtPrompter::confirmWithCancel(const QString& text) {
 
 std::optional<QString> QtPrompter::inputText(const QString& caption, const QString& prompt,
                                              const QString& initial, Echo echo) {
+    NormalCursor normal;
     bool ok = false;
     const QString text = QInputDialog::getText(
         parent_, caption, prompt, echo == Echo::Password ? QLineEdit::Password : QLineEdit::Normal,
@@ -49,6 +61,7 @@ std::optional<QString> QtPrompter::inputText(const QString& caption, const QStri
 
 std::optional<QString> QtPrompter::chooseFile(const QString& caption, const QString& folder,
                                               const QString& filter) {
+    NormalCursor normal;
     const QString file = QFileDialog::getOpenFileName(parent_, caption, folder, filter);
     if (file.isEmpty())
         return std::nullopt;
@@ -56,6 +69,7 @@ std::optional<QString> QtPrompter::chooseFile(const QString& caption, const QStr
 }
 
 std::optional<std::uint32_t> QtPrompter::chooseColour(std::uint32_t initial) {
+    NormalCursor normal;
     // The database keeps red in the low byte, blue in the high one.
     const QColor start(static_cast<int>(initial & 0xff), static_cast<int>((initial >> 8) & 0xff),
                        static_cast<int>((initial >> 16) & 0xff));

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QTableView>
 #include <QTableWidget>
@@ -275,10 +276,12 @@ TEST_F(SalesScreen, QuantityButtonsStepAndTheKeypadSets) {
     chooseNonTab();
     onKeypad(
         [](TQtyForm* keypad) {
+            EXPECT_EQ(QApplication::overrideCursor(), nullptr); // no hourglass over the keypad
             keypad->findChild<QPushButton*>(QStringLiteral("btnKey2"))->click();
             keypad->btnOK->click();
         },
         [&] { touch(QStringLiteral("Flat White")); });
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr); // and none left behind
     EXPECT_EQ(shown(right.tabline1).last(), QStringLiteral("2 Flat White 9.60"));
 }
 

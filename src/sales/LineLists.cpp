@@ -54,11 +54,20 @@ void LineLists::recalc(int n) {
     LineRecord::write(line, LineMath::recalc(LineRecord::input(line), mathList(n)));
 }
 
+void LineLists::save(int n) {
+    try {
+        list(n).post();
+    } catch (const std::exception&) {
+        if (!db_.inTransaction()) // inside one, the transaction's owner reads them after its rollback
+            reread();
+        throw;
+    }
+}
+
 void LineLists::setQty(int n, double qty) {
-    db::RowSet& line = list(n);
-    line.setField(u"qty", qty);
+    list(n).setField(u"qty", qty);
     recalc(n);
-    line.post();
+    save(n);
 }
 
 Money LineLists::total(int n) const {
@@ -142,9 +151,7 @@ void LineLists::moveLine(int from, bool unitMoves, db::StoredProc& proc) {
         const int equal = oneUnit ? findEqualLine(target, source) : -1;
         if (equal >= 0) {
             target.moveTo(equal);
-            target.setField(u"qty", target.value(u"qty").asDouble() + 1);
-            recalc(to);
-            target.post();
+            setQty(to, target.value(u"qty").asDouble() + 1);
         } else {
             copyLine(from, moved, proc);
             target.reopen();

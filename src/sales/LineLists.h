@@ -44,6 +44,10 @@ public:
 
     // Recomputes the current line of a list into its edit buffer; the caller saves it.
     void recalc(int n);
+    // Saves the edited current line of a list. When that fails (another till has deleted the
+    // line, say) the edit is dropped and both lists are read again before the failure goes on
+    // to the caller, so that the screen shows what the database holds.
+    void save(int n);
     // Sets the quantity of a list's current line, recomputes it and saves it.
     void setQty(int n, double qty);
     // The sum of a list's extended prices, each rounded to four decimals.

@@ -355,7 +355,7 @@ bool TMainForm::AddItem(int itemId, bool fromDatabase) {
     ReadLineLists(); // list 1 ends on the new line
     if (added->discRate > 0) {
         RecalcLine1();
-        lines_->list(LineLists::kMain).post();
+        lines_->save(LineLists::kMain);
         ShowTotals(); // the total shows the discounted line
     }
     if (state_.currentTab == SalesState::kStocktakeTab) {

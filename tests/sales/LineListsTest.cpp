@@ -148,3 +148,23 @@ TEST_F(LineListsTest, AFailedMoveLeavesBothListsAsTheDatabaseHoldsThem) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(LineListsTest, ALineDeletedOnAnotherTillIsNotWrittenBack) {
+    addLine(1, 3, QStringLiteral("Bar"), 1, 10, 1, 0, QStringLiteral("Gone"));
+    addLine(1, 3, QStringLiteral("Bar"), 1, 10, 1, 0, QStringLiteral("Stays"));
+    lists->read({3, QStringLiteral("Bar"), true});
+    lists->list(1).first();
+    exec(QStringLiteral("DELETE FROM tabline1 WHERE itemname = 'Gone'")); // on another till
+    EXPECT_THROW(lists->setQty(1, 2), std::exception);
+    db::RowSet& l1 = lists->list(1);
+    EXPECT_FALSE(l1.isEditing()); // nothing left to write on the next move
+    ASSERT_EQ(l1.rowCount(), 1);
+    EXPECT_EQ(l1.value(u"itemname").asText(), QStringLiteral("Stays"));
+    lists->setQty(1, 2);
+    EXPECT_EQ(count(1), 1);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM tabline1")), QStringLiteral("2"));
+}
+
+} // namespace

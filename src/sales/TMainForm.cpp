@@ -325,7 +325,9 @@ void TMainForm::buttontag_li(QPushButton* button) {
     }
     if (touch.itemId == 0 || !AddItem(touch.itemId, false))
         return;
-    if (modeIs(data_.settings.processMode, '3') || pgeItem->btnPreProcess->isChecked())
+    // A count line is never sent: taking its count off the stock would spoil the stocktake.
+    const bool counting = state_.currentTab == SalesState::kStocktakeTab;
+    if (!counting && (modeIs(data_.settings.processMode, '3') || pgeItem->btnPreProcess->isChecked()))
         preProcess();
 }
 

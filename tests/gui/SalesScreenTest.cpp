@@ -286,6 +286,7 @@ TEST_F(SalesScreen, QuantityButtonsStepAndTheKeypadSets) {
 }
 
 TEST_F(SalesScreen, ACountIsSetOnTheKeypadAndAnItemIsCountedOnce) {
+    sql(QStringLiteral("UPDATE layout SET processmode = '3' WHERE id = 2"));
     ASSERT_TRUE(start());
     form->btnLink->click();
     form->state().currentTab = 2;
@@ -301,6 +302,9 @@ TEST_F(SalesScreen, ACountIsSetOnTheKeypadAndAnItemIsCountedOnce) {
         },
         [&] { touch(QStringLiteral("Pale Ale")); });
     EXPECT_EQ(scalar(QStringLiteral("SELECT itemqty FROM tabline1 WHERE tabid = 2")), QStringLiteral("48"));
+    // Even where every line is sent as it is added, a count line is not: the stock stays.
+    EXPECT_EQ(scalar(QStringLiteral("SELECT processed FROM tabline1 WHERE tabid = 2")), QStringLiteral("F"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM item WHERE id = 2")), QStringLiteral("48"));
     prompter.expectInformation(QStringLiteral("Item: Pale Ale has already been counted."));
     touch(QStringLiteral("Pale Ale"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM tabline1")), QStringLiteral("1"));

@@ -354,7 +354,10 @@ bool TMainForm::AddItem(int itemId, bool fromDatabase) {
     const std::optional<ItemAdder::Added> added = ItemAdder::add(context, itemId, fromDatabase);
     if (!added)
         return false;
-    ReadLineLists(); // list 1 ends on the new line
+    ReadLineLists();
+    // The new line becomes the current one. It is not always the last: another till may have
+    // added a line to the same tab in the meantime.
+    lines_->list(LineLists::kMain).locate(u"id", added->lineId);
     if (added->discRate > 0) {
         RecalcLine1();
         lines_->save(LineLists::kMain);

@@ -132,6 +132,28 @@ TEST_F(SalesScreen, TheTabsDiscountShowsInTheTotalAtOnce) {
     EXPECT_EQ(total1(), QStringLiteral("9.05"));
 }
 
+TEST_F(SalesScreen, ALineAnotherTillAddsMeanwhileIsLeftAlone) {
+    ASSERT_TRUE(start());
+    form->state().currentTab = 10; // Jones Catering, 5 % off
+    form->ReadLineLists();
+    form->btnLink->click();
+    form->pgeItem->btnPreProcess->click();
+    // Just before this till's line goes in, another till adds one to the same tab.
+    module->db1.setStatementHook([this](const QString& sql) {
+        if (sql.startsWith(QStringLiteral("INSERT INTO tabline1")))
+            TillTest::sql(QStringLiteral("INSERT INTO tabline1 (id, pcref, tabid, itemid, itemname, qty, price,"
+                                         " extprice, discrate) VALUES (9000, 'Deck', 10, 9, 'Cola', 1, 4.5, 4.5, 0)"));
+    });
+    touch(QStringLiteral("Lager"));
+    module->db1.setStatementHook({});
+    EXPECT_EQ(scalar(QStringLiteral("SELECT extprice FROM tabline1 WHERE itemname = 'Lager'")), QStringLiteral("8.075"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT processed FROM tabline1 WHERE itemname = 'Lager'")), QStringLiteral("T"));
+    // The other till's line is neither discounted nor taken as sent.
+    EXPECT_EQ(scalar(QStringLiteral("SELECT extprice FROM tabline1 WHERE id = 9000")), QStringLiteral("4.5"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT processed FROM tabline1 WHERE id = 9000")), QStringLiteral("F"));
+    EXPECT_EQ(total1(), QStringLiteral("12.60")); // 8.075 + 4.50 = 12.575, up to 12.60
+}
+
 TEST_F(SalesScreen, TheGridShowsPricesStockAndStoppedItems) {
     ASSERT_TRUE(start());
     chooseNonTab();

@@ -67,6 +67,7 @@ TQtyForm::TQtyForm(const QString& qty, bool stocktake, Prompter& prompter, std::
     qtyRow->addWidget(btnOK);
 
     btnClose = touchButton(tr("Close"), QStringLiteral("btnClose"), this);
+    btnOK->setDefault(true); // Enter after typing a quantity
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(keypad);

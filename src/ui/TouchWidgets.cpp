@@ -10,6 +10,9 @@ QPushButton* touchButton(const QString& caption, const QString& objectName, QWid
     button->setObjectName(objectName);
     button->setMinimumHeight(kTouchHeight);
     button->setFocusPolicy(Qt::NoFocus); // touching a button leaves the focus where it was
+    // Enter on a keyboard presses only a button a window names as its default, never whichever
+    // button happens to come first (a keypad's "7", a "Delete"'s "One").
+    button->setAutoDefault(false);
     return button;
 }
 

@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTest>
 
 using namespace pelora;
 using test::TillTest;
@@ -292,6 +293,15 @@ TEST_F(SalesScreen, QuantityButtonsStepAndTheKeypadSets) {
     EXPECT_EQ(total1(), QStringLiteral("47.50"));
     onKeypad([](TQtyForm* keypad) { keypad->btnClose->click(); }, [&] { right.btnQtyDec->click(); });
     EXPECT_EQ(shown(right.tabline1), QStringList{"5 Pale Ale 47.50"});
+    // Typed on a keyboard: Enter takes the quantity, it does not press a key of the keypad.
+    onKeypad(
+        [](TQtyForm* keypad) {
+            keypad->edtQty->setText(QStringLiteral("3"));
+            QTest::keyClick(keypad->edtQty, Qt::Key_Return);
+            EXPECT_FALSE(keypad->isVisible());
+        },
+        [&] { right.btnQtyInc->click(); });
+    EXPECT_EQ(shown(right.tabline1), QStringList{"3 Pale Ale 28.50"});
 
     // qtymode "3": every line added opens the keypad at once.
     relayout(QStringLiteral("qtymode = '3'"));

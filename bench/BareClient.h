@@ -9,6 +9,7 @@
 #include <benchmark/benchmark.h>
 #include <firebird/Interface.h>
 
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -53,6 +54,19 @@ struct BareClient {
         return t;
     }
 };
+
+// Reads what every benchmark program is given: the database as its one argument and the SYSDBA
+// password from ISC_PASSWORD. False, with the usage printed, when the database is missing.
+inline bool readTarget(int& argc, char** argv, QString& database, QString& password) {
+    benchmark::Initialize(&argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s DATABASE  (SYSDBA password in ISC_PASSWORD)\n", argv[0]);
+        return false;
+    }
+    database = QString::fromLocal8Bit(argv[1]);
+    password = qEnvironmentVariable("ISC_PASSWORD");
+    return true;
+}
 
 // Keeps each benchmark's real time per iteration, by its name.
 class RatioReporter : public benchmark::ConsoleReporter {

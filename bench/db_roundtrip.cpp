@@ -171,13 +171,8 @@ BENCHMARK(BareInOneTransaction)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s DATABASE  (SYSDBA password in ISC_PASSWORD)\n", argv[0]);
+    if (!bench::readTarget(argc, argv, gDatabase, gPassword))
         return 2;
-    }
-    gDatabase = QString::fromLocal8Bit(argv[1]);
-    gPassword = qEnvironmentVariable("ISC_PASSWORD");
     bench::RatioReporter reporter;
     try {
         benchmark::RunSpecifiedBenchmarks(&reporter);

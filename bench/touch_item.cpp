@@ -225,13 +225,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s DATABASE  (SYSDBA password in ISC_PASSWORD)\n", argv[0]);
+    if (!bench::readTarget(argc, argv, gDatabase, gPassword))
         return 2;
-    }
-    gDatabase = QString::fromLocal8Bit(argv[1]);
-    gPassword = qEnvironmentVariable("ISC_PASSWORD");
     try {
         benchmark::RegisterBenchmark("Touch/LayerAndScreen", LayerTouch)
             ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(kTouches);

@@ -145,22 +145,21 @@ void TMainForm::OpenDeleteLineForm(const QString& source) {
         return LineDeleter::Context{*lines_, module_->storedProc1, prompter_, module_->session().pcRef,
                                     data_.settings.splitMode, data_.settings.countMode, state_.currentTab};
     };
-    auto one = [this, from, context] {
-        const LineDeleter::Outcome done = LineDeleter::deleteOne(context(), from);
-        if (done.stockChanged)
-            ShowLink(state_.currentLink);
-        if (done.done)
-            ShowTotals();
-        return done.done;
+    // Either deletion, then the grid when stock went back and the lists as they now are.
+    auto action = [this, from, context](auto deletion, bool rereadLists) {
+        return [this, from, context, deletion, rereadLists] {
+            const LineDeleter::Outcome done = deletion(context(), from);
+            if (done.stockChanged)
+                ShowLink(state_.currentLink);
+            if (done.done && rereadLists)
+                ReadLineLists();
+            else if (done.done)
+                ShowTotals();
+            return done.done;
+        };
     };
-    auto all = [this, from, context] {
-        const LineDeleter::Outcome done = LineDeleter::deleteAll(context(), from);
-        if (done.stockChanged)
-            ShowLink(state_.currentLink);
-        if (done.done)
-            ReadLineLists();
-        return done.done;
-    };
+    const auto one = action(&LineDeleter::deleteOne, false);
+    const auto all = action(&LineDeleter::deleteAll, true);
     if (auto window = createForm<TDeleteLineForm>(prompter_, prompter_, one, all, this))
         showModal(*window);
 }

@@ -30,16 +30,6 @@ protected:
         TillTest::SetUp();
         sql(QStringLiteral("UPDATE layout SET logoutmode = '0'"));
     }
-    // Changes the demo layout and loads the settings again, as the console's reset does.
-    void relayout(const QString& assignments) {
-        sql(QStringLiteral("UPDATE layout SET ") + assignments + QStringLiteral(" WHERE id = 2"));
-        reload();
-    }
-    void reload() {
-        prompter.expectConfirm(QStringLiteral("Reset the application?"), true);
-        module->ApplicationReset();
-        settle();
-    }
     QString caption() const { return form->grpMain->title(); }
 };
 

@@ -36,12 +36,6 @@ protected:
         TillTest::SetUp();
         sql(QStringLiteral("UPDATE layout SET logoutmode = '0'"));
     }
-    void relayout(const QString& assignments) {
-        sql(QStringLiteral("UPDATE layout SET ") + assignments + QStringLiteral(" WHERE id = 2"));
-        prompter.expectConfirm(QStringLiteral("Reset the application?"), true);
-        module->ApplicationReset();
-        settle();
-    }
     GlyphButton* gridButton(const QString& caption) const {
         for (QPushButton* b : form->pgeItem->grid->buttons)
             if (auto* g = qobject_cast<GlyphButton*>(b); g && g->caption() == caption)

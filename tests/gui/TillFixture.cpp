@@ -28,6 +28,17 @@ bool TillTest::startAsItIs() {
     return module->MainDataModuleCreate();
 }
 
+void TillTest::reload() {
+    prompter.expectConfirm(QStringLiteral("Reset the application?"), true);
+    module->ApplicationReset();
+    settle();
+}
+
+void TillTest::relayout(const QString& assignments) {
+    sql(QStringLiteral("UPDATE layout SET ") + assignments + QStringLiteral(" WHERE id = 2"));
+    reload();
+}
+
 void TillTest::settle() { QCoreApplication::processEvents(); }
 
 void TillTest::sql(const QString& statement, std::vector<db::Value> params) {

@@ -23,6 +23,10 @@ protected:
     bool start(const QString& pcRef = QStringLiteral("Bar"));
     // Runs the start-up with the pelora.ini the test has written.
     bool startAsItIs();
+    // Loads the settings again, as the console's application reset does.
+    void reload();
+    // Changes the demo layout ("qtymode = '2'") and loads the settings again.
+    void relayout(const QString& assignments);
     // Lets what the till has posted to itself run (the status line after a grid rebuild).
     static void settle();
     void sql(const QString& statement, std::vector<db::Value> params = {});

@@ -1,32 +1,16 @@
 #pragma once
 
-#include <QDialog>
-
-#include <functional>
-
-class QPushButton;
+#include "sales/OneOrAllForm.h"
 
 namespace pelora {
 
-class Prompter;
-
-// "Delete": "One" deletes the current line, "All" every line of the list in use. Each action
-// says whether it deleted, and the window then closes; "Close" only closes.
-class TDeleteLineForm : public QDialog {
+// "Delete": "One" deletes the current line, "All" every line of the list in use.
+class TDeleteLineForm : public OneOrAllForm {
     Q_OBJECT
 public:
-    using Action = std::function<bool()>;
-
-    TDeleteLineForm(Prompter& prompter, Action one, Action all, QWidget* parent = nullptr);
-
-    QPushButton* btnOne;
-    QPushButton* btnAll;
-    QPushButton* btnClose;
-
-private:
-    void run(const Action& action);
-
-    Prompter& prompter_;
+    TDeleteLineForm(Prompter& prompter, Action one, Action all, QWidget* parent = nullptr)
+        : OneOrAllForm(QStringLiteral("DeleteLineForm"), tr("Delete"), prompter, std::move(one), std::move(all),
+                       parent) {}
 };
 
 } // namespace pelora

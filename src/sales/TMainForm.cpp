@@ -18,15 +18,19 @@
 #include "sales/PreProcessing.h"
 #include "sales/StatusLine.h"
 #include "sales/TabPage.h"
+#include "app/StaffList.h"
 #include "ui/BusyCursor.h"
 #include "ui/GeneralError.h"
+#include "ui/TKeyBoardForm.h"
 #include "ui/TouchWidgets.h"
 
 #include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QCloseEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
@@ -100,7 +104,16 @@ TMainForm::TMainForm(Prompter& prompter, QWidget* parent)
     wire(btnExtra, &TMainForm::btnExtraClick);
     wire(pgeItem->btnReset, &TMainForm::btnResetClick);
     wire(pgeItem->btnPreProcess, &TMainForm::btnPreProcessClick);
+    wire(btnLogin, &TMainForm::btnLoginClick);
+    wire(btnLogout, &TMainForm::btnLogoutClick);
     wire(pgeTab->btnNonTab, &TMainForm::ChooseNonTab);
+    wire(pgeTab->btnMapPrior, &TMainForm::btnMapPriorClick);
+    wire(pgeTab->btnMapNext, &TMainForm::btnMapNextClick);
+    wire(pgeTab->btnTabFind, &TMainForm::btnTabFindClick);
+    wire(pgeTab->btnActive, &TMainForm::btnActiveClick);
+    wire(pgeTab->btnCancelMove, &TMainForm::btnCancelMoveClick);
+    wire(pgeExtra->btnMove, &TMainForm::btnMoveClick);
+    wire(pgeExtra->btnReBalance, &TMainForm::btnReBalanceClick);
     wire(pnlRight->btnQtyInc, &TMainForm::btnQtyIncClick);
     wire(pnlRight->btnQtyDec, &TMainForm::btnQtyDecClick);
     wire(pnlRight->btnSplit, &TMainForm::btnSplitClick);
@@ -108,6 +121,8 @@ TMainForm::TMainForm(Prompter& prompter, QWidget* parent)
     wire(pnlRight->btnViewLine1, &TMainForm::btnViewLine1Click);
     wire(pnlRight->btnViewLine2, &TMainForm::btnViewLine2Click);
     wire(pgeExtra->btnDelete, &TMainForm::btnDeleteClick);
+    connect(pgeTab->tabList, &QListWidget::itemDoubleClicked, this,
+            [this] { runReportingFailures(prompter_, [this] { lstTabDoubleClick(); }); });
     connect(pgeItem->grid, &ItemGrid::buttonClicked, this, [this](QPushButton* button) {
         runReportingFailures(prompter_, [this, button] { buttontag_li(button); });
     });
@@ -118,6 +133,10 @@ TMainForm::TMainForm(Prompter& prompter, QWidget* parent)
     refreshTimer_.setTimerType(Qt::PreciseTimer);
     refreshTimer_.setInterval(kDefaultRefreshMs);
     connect(&refreshTimer_, &QTimer::timeout, this, &TMainForm::RefreshTimerTick);
+
+    loginMode_ = keyboardModes_.add(QStringLiteral("logout"), [this](const QString& password, TKeyBoardForm& keyboard) {
+        return logIn(password, keyboard);
+    });
 }
 
 TMainForm::~TMainForm() = default;
@@ -243,6 +262,8 @@ void TMainForm::LoadTerminalSettings() {
         background.load(imageFile(s.fileName));
     pgeItem->grid->setBackground(background);
     state_.currentMapId = s.mapId;
+    if (!modeIs(s.tabMode, '2'))
+        ShowMap();
 
     setManualRegisterOpen(modeIs(s.manRegMode, '2'));
 
@@ -452,6 +473,59 @@ void TMainForm::ApplyButtonSettings() {
     btnLogout->setText(b.logoutCaption);
 }
 
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (lines_) {
+        lines_->list(LineLists::kMain).close();
+        lines_->list(LineLists::kSplit).close();
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void TMainForm::Login() {
+    if (loginOpen_)
+        return; // a grid rebuild while the login is up asks for it again
+    loginOpen_ = true;
+    struct Done {
+        bool& open;
+        ~Done() { open = false; }
+    } done{loginOpen_};
+    openKeyboard(this, prompter_, keyboardModes_,
+                 {QStringLiteral("logout"), QStringLiteral("Login to Pelora"), QString(), true});
+}
+
+bool TMainForm::logIn(const QString& password, TKeyBoardForm& keyboard) {
+    Session& session = module_->session();
+    std::optional<QString> staff = staffRefForPassword(data_.staff, password);
+    if (!staff)
+        staff = databaseUserForPassword(keyboard.probe(), session.databasePath(), password);
+    if (!staff) {
+        prompter_.error(QStringLiteral("Cannot Login. Check password and try again.") + kLineBreak +
+                        QStringLiteral("If staff password cannot be found, use the admin password."));
+        return false;
+    }
+    session.staffRef = *staff;
+    statusLine_->setText(0, QStringLiteral("PC/Staff: ") + session.pcRef + u'/' + session.staffRef);
+    statusLine_->setText(1, QStringLiteral("Layout: ") + data_.settings.layoutName);
+    statusLine_->setText(2, QString());
+    setSidePanelsShown(true);
+    return true;
+}
+
+void TMainForm::btnLoginClick() { Login(); }
+
+void TMainForm::btnLogoutClick() {
+    if (btnLogout->text() == QLatin1String("Logout")) {
+        setSidePanelsShown(false);
+        statusLine_->setText(0, QString::fromLatin1(StatusLine::kLoggedOut));
+        statusLine_->setText(1, QString());
+        statusLine_->setText(2, QString());
+        Login();
+        return;
+    }
+    if (prompter_.confirm(QStringLiteral("Close Pelora?")))
+        close();
+}
+
 void TMainForm::ShowStartPage() {
     const TerminalSettings& s = data_.settings;
     state_.moveMode = 0;
@@ -464,20 +538,6 @@ void TMainForm::ShowStartPage() {
         restoreRightPanel();
         ChooseNonTab();
     }
-}
-
-void TMainForm::ChooseNonTab() {
-    if (state_.currentTab == SalesState::kStocktakeTab) {
-        ResetTabState();
-        ApplyButtonSettings();
-    }
-    state_.currentTab = SalesState::kNonTab;
-    pnlRight->setBalanceShown(false); // the NonTab has no account
-    ReadLineLists();
-    pnlRight->lblTabRef->setText(QStringLiteral("NonTab"));
-    btnLinkClick();
-    if (modeIs(data_.settings.manRegMode, '2'))
-        setManualRegisterOpen(true);
 }
 
 void TMainForm::btnTabClick() {

@@ -5,8 +5,11 @@
 #include "sales/GridPage.h"
 #include "sales/PictureList.h"
 #include "sales/SalesState.h"
+#include "sales/TabMap.h"
+#include "ui/KeyboardModes.h"
 
 #include <QMainWindow>
+#include <QPoint>
 #include <QTimer>
 
 #include <functional>
@@ -25,8 +28,10 @@ class ItemPage;
 class LineLists;
 class LinePanel;
 class Prompter;
+class GlyphButton;
 class StatusLine;
 class TabPage;
+class TKeyBoardForm;
 class TMainDataModule;
 
 // The button editor, while it is open beside the sales screen: a touch on a grid button hands
@@ -35,6 +40,15 @@ class GridButtonPicker {
 public:
     virtual ~GridButtonPicker() = default;
     virtual void pickButton(int liId, int cacheRow, std::optional<std::uint32_t> boxColour) = 0;
+};
+
+// The tab map editor, while it is open over the Tab page: a touch on a tab button hands the
+// tab and the button's position to it, and a change of map clears its selection.
+class TabButtonPicker {
+public:
+    virtual ~TabButtonPicker() = default;
+    virtual void pickTabButton(int tabId, QPoint position) = 0;
+    virtual void clearSelection() = 0;
 };
 
 // The sales screen. On the left the navigation bar and the three pages (Tab, Item, Extra)
@@ -65,6 +79,13 @@ public:
     Money total2() const { return total2_; }
     // Set while the button editor is open (null when it closes).
     void setButtonEditor(GridButtonPicker* editor) { buttonEditor_ = editor; }
+    // Set while the tab map editor is open (null when it closes).
+    void setTabMapEditor(TabButtonPicker* editor) { tabMapEditor_ = editor; }
+    // What the on-screen keyboard's Enter does, by mode; windows that open the keyboard add
+    // their modes here.
+    KeyboardModes& keyboardModes() { return keyboardModes_; }
+    // The current map's rows in the tab map cache.
+    const TabMap::Rows& mapRows() const { return mapRows_; }
     StatusLine& statusLine() const { return *statusLine_; }
     QTimer& refreshTimer() { return refreshTimer_; }
     // The system beep of the refresh timer in mode "2"; tests count it instead.
@@ -100,7 +121,31 @@ public:
     void ResetTabState();
     void ApplyButtonSettings();
     void ShowStartPage();
+
+    // Staff login: the keyboard in mode "logout" with the password masked.
+    void Login();
+    void btnLoginClick();
+    // "Logout" hides the side panels and asks for the next login; "Close" ends the program.
+    void btnLogoutClick();
+
+    // Tab selection on the Tab page and through the find and open-tabs windows; with a move
+    // pending, the tab chosen is where the lines go.
+    void ShowMap();
+    void RebuildTabButtons();
+    void btnMapPriorClick();
+    void btnMapNextClick();
     void ChooseNonTab();
+    void tabButtonClick(GlyphButton* button);
+    void ChooseListedTab();
+    void lstTabDoubleClick();
+    void btnMoveClick();
+    void btnCancelMoveClick();
+    void btnTabFindClick();
+    void btnActiveClick();
+
+    // The current tab's account: balance, limit and what is left, for account tabs.
+    void ShowTabBalance();
+    void btnReBalanceClick();
 
     void btnTabClick();
     void btnLinkClick();
@@ -142,6 +187,9 @@ public:
     QLabel* lblLogin;
     QLabel* lblResetting;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildNavigationBar();
     void buildBackground(QWidget* central);
@@ -158,6 +206,15 @@ private:
     void changeQty(int step);
     void viewLine(int list);
     void preProcess();
+    bool logIn(const QString& password, TKeyBoardForm& keyboard);
+    void leaveStocktake();
+    void selectTab(int tabId, const QString& label);
+    void moveLinesTo(int targetTab);
+    void moveLinesToNonTab();
+    int moveSource() const;
+    void endMove();
+    void showChosenTab();
+    void stepMap(int step);
     bool refreshTimerOn() const;
     QString imageFile(const QString& fileName) const;
 
@@ -170,6 +227,11 @@ private:
     std::unique_ptr<LineLists> lines_;
     GridPage shownPage_;
     GridButtonPicker* buttonEditor_ = nullptr;
+    TabButtonPicker* tabMapEditor_ = nullptr;
+    KeyboardModes keyboardModes_;
+    KeyboardModes::Registration loginMode_;
+    bool loginOpen_ = false;
+    TabMap::Rows mapRows_;
     Money total1_;
     Money total2_;
     QTimer refreshTimer_;

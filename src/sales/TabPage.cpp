@@ -1,5 +1,6 @@
 #include "sales/TabPage.h"
 
+#include "ui/GlyphButton.h"
 #include "ui/TouchWidgets.h"
 
 #include <QHBoxLayout>
@@ -27,7 +28,9 @@ TabPage::TabPage(QWidget* parent) : QWidget(parent) {
     tabList = new QListWidget(this);
     tabList->setObjectName(QStringLiteral("lstTab"));
     tabList->setFixedWidth(150);
-    tabList->setEnabled(false); // choosing from the list comes with tab selection
+    QFont listFont = tabList->font();
+    listFont.setPointSizeF(listFont.pointSizeF() * 1.25);
+    tabList->setFont(listFont);
 
     cancelMovePanel = new QWidget(this);
     cancelMovePanel->setObjectName(QStringLiteral("pnlCancelMove"));
@@ -71,6 +74,31 @@ TabPage::TabPage(QWidget* parent) : QWidget(parent) {
 void TabPage::setCancelMoveShown(bool shown) {
     cancelMovePanel->setFixedHeight(shown ? 40 : 0);
     cancelMovePanel->setVisible(shown);
+}
+
+bool TabPage::cancelMoveShown() const { return !cancelMovePanel->isHidden(); }
+
+void TabPage::clearTabButtons() {
+    // Freed once the event that may have come from one of them is done.
+    for (GlyphButton* b : tabButtons) {
+        b->hide();
+        b->setParent(nullptr);
+        b->deleteLater();
+    }
+    tabButtons.clear();
+}
+
+void TabPage::setMapPicture(const QPixmap& picture) {
+    mapPicture->setPixmap(picture);
+    mapPicture->setGeometry(QRect(QPoint(0, 0), picture.isNull() ? QSize(0, 0) : picture.size()));
+    fitCanvas();
+}
+
+void TabPage::fitCanvas() {
+    QRect used = mapPicture->geometry();
+    for (const GlyphButton* b : tabButtons)
+        used = used.united(b->geometry());
+    mapCanvas->resize(used.right() + 1, used.bottom() + 1);
 }
 
 } // namespace pelora

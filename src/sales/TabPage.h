@@ -2,12 +2,16 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class QLabel;
 class QListWidget;
 class QPushButton;
 class QScrollArea;
 
 namespace pelora {
+
+class GlyphButton;
 
 // The Tab page of the sales screen: the map picture with the tab buttons on it, the tab list
 // beside it with the yellow Cancel Move panel under it, and the buttons "<<", ">>", "Find",
@@ -30,8 +34,18 @@ public:
     QPushButton* btnNonTab;
     QPushButton* btnActive;
 
+    // One button per tab of the current map, in the order of the tab list.
+    std::vector<GlyphButton*> tabButtons;
+
     // The Cancel Move panel is 40 high while a move is pending and 0 otherwise.
     void setCancelMoveShown(bool shown);
+    bool cancelMoveShown() const;
+    // Frees every tab button.
+    void clearTabButtons();
+    // Shows the map picture at the canvas's top left; a null one clears it (0 x 0).
+    void setMapPicture(const QPixmap& picture);
+    // Sizes the canvas to hold the picture and every tab button.
+    void fitCanvas();
 };
 
 } // namespace pelora

@@ -16,6 +16,22 @@ QPushButton* touchButton(const QString& caption, const QString& objectName, QWid
     return button;
 }
 
+namespace {
+constexpr int kColumnLeft = 5;
+constexpr int kColumnTop = 5;
+constexpr int kColumnStep = 30;
+constexpr int kColumnButtonWidth = 125;
+constexpr int kColumnButtonHeight = 17;
+} // namespace
+
+void placeInButtonColumn(QWidget* button, int index) {
+    button->setGeometry(kColumnLeft, kColumnTop + kColumnStep * index, kColumnButtonWidth, kColumnButtonHeight);
+}
+
+QSize buttonColumnSize(int count) {
+    return {kColumnLeft + kColumnButtonWidth + 5, kColumnTop + kColumnStep * count};
+}
+
 QLabel* namedLabel(const QString& text, const QString& objectName, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(objectName);

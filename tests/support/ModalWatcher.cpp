@@ -5,12 +5,14 @@
 
 namespace pelora::test {
 
-void whenModalOpens(std::function<void(QWidget*)> act) {
+void whenModalOpens(std::function<void(QWidget*)> act) { whenModalOpens(QString(), std::move(act)); }
+
+void whenModalOpens(const QString& objectName, std::function<void(QWidget*)> act) {
     auto* timer = new QTimer;
     timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, act = std::move(act)] {
+    QObject::connect(timer, &QTimer::timeout, [timer, objectName, act = std::move(act)] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
+        if (!modal || !modal->isVisible() || (!objectName.isEmpty() && modal->objectName() != objectName))
             return;
         timer->stop();
         timer->deleteLater();

@@ -9,5 +9,8 @@ namespace pelora::test {
 // Runs `act` on the next modal window that opens, from inside its event loop: a test reads
 // the window and closes it, so that the code that opened it goes on.
 void whenModalOpens(std::function<void(QWidget*)> act);
+// The same for the next modal window of a class (by its object name, "KeyBoardForm"), for a
+// window that opens another as soon as it is up.
+void whenModalOpens(const QString& objectName, std::function<void(QWidget*)> act);
 
 } // namespace pelora::test

@@ -1,4 +1,4 @@
-#include "sales/TDeleteLineForm.h"
+#include "sales/OneOrAllForm.h"
 
 #include "ui/GeneralError.h"
 #include "ui/TouchWidgets.h"
@@ -10,23 +10,24 @@
 
 namespace pelora {
 
-TDeleteLineForm::TDeleteLineForm(Prompter& prompter, Action one, Action all, QWidget* parent)
+OneOrAllForm::OneOrAllForm(const QString& name, const QString& group, Prompter& prompter, Action one,
+                           Action all, QWidget* parent)
     : QDialog(parent), prompter_(prompter) {
-    setObjectName(QStringLiteral("DeleteLineForm"));
-    setWindowTitle(QStringLiteral("DeleteLineForm"));
+    setObjectName(name);
+    setWindowTitle(name);
     setModal(true);
-    auto* group = new QGroupBox(tr("Delete"), this);
-    group->setObjectName(QStringLiteral("grpDelete"));
-    btnOne = touchButton(tr("One"), QStringLiteral("btnOne"), group);
-    btnAll = touchButton(tr("All"), QStringLiteral("btnAll"), group);
+    auto* box = new QGroupBox(group, this);
+    box->setObjectName(QStringLiteral("grp") + group);
+    btnOne = touchButton(tr("One"), QStringLiteral("btnOne"), box);
+    btnAll = touchButton(tr("All"), QStringLiteral("btnAll"), box);
     for (QPushButton* b : {btnOne, btnAll})
         b->setMinimumSize(120, 64);
-    auto* row = new QHBoxLayout(group);
+    auto* row = new QHBoxLayout(box);
     row->addWidget(btnOne);
     row->addWidget(btnAll);
     btnClose = touchButton(tr("Close"), QStringLiteral("btnClose"), this);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
+    layout->addWidget(box);
     layout->addWidget(btnClose);
 
     connect(btnOne, &QPushButton::clicked, this, [this, one = std::move(one)] { run(one); });
@@ -34,7 +35,7 @@ TDeleteLineForm::TDeleteLineForm(Prompter& prompter, Action one, Action all, QWi
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TDeleteLineForm::run(const Action& action) {
+void OneOrAllForm::run(const Action& action) {
     bool done = false;
     runReportingFailures(prompter_, [&] { done = action(); });
     if (done)

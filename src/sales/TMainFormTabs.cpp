@@ -1,0 +1,300 @@
+#include "sales/TMainForm.h"
+
+// The main window's tab selection: the map with its tab buttons and list, the NonTab, the find
+// and open-tabs windows, moving lines to another tab, and the account balance of the tab.
+
+#include "app/TMainDataModule.h"
+#include "common/Flag.h"
+#include "common/Mode.h"
+#include "common/Prompter.h"
+#include "db/RowSet.h"
+#include "payment/AccountBalance.h"
+#include "sales/ExtraPage.h"
+#include "sales/ItemPage.h"
+#include "sales/LineLists.h"
+#include "sales/LinePanel.h"
+#include "sales/SalesCaches.h"
+#include "sales/TTabFindForm.h"
+#include "sales/TTabMoveForm.h"
+#include "sales/TTabOpenForm.h"
+#include "sales/TabMoves.h"
+#include "sales/TabPage.h"
+#include "ui/BusyCursor.h"
+#include "ui/FormOpener.h"
+#include "ui/GeneralError.h"
+#include "ui/GlyphButton.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace pelora {
+
+void TMainForm::ShowMap() {
+    if (isTrue(data_.master.tabRequery))
+        return; // no map without the tab map cache
+    const db::TextTable& tabMap = data_.tabMap;
+    QListWidget& list = *pgeTab->tabList;
+    list.clear();
+    mapRows_ = TabMap::rowsOf(tabMap, state_.currentMapId);
+    pgeTab->lblFirstRow->setText(QString::number(mapRows_.firstRow));
+    for (int k = 0; k < mapRows_.count; ++k)
+        list.addItem(tabMap.at(mapRows_.firstRow + k, TmRef));
+
+    QPixmap picture;
+    const int map = TabMap::mapRow(data_.maps, state_.currentMapId);
+    if (map >= 0) {
+        const QString fileName = data_.maps.at(map, MapFileName);
+        if (!fileName.isEmpty())
+            picture.load(imageFile(fileName));
+        state_.currentMapName = data_.maps.at(map, MapName);
+        grpMain->setTitle(QStringLiteral("Tab: ") + state_.currentMapName);
+    }
+    pgeTab->setMapPicture(picture);
+    RebuildTabButtons();
+}
+
+void TMainForm::RebuildTabButtons() {
+    pgeTab->clearTabButtons();
+    if (!isFalse(data_.master.tabRequery))
+        return;
+    const db::TextTable& tabMap = data_.tabMap;
+    const TerminalSettings& s = data_.settings;
+    QFont font = this->font();
+    if (s.tmbtnfsize > 0)
+        font.setPointSize(s.tmbtnfsize);
+    const bool glyphs = modeIs(s.glyphMode, '1');
+    for (int k = 0; k < mapRows_.count; ++k) {
+        const int r = mapRows_.firstRow + k;
+        auto* b = new GlyphButton(tabMap.at(r, TmCaption), pgeTab->mapCanvas);
+        b->setObjectName(QStringLiteral("btnTabMap"));
+        b->setFont(font);
+        b->setGeometry(tabMap.at(r, TmLeft).toInt(), tabMap.at(r, TmTop).toInt(), tabMap.at(r, TmWidth).toInt(),
+                       tabMap.at(r, TmHeight).toInt());
+        if (glyphs)
+            if (const PictureList::Picture* p = pictures_.find(tabMap.at(r, TmImageId).toInt()))
+                b->setPicture(p->bitmap, tabMap.at(r, TmImageLrtb));
+        connect(b, &QPushButton::clicked, this,
+                [this, b] { runReportingFailures(prompter_, [this, b] { tabButtonClick(b); }); });
+        b->show();
+        pgeTab->tabButtons.push_back(b);
+    }
+    pgeTab->fitCanvas();
+}
+
+void TMainForm::btnMapPriorClick() { stepMap(-1); }
+
+void TMainForm::btnMapNextClick() { stepMap(+1); }
+
+void TMainForm::stepMap(int step) {
+    BusyCursor busy;
+    const std::optional<int> map = TabMap::neighbour(data_.maps, state_.currentMapId, step);
+    if (!map)
+        return; // no wrap-around at the first or last map
+    state_.currentMapId = *map;
+    ShowMap();
+    if (tabMapEditor_)
+        tabMapEditor_->clearSelection();
+}
+
+void TMainForm::leaveStocktake() {
+    if (state_.currentTab != SalesState::kStocktakeTab)
+        return;
+    ResetTabState();
+    ApplyButtonSettings();
+}
+
+void TMainForm::selectTab(int tabId, const QString& label) {
+    state_.currentTab = tabId;
+    ShowTabBalance();
+    ReadLineLists();
+    pnlRight->lblTabRef->setText(label);
+}
+
+// The id a move starts from: the `tabid` of the current line for "all" moves, its `id` for
+// "one" moves; 0 when the list is empty.
+int TMainForm::moveSource() const {
+    const int mode = state_.moveMode;
+    const db::RowSet& list = lines_->list(TabMoves::listOf(mode));
+    if (!lines_->hasLines(TabMoves::listOf(mode)))
+        return 0;
+    return static_cast<int>(list.value(TabMoves::movesOneLine(mode) ? u"id" : u"tabid").asInt());
+}
+
+void TMainForm::endMove() {
+    lines_->reread(); // the lines left on the current tab
+    ShowTotals();
+    state_.moveMode = 0;
+    pgeTab->setCancelMoveShown(false);
+}
+
+void TMainForm::moveLinesTo(int targetTab) {
+    TabMoves::toTab(module_->storedProc1, state_.moveMode, moveSource(), targetTab, module_->session().pcRef);
+    endMove();
+}
+
+void TMainForm::moveLinesToNonTab() {
+    TabMoves::toNonTab(module_->storedProc1, state_.moveMode, moveSource(), module_->session().pcRef);
+    endMove();
+}
+
+// After a tab is chosen the Item page shows, with the manual register when it opens on every
+// choice.
+void TMainForm::showChosenTab() {
+    btnLinkClick();
+    if (modeIs(data_.settings.manRegMode, '2'))
+        setManualRegisterOpen(true);
+}
+
+void TMainForm::ChooseNonTab() {
+    leaveStocktake();
+    if (state_.moveMode == 0) {
+        state_.currentTab = SalesState::kNonTab;
+        ShowTabBalance();
+        ReadLineLists();
+        pnlRight->lblTabRef->setText(QStringLiteral("NonTab"));
+    } else {
+        moveLinesToNonTab();
+    }
+    showChosenTab();
+}
+
+void TMainForm::tabButtonClick(GlyphButton* button) {
+    const auto& buttons = pgeTab->tabButtons;
+    const auto found = std::find(buttons.begin(), buttons.end(), button);
+    if (found == buttons.end())
+        return;
+    const int index = static_cast<int>(found - buttons.begin());
+    if (tabMapEditor_)
+        tabMapEditor_->pickTabButton(data_.tabMap.at(TabMap::cacheRow(mapRows_, index), TmTabId).toInt(),
+                                     button->pos());
+    pgeTab->tabList->setCurrentRow(index);
+    if (tabMapEditor_)
+        return;
+    ChooseListedTab();
+    showChosenTab();
+}
+
+void TMainForm::ChooseListedTab() {
+    BusyCursor busy;
+    leaveStocktake();
+    const QListWidget& list = *pgeTab->tabList;
+    if (list.count() == 0) {
+        prompter_.warning(QStringLiteral("Tab list is blank."));
+        return;
+    }
+    const int row = TabMap::cacheRow(mapRows_, list.currentRow());
+    if (row < 0)
+        return; // no entry chosen
+    const int target = data_.tabMap.at(row, TmTabId).toInt();
+    if (state_.moveMode == 0)
+        selectTab(target, list.currentItem()->text());
+    else
+        moveLinesTo(target);
+}
+
+void TMainForm::lstTabDoubleClick() {
+    ChooseListedTab();
+    btnLinkClick();
+}
+
+void TMainForm::btnMoveClick() {
+    if (!lines_->hasLines(LineLists::kMain) && !lines_->hasLines(LineLists::kSplit)) {
+        prompter_.information(QStringLiteral("Add an item to the tab."));
+        return;
+    }
+    const auto choose = [this](bool one) {
+        const std::optional<int> mode =
+            TabMoves::chooseMode(one, !modeIs(data_.settings.splitMode, '0'), lines_->hasLines(LineLists::kMain),
+                                 lines_->hasLines(LineLists::kSplit), state_.currentTab);
+        if (!mode)
+            return false;
+        state_.moveMode = *mode;
+        return true;
+    };
+    const std::unique_ptr<TTabMoveForm> form =
+        createForm<TTabMoveForm>(prompter_, prompter_, [choose] { return choose(true); },
+                                 [choose] { return choose(false); }, this);
+    if (!form || showModal(*form) != QDialog::Accepted)
+        return;
+    btnTabClick();
+    pgeTab->setCancelMoveShown(true);
+}
+
+void TMainForm::btnCancelMoveClick() {
+    state_.moveMode = 0;
+    pgeTab->setCancelMoveShown(false);
+    btnLinkClick();
+}
+
+void TMainForm::btnTabFindClick() {
+    const auto select = [this](int tabId, const QString& ref) {
+        leaveStocktake();
+        if (state_.moveMode == 0)
+            selectTab(tabId, ref);
+        else
+            moveLinesTo(tabId);
+        btnLinkClick();
+    };
+    const std::unique_ptr<TTabFindForm> form =
+        createForm<TTabFindForm>(prompter_, module_->db1, prompter_, keyboardModes_, select, this);
+    if (form)
+        showModal(*form);
+}
+
+void TMainForm::btnActiveClick() {
+    // Only selects: a pending move stays pending.
+    const auto choose = [this](int tabId, const QString& ref) {
+        leaveStocktake();
+        selectTab(tabId, ref);
+        btnLinkClick();
+    };
+    const std::unique_ptr<TTabOpenForm> form =
+        createForm<TTabOpenForm>(prompter_, module_->db1, prompter_, choose, this);
+    if (form)
+        showModal(*form);
+}
+
+void TMainForm::ShowTabBalance() {
+    LinePanel& right = *pnlRight;
+    if (!modeIs(data_.settings.accountMode, '1') || state_.currentTab < 3) {
+        for (QLabel* l : {right.lblBalance, right.lblLimit, right.lblAvail})
+            l->clear();
+        right.setBalanceShown(false);
+        return;
+    }
+    const TabBalance tab = lookupTabBalance(module_->storedProc1, state_.currentTab);
+    right.setBalanceShown(true);
+    right.lblBalance->setText(QStringLiteral("Bal: ") + moneyText(tab.balance.toDouble()));
+    right.lblLimit->setText(QStringLiteral("Limit: ") + moneyText(tab.crLimit.toDouble()));
+    right.lblAvail->setText(tab.stopped ? QStringLiteral("Cr Stopped")
+                                        : QStringLiteral("Avail: ") + moneyText(tab.available().toDouble()));
+}
+
+void TMainForm::btnReBalanceClick() {
+    const int tab = state_.currentTab;
+    if (tab < 2) {
+        prompter_.information(QStringLiteral("First select a Tab."));
+        return;
+    }
+    const Prompter::Answer answer = prompter_.confirmWithCancel(
+        QStringLiteral("Recalculate balance for Tab:") + pnlRight->lblTabRef->text() +
+        QStringLiteral(" from receipts?") + kLineBreak + kLineBreak +
+        QStringLiteral("Yes: All receipts will be recalculated.") + kLineBreak +
+        QStringLiteral("No: An incremental calculation will be used."));
+    if (answer == Prompter::Answer::Cancel)
+        return;
+    Money expected;
+    {
+        BusyCursor busy;
+        if (answer == Prompter::Answer::Yes)
+            RecalcReceiptBalance(module_->db1, tab);
+        else
+            UpdateReceiptBalance(module_->db1, tab);
+        expected = expectedReceiptBalance(module_->db1, tab);
+    }
+    prompter_.information(QStringLiteral("Expected Receipt Balance : ") + moneyText(expected.toDouble()));
+}
+
+} // namespace pelora

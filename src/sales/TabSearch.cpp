@@ -1,0 +1,57 @@
+#include "sales/TabSearch.h"
+
+#include "db/Connection.h"
+
+namespace pelora::TabSearch {
+
+namespace {
+
+// "%TEXT%" with the LIKE wildcards and the escape character itself escaped by "\".
+QString containing(const QString& text) {
+    QString escaped;
+    for (const QChar c : text.toUpper()) {
+        if (c == u'%' || c == u'_' || c == u'\\')
+            escaped += u'\\';
+        escaped += c;
+    }
+    return u'%' + escaped + u'%';
+}
+
+} // namespace
+
+Found search(db::Connection& db, const QString& text) {
+    if (text.isEmpty())
+        return {db::TextTable::load(db, QStringLiteral("SELECT DISTINCT cat FROM tab WHERE id > 2 ORDER BY cat")),
+                db::TextTable::load(db, QStringLiteral("SELECT id, ref, cat FROM tab WHERE id > 2 ORDER BY ref"))};
+    const QString pattern = containing(text);
+    return {db::TextTable::load(db,
+                                QStringLiteral("SELECT DISTINCT cat FROM tab WHERE id > 2"
+                                               " AND UPPER(cat) LIKE ? ESCAPE '\\' ORDER BY cat"),
+                                {pattern}),
+            db::TextTable::load(db,
+                                QStringLiteral("SELECT id, ref, cat FROM tab WHERE id > 2"
+                                               " AND UPPER(ref) LIKE ? ESCAPE '\\' ORDER BY ref"),
+                                {pattern})};
+}
+
+db::TextTable tabsOfCategory(db::Connection& db, const QString& category) {
+    if (category.isEmpty())
+        return db::TextTable::load(db, QStringLiteral("SELECT id, ref, cat FROM tab WHERE id > 2"
+                                                      " AND (cat = '' OR cat IS NULL) ORDER BY ref"));
+    return db::TextTable::load(db,
+                               QStringLiteral("SELECT id, ref, cat FROM tab WHERE id > 2"
+                                              " AND UPPER(cat) = ? ORDER BY ref"),
+                               {category.toUpper()});
+}
+
+db::TextTable openTabs(db::Connection& db) {
+    return db::TextTable::load(
+        db, QStringLiteral("SELECT l.tabid, t.ref FROM tabline1 l LEFT JOIN tab t ON l.tabid = t.id"
+                           " WHERE l.tabid <> 2"
+                           " UNION"
+                           " SELECT l.tabid, t.ref FROM tabline2 l LEFT JOIN tab t ON l.tabid = t.id"
+                           " WHERE l.tabid <> 2"
+                           " ORDER BY 2"));
+}
+
+} // namespace pelora::TabSearch

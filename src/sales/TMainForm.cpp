@@ -399,7 +399,9 @@ void TMainForm::StatusLineMessage() {
     pgeItem->grid->freeSetAside();
     if (modeIs(data_.settings.logoutMode, '1') &&
         statusLine_->text(0) == QLatin1String(StatusLine::kLoggedOut)) {
-        btnLogout->click();
+        // The login comes up over the sales screen: at start-up it waits until the screen shows.
+        if (isVisible())
+            btnLogout->click();
         return;
     }
     const Session& session = module_->session();
@@ -471,6 +473,12 @@ void TMainForm::ApplyButtonSettings() {
     setAvailable(right.btnTendered, b.payment);
     setAvailable(pgeItem->btnPreProcess, b.preProcess);
     btnLogout->setText(b.logoutCaption);
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (module_ && modeIs(data_.settings.logoutMode, '1'))
+        QMetaObject::invokeMethod(this, &TMainForm::StatusLineMessage, Qt::QueuedConnection);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

@@ -188,6 +188,7 @@ public:
     QLabel* lblResetting;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

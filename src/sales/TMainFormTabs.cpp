@@ -130,6 +130,12 @@ void TMainForm::endMove() {
 }
 
 void TMainForm::moveLinesTo(int targetTab) {
+    if (targetTab == SalesState::kNonTab) {
+        // A NonTab button on a map: the lines go to this terminal's NonTab, not to whichever
+        // terminal first added them.
+        moveLinesToNonTab();
+        return;
+    }
     TabMoves::toTab(module_->storedProc1, state_.moveMode, moveSource(), targetTab, module_->session().pcRef);
     endMove();
 }

@@ -31,6 +31,7 @@ TabPage::TabPage(QWidget* parent) : QWidget(parent) {
     QFont listFont = tabList->font();
     listFont.setPointSizeF(listFont.pointSizeF() * 1.25);
     tabList->setFont(listFont);
+    tabList->setStyleSheet(QStringLiteral("QListWidget::item { padding: 6px 2px; }")); // rows a finger can hit
 
     cancelMovePanel = new QWidget(this);
     cancelMovePanel->setObjectName(QStringLiteral("pnlCancelMove"));

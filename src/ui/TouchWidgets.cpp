@@ -1,5 +1,6 @@
 #include "ui/TouchWidgets.h"
 
+#include <QFont>
 #include <QLabel>
 #include <QPushButton>
 
@@ -25,6 +26,9 @@ constexpr int kColumnButtonHeight = 17;
 } // namespace
 
 void placeInButtonColumn(QWidget* button, int index) {
+    QFont font = button->font();
+    font.setPixelSize(kColumnButtonHeight - 5); // the caption fits the low button
+    button->setFont(font);
     button->setGeometry(kColumnLeft, kColumnTop + kColumnStep * index, kColumnButtonWidth, kColumnButtonHeight);
 }
 

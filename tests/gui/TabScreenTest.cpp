@@ -77,6 +77,8 @@ protected:
 
 TEST_F(TabScreen, TheMapShowsItsTabsAsButtonsAndAList) {
     sql(QStringLiteral("UPDATE tm SET btnwidth = NULL WHERE tabid = 12"));
+    sql(QStringLiteral("UPDATE tm SET imageid = 1, imagelrtb = 'X' WHERE tabid = 3"));
+    sql(QStringLiteral("UPDATE tm SET imageid = 2, imagelrtb = 'B' WHERE tabid = 4"));
     ASSERT_TRUE(start());
     EXPECT_EQ(form->pgcMain->currentWidget(), static_cast<QWidget*>(form->pgeTab));
     EXPECT_EQ(caption(), QStringLiteral("Tab: Bar Room"));
@@ -88,6 +90,8 @@ TEST_F(TabScreen, TheMapShowsItsTabsAsButtonsAndAList) {
     ASSERT_NE(table2, nullptr);
     EXPECT_EQ(table2->geometry(), QRect(290, 95, 90, 40));
     EXPECT_EQ(tabButton(QStringLiteral("Patel R"))->width(), 0); // no width: 0 wide
+    EXPECT_EQ(table2->placement(), u'B');
+    EXPECT_EQ(tabButton(QStringLiteral("Table 1"))->placement(), u'L'); // "X" is no place: left
     EXPECT_GE(tabPage().mapCanvas->width(), 780);
 
     // ">>" to the last map, and no further; "<<" back, and no further.

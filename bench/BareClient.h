@@ -9,9 +9,14 @@
 #include <benchmark/benchmark.h>
 #include <firebird/Interface.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <deque>
 #include <map>
+#include <stdexcept>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace bench {
@@ -54,6 +59,96 @@ struct BareClient {
         return t;
     }
 };
+
+// A parameter value of a bare statement.
+using BareValue = std::variant<std::monostate, int, double, std::string>;
+
+struct BareStatement {
+    Firebird::IStatement* statement = nullptr;
+    Firebird::IMessageMetadata* in = nullptr;
+    Firebird::IMessageMetadata* out = nullptr;
+    std::string inBuf, outBuf;
+};
+
+// Statements prepared bare and run as the layer runs them: reads in one read-only transaction
+// kept open, each change in a writing transaction of its own. The rows read are kept as raw
+// bytes in `kept`.
+struct BareSession : BareClient {
+    Firebird::ITransaction* readTx = nullptr;
+    std::deque<BareStatement> statements;
+    std::vector<std::string> kept;
+
+    BareSession(const QString& database, const QString& sysdbaPassword) : BareClient(database, sysdbaPassword) {
+        readTx = start(true);
+    }
+    ~BareSession() {
+        for (BareStatement& s : statements) {
+            s.in->release();
+            s.out->release();
+            s.statement->free(&st);
+        }
+        readTx->commit(&st);
+    }
+
+    BareStatement& prepare(const QString& sql) {
+        BareStatement& s = statements.emplace_back();
+        s.statement = att->prepare(&st, readTx, 0, sql.toUtf8().constData(), 3,
+                                   Firebird::IStatement::PREPARE_PREFETCH_METADATA);
+        s.in = s.statement->getInputMetadata(&st);
+        s.out = s.statement->getOutputMetadata(&st);
+        s.inBuf.assign(s.in->getMessageLength(&st), '\0');
+        s.outBuf.resize(s.out->getMessageLength(&st));
+        return s;
+    }
+
+    void bind(BareStatement& s, const std::vector<BareValue>& values) {
+        if (values.size() != s.in->getCount(&st))
+            throw std::runtime_error("parameter count differs");
+        for (unsigned i = 0; i < values.size(); ++i) {
+            char* at = &s.inBuf[s.in->getOffset(&st, i)];
+            auto* null = reinterpret_cast<short*>(&s.inBuf[s.in->getNullOffset(&st, i)]);
+            *null = std::holds_alternative<std::monostate>(values[i]) ? -1 : 0;
+            const unsigned type = s.in->getType(&st, i) & ~1u;
+            if (const int* n = std::get_if<int>(&values[i])) {
+                if (type == SQL_DOUBLE) {
+                    const double d = *n;
+                    std::memcpy(at, &d, sizeof d);
+                } else {
+                    std::memcpy(at, n, sizeof *n);
+                }
+            } else if (const double* d = std::get_if<double>(&values[i])) {
+                std::memcpy(at, d, sizeof *d);
+            } else if (const std::string* text = std::get_if<std::string>(&values[i])) {
+                const auto length = static_cast<unsigned short>(text->size());
+                std::memcpy(at, &length, sizeof length);
+                std::memcpy(at + sizeof length, text->data(), length);
+            }
+        }
+    }
+
+    // A statement that changes things (or calls a procedure), in a transaction of its own.
+    void write(BareStatement& s) {
+        Firebird::ITransaction* tx = start(false);
+        s.statement->execute(&st, tx, s.in, s.inBuf.data(), s.out, s.outBuf.data());
+        tx->commit(&st);
+    }
+    void read(BareStatement& s) {
+        Firebird::IResultSet* rs = s.statement->openCursor(&st, readTx, s.in, s.inBuf.data(), s.out, 0);
+        while (rs->fetchNext(&st, s.outBuf.data()) == Firebird::IStatus::RESULT_OK)
+            kept.push_back(s.outBuf);
+        rs->close(&st);
+    }
+    int outputInt(BareStatement& s, unsigned index) {
+        int value = 0;
+        std::memcpy(&value, &s.outBuf[s.out->getOffset(&st, index)], sizeof value);
+        return value;
+    }
+};
+
+inline double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
 
 // Reads what every benchmark program is given: the database as its one argument and the SYSDBA
 // password from ISC_PASSWORD. False, with the usage printed, when the database is missing.

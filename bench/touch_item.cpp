@@ -23,13 +23,9 @@
 #include <benchmark/benchmark.h>
 #include <firebird/Interface.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstring>
-#include <variant>
 #include <vector>
 
-using namespace Firebird;
 using namespace pelora;
 
 namespace {
@@ -41,11 +37,6 @@ constexpr int kLinesOnTab = 50;
 constexpr int kTouches = 400;
 
 db::ConnectParams sysdba() { return {QStringLiteral("SYSDBA"), gPassword, QStringLiteral("app"), gDatabase}; }
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
 
 std::vector<double> gLayer;
 std::vector<double> gBare;
@@ -100,88 +91,27 @@ void LayerTouch(benchmark::State& state) {
 
 // --- bare on the client library ----------------------------------------------------------
 
-using BareValue = std::variant<std::monostate, int, double, std::string>;
+using bench::BareStatement;
+using bench::BareValue;
 
-struct Statement {
-    IStatement* statement = nullptr;
-    IMessageMetadata* in = nullptr;
-    IMessageMetadata* out = nullptr;
-    std::string inBuf, outBuf;
-};
+struct Bare : bench::BareSession {
+    BareStatement *discount, *newId, *insert, *list1, *list2;
 
-struct Bare : bench::BareClient {
-    ITransaction* readTx = nullptr;
-    Statement discount, newId, insert, list1, list2;
-    std::vector<std::string> kept;
-
-    Bare() : BareClient(gDatabase, gPassword) {
-        readTx = start(true);
+    Bare() : BareSession(gDatabase, gPassword) {
         // The statements the layer sent for one touch, in its order.
         if (gStatements.size() != 5)
             throw std::runtime_error("a touch no longer sends the five statements compared here");
-        Statement* all[] = {&discount, &newId, &insert, &list1, &list2};
+        BareStatement** all[] = {&discount, &newId, &insert, &list1, &list2};
         for (int i = 0; i < 5; ++i)
-            prepare(*all[i], gStatements[i]);
-    }
-    ~Bare() {
-        for (Statement* s : {&discount, &newId, &insert, &list1, &list2}) {
-            s->in->release();
-            s->out->release();
-            s->statement->free(&st);
-        }
-        readTx->commit(&st);
-    }
-    void prepare(Statement& s, const QString& sql) {
-        s.statement = att->prepare(&st, readTx, 0, sql.toUtf8().constData(), 3, IStatement::PREPARE_PREFETCH_METADATA);
-        s.in = s.statement->getInputMetadata(&st);
-        s.out = s.statement->getOutputMetadata(&st);
-        s.inBuf.assign(s.in->getMessageLength(&st), '\0');
-        s.outBuf.resize(s.out->getMessageLength(&st));
-    }
-    void bind(Statement& s, const std::vector<BareValue>& values) {
-        if (values.size() != s.in->getCount(&st))
-            throw std::runtime_error("parameter count differs");
-        for (unsigned i = 0; i < values.size(); ++i) {
-            char* at = &s.inBuf[s.in->getOffset(&st, i)];
-            auto* null = reinterpret_cast<short*>(&s.inBuf[s.in->getNullOffset(&st, i)]);
-            *null = std::holds_alternative<std::monostate>(values[i]) ? -1 : 0;
-            const unsigned type = s.in->getType(&st, i) & ~1u;
-            if (const int* n = std::get_if<int>(&values[i])) {
-                if (type == SQL_DOUBLE) {
-                    const double d = *n;
-                    std::memcpy(at, &d, sizeof d);
-                } else {
-                    std::memcpy(at, n, sizeof *n);
-                }
-            } else if (const double* d = std::get_if<double>(&values[i])) {
-                std::memcpy(at, d, sizeof *d);
-            } else if (const std::string* text = std::get_if<std::string>(&values[i])) {
-                const auto length = static_cast<unsigned short>(text->size());
-                std::memcpy(at, &length, sizeof length);
-                std::memcpy(at + sizeof length, text->data(), length);
-            }
-        }
-    }
-    // A statement that changes things, in a transaction of its own, as the layer runs it.
-    void write(Statement& s) {
-        ITransaction* tx = start(false);
-        s.statement->execute(&st, tx, s.in, s.inBuf.data(), s.out, s.outBuf.data());
-        tx->commit(&st);
-    }
-    void read(Statement& s) {
-        IResultSet* rs = s.statement->openCursor(&st, readTx, s.in, s.inBuf.data(), s.out, 0);
-        while (rs->fetchNext(&st, s.outBuf.data()) == IStatus::RESULT_OK)
-            kept.push_back(s.outBuf);
-        rs->close(&st);
+            *all[i] = &prepare(gStatements[i]);
     }
 
     void touch() {
         kept.clear();
-        bind(discount, {kTab});
-        write(discount);
-        write(newId);
-        int id = 0;
-        std::memcpy(&id, &newId.outBuf[newId.out->getOffset(&st, 0)], sizeof id);
+        bind(*discount, {kTab});
+        write(*discount);
+        write(*newId);
+        const int id = outputInt(*newId, 0);
         std::vector<BareValue> line{id,  std::string("Bar"), std::string("Default"), kTab, 2, std::string("Pale Ale"),
                                     1.0, 3.2,                9.5,                    0.8636, std::string(), 0.0};
         for (int n = 0; n < 10; ++n)
@@ -193,12 +123,12 @@ struct Bare : bench::BareClient {
         line.emplace_back(std::string("Bar"));
         line.emplace_back(std::string("F"));
         line.emplace_back(0.0);
-        bind(insert, line);
-        write(insert);
-        bind(list1, {kTab});
-        read(list1);
-        bind(list2, {kTab});
-        read(list2);
+        bind(*insert, line);
+        write(*insert);
+        bind(*list1, {kTab});
+        read(*list1);
+        bind(*list2, {kTab});
+        read(*list2);
     }
 };
 
@@ -237,8 +167,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }
-    const double layer = median(gLayer);
-    const double bare = median(gBare);
+    const double layer = bench::median(gLayer);
+    const double bare = bench::median(gBare);
     std::printf("\nItem touch on a tab of %d lines, median of %d: till %.2f ms, bare statements %.2f ms"
                 " (till / bare %.2f)\n",
                 kLinesOnTab, kTouches, layer, bare, bare > 0 ? layer / bare : 0.0);

@@ -4,6 +4,8 @@
 // it (SYSDBA, role app, UTF8, through a server), and a reporter that keeps each benchmark's
 // time so that the ratios can be printed at the end.
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QString>
 
 #include <benchmark/benchmark.h>
@@ -14,6 +16,7 @@
 #include <cstring>
 #include <deque>
 #include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <variant>
@@ -161,6 +164,58 @@ inline bool readTarget(int& argc, char** argv, QString& database, QString& passw
     database = QString::fromLocal8Bit(argv[1]);
     password = qEnvironmentVariable("ISC_PASSWORD");
     return true;
+}
+
+// The application every benchmark program runs under (offscreen unless a platform is set), or
+// null when the database argument is missing.
+inline std::unique_ptr<QApplication> start(int& argc, char** argv, QString& database, QString& password) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto app = std::make_unique<QApplication>(argc, argv);
+    if (!readTarget(argc, argv, database, password))
+        return nullptr;
+    return app;
+}
+
+// Times one iteration of a benchmark on its own and keeps it, in milliseconds.
+template <typename Action>
+void timeOne(benchmark::State& state, std::vector<double>& samples, Action&& action) {
+    QElapsedTimer timer;
+    timer.start();
+    action();
+    const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+    state.SetIterationTime(seconds);
+    samples.push_back(seconds * 1e3);
+}
+
+// A path through the till and the same statements bare, each run `iterations` times and timed
+// one by one; prints the medians and their ratio under `what`.
+struct Paired {
+    std::string name;
+    void (*layer)(benchmark::State&);
+    void (*bare)(benchmark::State&);
+    int iterations;
+    const std::vector<double>* layerSamples;
+    const std::vector<double>* bareSamples;
+    const char* what;
+};
+
+inline int runPaired(const Paired& p) {
+    try {
+        benchmark::RegisterBenchmark((p.name + "/LayerAndScreen").c_str(), p.layer)
+            ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(p.iterations);
+        benchmark::RegisterBenchmark((p.name + "/Bare").c_str(), p.bare)
+            ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(p.iterations);
+        benchmark::RunSpecifiedBenchmarks();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    const double layer = median(*p.layerSamples);
+    const double bare = median(*p.bareSamples);
+    std::printf("\n%s, median of %d: till %.2f ms, bare statements %.2f ms (till / bare %.2f)\n", p.what,
+                p.iterations, layer, bare, bare > 0 ? layer / bare : 0.0);
+    return 0;
 }
 
 // Keeps each benchmark's real time per iteration, by its name.

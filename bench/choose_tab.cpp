@@ -14,7 +14,6 @@
 #include "ui/GlyphButton.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 
 #include "BareClient.h"
 #include "SilentPrompter.h"
@@ -72,12 +71,7 @@ void LayerChoose(benchmark::State& state) {
 
     for (auto _ : state) {
         form.btnTabClick();
-        QElapsedTimer timer;
-        timer.start();
-        table1->click();
-        const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
-        state.SetIterationTime(seconds);
-        gLayer.push_back(seconds * 1e3);
+        bench::timeOne(state, gLayer, [&] { table1->click(); });
         if (form.lines().list(LineLists::kMain).rowCount() != kLinesOnTab || form.state().currentTab != kTab)
             throw std::runtime_error("the choice did not show the tab's 50 lines");
     }
@@ -108,12 +102,7 @@ struct Bare : bench::BareSession {
 void BareChoose(benchmark::State& state) {
     Bare bare;
     for (auto _ : state) {
-        QElapsedTimer timer;
-        timer.start();
-        bare.choose();
-        const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
-        state.SetIterationTime(seconds);
-        gBare.push_back(seconds * 1e3);
+        bench::timeOne(state, gBare, [&] { bare.choose(); });
         if (bare.kept.size() != kLinesOnTab)
             throw std::runtime_error("the bare choice did not read 50 lines");
     }
@@ -122,25 +111,8 @@ void BareChoose(benchmark::State& state) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (!bench::readTarget(argc, argv, gDatabase, gPassword))
+    const std::unique_ptr<QApplication> app = bench::start(argc, argv, gDatabase, gPassword);
+    if (!app)
         return 2;
-    try {
-        benchmark::RegisterBenchmark("ChooseTab/LayerAndScreen", LayerChoose)
-            ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(kChoices);
-        benchmark::RegisterBenchmark("ChooseTab/Bare", BareChoose)
-            ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(kChoices);
-        benchmark::RunSpecifiedBenchmarks();
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
-    const double layer = bench::median(gLayer);
-    const double bare = bench::median(gBare);
-    std::printf("\nChoosing a tab of %d lines on the floor plan, median of %d: till %.2f ms, bare statements"
-                " %.2f ms (till / bare %.2f)\n",
-                kLinesOnTab, kChoices, layer, bare, bare > 0 ? layer / bare : 0.0);
-    return 0;
+    return bench::runPaired({"ChooseTab", LayerChoose, BareChoose, kChoices, &gLayer, &gBare, "Choosing a tab of 50 lines on the floor plan"});
 }

@@ -52,58 +52,24 @@ std::vector<QString> statementsOfOneLoad() {
 
 // --- bare on the client library ----------------------------------------------------------
 
-struct Bare : bench::BareClient {
-    ITransaction* tx = nullptr;
-    struct Prepared {
-        IStatement* statement = nullptr;
-        IMessageMetadata* in = nullptr;
-        IMessageMetadata* out = nullptr;
-        std::string inBuf, outBuf;
-    };
-    std::vector<Prepared> statements;
-    std::vector<std::string> kept; // every fetched row, as the layer keeps every row
-
-    explicit Bare(const std::vector<QString>& sql) : BareClient(gDatabase, gPassword) {
-        tx = start(true);
+struct Bare : bench::BareSession {
+    explicit Bare(const std::vector<QString>& sql) : BareSession(gDatabase, gPassword) {
         for (const QString& text : sql) {
-            Prepared p;
-            p.statement = att->prepare(&st, tx, 0, text.toUtf8().constData(), 3,
-                                       IStatement::PREPARE_PREFETCH_METADATA);
-            p.in = p.statement->getInputMetadata(&st);
-            p.out = p.statement->getOutputMetadata(&st);
-            p.inBuf.assign(p.in->getMessageLength(&st), '\0');
-            p.outBuf.resize(p.out->getMessageLength(&st));
+            bench::BareStatement& p = prepare(text);
             // Every parameter of these statements is the terminal's reference.
-            const QByteArray ref = kPcRef.toUtf8();
-            for (unsigned i = 0; i < p.in->getCount(&st); ++i) {
-                char* at = &p.inBuf[p.in->getOffset(&st, i)];
-                const auto n = static_cast<unsigned short>(ref.size());
-                std::memcpy(at, &n, sizeof n);
-                std::memcpy(at + sizeof n, ref.constData(), n);
-            }
-            statements.push_back(std::move(p));
+            bind(p, std::vector<bench::BareValue>(p.in->getCount(&st), kPcRef.toStdString()));
         }
     }
-    ~Bare() {
-        for (Prepared& p : statements) {
-            p.in->release();
-            p.out->release();
-            p.statement->free(&st);
-        }
-        tx->commit(&st);
-    }
+    // Every statement in the one read-only transaction, as the load runs them.
     void load() {
         kept.clear();
-        for (Prepared& p : statements) {
+        for (bench::BareStatement& p : statements) {
             if (p.statement->getType(&st) == isc_info_sql_stmt_exec_procedure) {
-                p.statement->execute(&st, tx, p.in, p.inBuf.data(), p.out, p.outBuf.data());
+                p.statement->execute(&st, readTx, p.in, p.inBuf.data(), p.out, p.outBuf.data());
                 kept.push_back(p.outBuf);
                 continue;
             }
-            IResultSet* rs = p.statement->openCursor(&st, tx, p.in, p.inBuf.data(), p.out, 0);
-            while (rs->fetchNext(&st, p.outBuf.data()) == IStatus::RESULT_OK)
-                kept.push_back(p.outBuf);
-            rs->close(&st);
+            read(p);
         }
     }
 };
@@ -197,10 +163,8 @@ void registerAll(const char* prefix) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (!bench::readTarget(argc, argv, gDatabase, gPassword))
+    const std::unique_ptr<QApplication> app = bench::start(argc, argv, gDatabase, gPassword);
+    if (!app)
         return 2;
     bench::RatioReporter reporter;
     try {

@@ -15,7 +15,6 @@
 #include "ui/GlyphButton.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 
 #include "BareClient.h"
 #include "SilentPrompter.h"
@@ -77,12 +76,7 @@ void LayerTouch(benchmark::State& state) {
     removeNewestLine(other);
 
     for (auto _ : state) {
-        QElapsedTimer timer;
-        timer.start();
-        ale->click();
-        const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
-        state.SetIterationTime(seconds);
-        gLayer.push_back(seconds * 1e3);
+        bench::timeOne(state, gLayer, [&] { ale->click(); });
         if (form.lines().list(LineLists::kMain).rowCount() != kLinesOnTab + 1)
             throw std::runtime_error("the touch did not add one line");
         removeNewestLine(other);
@@ -137,12 +131,7 @@ void BareTouch(benchmark::State& state) {
     db::Connection other;
     other.connect(sysdba());
     for (auto _ : state) {
-        QElapsedTimer timer;
-        timer.start();
-        bare.touch();
-        const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
-        state.SetIterationTime(seconds);
-        gBare.push_back(seconds * 1e3);
+        bench::timeOne(state, gBare, [&] { bare.touch(); });
         if (bare.kept.size() != kLinesOnTab + 1)
             throw std::runtime_error("the bare touch did not read 51 lines");
         removeNewestLine(other);
@@ -152,25 +141,8 @@ void BareTouch(benchmark::State& state) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (!bench::readTarget(argc, argv, gDatabase, gPassword))
+    const std::unique_ptr<QApplication> app = bench::start(argc, argv, gDatabase, gPassword);
+    if (!app)
         return 2;
-    try {
-        benchmark::RegisterBenchmark("Touch/LayerAndScreen", LayerTouch)
-            ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(kTouches);
-        benchmark::RegisterBenchmark("Touch/Bare", BareTouch)
-            ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(kTouches);
-        benchmark::RunSpecifiedBenchmarks();
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
-    const double layer = bench::median(gLayer);
-    const double bare = bench::median(gBare);
-    std::printf("\nItem touch on a tab of %d lines, median of %d: till %.2f ms, bare statements %.2f ms"
-                " (till / bare %.2f)\n",
-                kLinesOnTab, kTouches, layer, bare, bare > 0 ? layer / bare : 0.0);
-    return 0;
+    return bench::runPaired({"Touch", LayerTouch, BareTouch, kTouches, &gLayer, &gBare, "Item touch on a tab of 50 lines"});
 }

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstring>
 #include <deque>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -140,6 +141,13 @@ struct BareSession : BareClient {
         while (rs->fetchNext(&st, s.outBuf.data()) == Firebird::IStatus::RESULT_OK)
             kept.push_back(s.outBuf);
         rs->close(&st);
+    }
+    // Reads several statements that take the same parameters (a tab's two line lists).
+    void readEach(std::initializer_list<BareStatement*> reads, const std::vector<BareValue>& values) {
+        for (BareStatement* s : reads) {
+            bind(*s, values);
+            read(*s);
+        }
     }
     int outputInt(BareStatement& s, unsigned index) {
         int value = 0;

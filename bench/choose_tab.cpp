@@ -4,19 +4,8 @@
 // layer runs them. Each choice is timed on its own and the medians are compared.
 // Run: bench_choose_tab localhost:/path/to/scratch.gdb (scripts/run-bench.sh).
 
-#include "app/TMainDataModule.h"
-#include "common/Prompter.h"
-#include "sales/ItemGrid.h"
-#include "sales/ItemPage.h"
-#include "sales/LineLists.h"
-#include "sales/TMainForm.h"
-#include "sales/TabPage.h"
-#include "ui/GlyphButton.h"
-
-#include <QApplication>
-
 #include "BareClient.h"
-#include "SilentPrompter.h"
+#include "BenchTill.h"
 
 #include <benchmark/benchmark.h>
 
@@ -33,46 +22,21 @@ constexpr int kTab = 3; // "Table 1"
 constexpr int kLinesOnTab = 50;
 constexpr int kChoices = 400;
 
-db::ConnectParams sysdba() { return {QStringLiteral("SYSDBA"), gPassword, QStringLiteral("app"), gDatabase}; }
-
 std::vector<double> gLayer;
 std::vector<double> gBare;
 std::vector<QString> gStatements; // what one choice sends, as the layer sends it
 
-GlyphButton* tabButton(TMainForm& form, const QString& caption) {
-    for (GlyphButton* b : form.pgeTab->tabButtons)
-        if (b->caption() == caption)
-            return b;
-    throw std::runtime_error("no tab button " + caption.toStdString());
-}
-
 void LayerChoose(benchmark::State& state) {
-    bench::SilentPrompter prompter;
-    TMainForm form(prompter);
-    TMainDataModule module(form, prompter);
-    module.db1.connect(sysdba());
-    module.session().pcRef = QStringLiteral("Bar");
-    form.LoadTerminalSettings();
-    QCoreApplication::processEvents();
-    GlyphButton* table1 = tabButton(form, QStringLiteral("Table 1"));
+    bench::BenchTill till(gDatabase, gPassword);
+    GlyphButton* table1 = till.tabButton(QStringLiteral("Table 1"));
     table1->click();
-    QPushButton* ale = nullptr;
-    for (QPushButton* b : form.pgeItem->grid->buttons)
-        if (static_cast<GlyphButton*>(b)->caption() == QStringLiteral("Pale Ale"))
-            ale = b;
-    if (!ale)
-        throw std::runtime_error("no Pale Ale button");
-    for (int i = form.lines().list(LineLists::kMain).rowCount(); i < kLinesOnTab; ++i)
-        ale->click();
-
-    module.db1.setStatementHook([](const QString& sql) { gStatements.push_back(sql); });
-    table1->click();
-    module.db1.setStatementHook({});
+    till.fillTab(kLinesOnTab);
+    gStatements = till.statementsOf([&] { table1->click(); });
 
     for (auto _ : state) {
-        form.btnTabClick();
+        till.form.btnTabClick();
         bench::timeOne(state, gLayer, [&] { table1->click(); });
-        if (form.lines().list(LineLists::kMain).rowCount() != kLinesOnTab || form.state().currentTab != kTab)
+        if (till.linesShown() != kLinesOnTab || till.form.state().currentTab != kTab)
             throw std::runtime_error("the choice did not show the tab's 50 lines");
     }
 }
@@ -92,10 +56,7 @@ struct Bare : bench::BareSession {
         kept.clear();
         bind(*balance, {kTab});
         write(*balance);
-        bind(*list1, {kTab});
-        read(*list1);
-        bind(*list2, {kTab});
-        read(*list2);
+        readEach({list1, list2}, {kTab});
     }
 };
 

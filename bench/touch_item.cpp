@@ -5,19 +5,10 @@
 // its own and the medians are compared.
 // Run: bench_touch_item localhost:/path/to/scratch.gdb (scripts/run-bench.sh).
 
-#include "app/TMainDataModule.h"
-#include "common/Prompter.h"
-#include "db/Query.h"
-#include "sales/ItemGrid.h"
-#include "sales/ItemPage.h"
-#include "sales/LineLists.h"
-#include "sales/TMainForm.h"
-#include "ui/GlyphButton.h"
-
-#include <QApplication>
-
 #include "BareClient.h"
-#include "SilentPrompter.h"
+#include "BenchTill.h"
+
+#include "db/Query.h"
 
 #include <benchmark/benchmark.h>
 #include <firebird/Interface.h>
@@ -46,38 +37,21 @@ void removeNewestLine(db::Connection& other) {
     other.run(QStringLiteral("DELETE FROM tabline1 WHERE id = (SELECT MAX(id) FROM tabline1)"));
 }
 
-QPushButton* button(TMainForm& form, const QString& caption) {
-    for (QPushButton* b : form.pgeItem->grid->buttons)
-        if (static_cast<GlyphButton*>(b)->caption() == caption)
-            return b;
-    throw std::runtime_error("no button " + caption.toStdString());
-}
-
 void LayerTouch(benchmark::State& state) {
-    bench::SilentPrompter prompter;
-    TMainForm form(prompter);
-    TMainDataModule module(form, prompter);
-    module.db1.connect(sysdba());
-    module.session().pcRef = QStringLiteral("Bar");
-    form.LoadTerminalSettings();
-    QCoreApplication::processEvents();
-    form.state().currentTab = kTab;
-    form.ReadLineLists();
-    form.btnLinkClick();
-    QPushButton* ale = button(form, QStringLiteral("Pale Ale"));
-    for (int i = form.lines().list(LineLists::kMain).rowCount(); i < kLinesOnTab; ++i)
-        ale->click();
+    bench::BenchTill till(gDatabase, gPassword);
+    till.form.state().currentTab = kTab;
+    till.form.ReadLineLists();
+    till.form.btnLinkClick();
+    till.fillTab(kLinesOnTab);
+    QPushButton* ale = till.itemButton(QStringLiteral("Pale Ale"));
     db::Connection other;
     other.connect(sysdba());
-
-    module.db1.setStatementHook([](const QString& sql) { gStatements.push_back(sql); });
-    ale->click();
-    module.db1.setStatementHook({});
+    gStatements = till.statementsOf([&] { ale->click(); });
     removeNewestLine(other);
 
     for (auto _ : state) {
         bench::timeOne(state, gLayer, [&] { ale->click(); });
-        if (form.lines().list(LineLists::kMain).rowCount() != kLinesOnTab + 1)
+        if (till.linesShown() != kLinesOnTab + 1)
             throw std::runtime_error("the touch did not add one line");
         removeNewestLine(other);
     }
@@ -119,10 +93,7 @@ struct Bare : bench::BareSession {
         line.emplace_back(0.0);
         bind(*insert, line);
         write(*insert);
-        bind(*list1, {kTab});
-        read(*list1);
-        bind(*list2, {kTab});
-        read(*list2);
+        readEach({list1, list2}, {kTab});
     }
 };
 

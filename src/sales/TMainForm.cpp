@@ -1,5 +1,6 @@
 #include "sales/TMainForm.h"
 
+#include "app/StaffList.h"
 #include "app/TMainDataModule.h"
 #include "common/Flag.h"
 #include "common/Mode.h"
@@ -18,17 +19,16 @@
 #include "sales/PreProcessing.h"
 #include "sales/StatusLine.h"
 #include "sales/TabPage.h"
-#include "app/StaffList.h"
 #include "ui/BusyCursor.h"
 #include "ui/GeneralError.h"
 #include "ui/TKeyBoardForm.h"
 #include "ui/TouchWidgets.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>

@@ -24,11 +24,11 @@ class QTabWidget;
 namespace pelora {
 
 class ExtraPage;
+class GlyphButton;
 class ItemPage;
 class LineLists;
 class LinePanel;
 class Prompter;
-class GlyphButton;
 class StatusLine;
 class TabPage;
 class TKeyBoardForm;

@@ -504,8 +504,10 @@ void TMainForm::Login() {
 bool TMainForm::logIn(const QString& password, TKeyBoardForm& keyboard) {
     Session& session = module_->session();
     std::optional<QString> staff = staffRefForPassword(data_.staff, password);
-    if (!staff)
+    if (!staff) {
+        BusyCursor busy; // the server makes repeated refusals wait
         staff = databaseUserForPassword(keyboard.probe(), session.databasePath(), password);
+    }
     if (!staff) {
         prompter_.error(QStringLiteral("Cannot Login. Check password and try again.") + kLineBreak +
                         QStringLiteral("If staff password cannot be found, use the admin password."));

@@ -105,11 +105,13 @@ void TMainForm::leaveStocktake() {
     ApplyButtonSettings();
 }
 
+// The tab's name and lines come before its balance: should the balance fail, the screen still
+// shows the lines of the tab that new lines go to.
 void TMainForm::selectTab(int tabId, const QString& label) {
     state_.currentTab = tabId;
-    ShowTabBalance();
-    ReadLineLists();
     pnlRight->lblTabRef->setText(label);
+    ReadLineLists();
+    ShowTabBalance();
 }
 
 // The id a move starts from: the `tabid` of the current line for "all" moves, its `id` for
@@ -155,14 +157,10 @@ void TMainForm::showChosenTab() {
 
 void TMainForm::ChooseNonTab() {
     leaveStocktake();
-    if (state_.moveMode == 0) {
-        state_.currentTab = SalesState::kNonTab;
-        ShowTabBalance();
-        ReadLineLists();
-        pnlRight->lblTabRef->setText(QStringLiteral("NonTab"));
-    } else {
+    if (state_.moveMode == 0)
+        selectTab(SalesState::kNonTab, QStringLiteral("NonTab"));
+    else
         moveLinesToNonTab();
-    }
     showChosenTab();
 }
 

@@ -205,6 +205,34 @@ TEST_F(TabScreen, LinesMoveToAnotherTabOrToTheNonTab) {
     EXPECT_EQ(form->pgcMain->currentWidget(), static_cast<QWidget*>(form->pgeItem));
 }
 
+TEST_F(TabScreen, AFailedMoveStaysPendingAndAFailedBalanceStillShowsTheTabsLines) {
+    ASSERT_TRUE(start());
+    touchTab(QStringLiteral("Table 1"));
+    touchItem(QStringLiteral("Pale Ale"));
+    startMove(false);
+    const auto failOn = [this](const char* procedure) {
+        module->db1.setStatementHook([procedure](const QString& sql) {
+            if (sql.contains(QLatin1String(procedure)))
+                throw std::runtime_error("the connection dropped");
+        });
+    };
+    failOn("tab_move_all_tab_1");
+    prompter.expectError(QStringLiteral("the connection dropped"));
+    touchTab(QStringLiteral("Table 2"));
+    EXPECT_EQ(form->state().moveMode, 1); // another target, or "Cancel Move", can follow
+    EXPECT_TRUE(tabPage().cancelMoveShown());
+    EXPECT_EQ(linesOf(3), QStringLiteral("1"));
+    tabPage().btnCancelMove->click();
+
+    failOn("tab_balcr_lookup");
+    prompter.expectError(QStringLiteral("the connection dropped"));
+    touchTab(QStringLiteral("Table 2"));
+    module->db1.setStatementHook({});
+    EXPECT_EQ(form->state().currentTab, 4);
+    EXPECT_EQ(tabLabel(), QStringLiteral("Table 2"));
+    EXPECT_FALSE(form->lines().hasLines(LineLists::kMain)); // Table 1's line is not shown as Table 2's
+}
+
 TEST_F(TabScreen, TheFindWindowSearchesThroughTheKeyboard) {
     ASSERT_TRUE(start());
     test::whenModalOpens(QStringLiteral("KeyBoardForm"), [](QWidget* w) {

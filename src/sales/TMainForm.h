@@ -84,8 +84,6 @@ public:
     // What the on-screen keyboard's Enter does, by mode; windows that open the keyboard add
     // their modes here.
     KeyboardModes& keyboardModes() { return keyboardModes_; }
-    // The current map's rows in the tab map cache.
-    const TabMap::Rows& mapRows() const { return mapRows_; }
     StatusLine& statusLine() const { return *statusLine_; }
     QTimer& refreshTimer() { return refreshTimer_; }
     // The system beep of the refresh timer in mode "2"; tests count it instead.

@@ -208,8 +208,8 @@ private:
     bool logIn(const QString& password, TKeyBoardForm& keyboard);
     void leaveStocktake();
     void selectTab(int tabId, const QString& label);
+    void takeTab(int tabId, const QString& label);
     void moveLinesTo(int targetTab);
-    void moveLinesToNonTab();
     int moveSource() const;
     void endMove();
     void showChosenTab();

@@ -132,18 +132,12 @@ void TMainForm::endMove() {
 }
 
 void TMainForm::moveLinesTo(int targetTab) {
-    if (targetTab == SalesState::kNonTab) {
-        // A NonTab button on a map: the lines go to this terminal's NonTab, not to whichever
-        // terminal first added them.
-        moveLinesToNonTab();
-        return;
-    }
-    TabMoves::toTab(module_->storedProc1, state_.moveMode, moveSource(), targetTab, module_->session().pcRef);
-    endMove();
-}
-
-void TMainForm::moveLinesToNonTab() {
-    TabMoves::toNonTab(module_->storedProc1, state_.moveMode, moveSource(), module_->session().pcRef);
+    // Lines moved to the NonTab (its button, or a NonTab button on a map) become this
+    // terminal's, not the NonTab lines of whichever terminal first added them.
+    if (targetTab == SalesState::kNonTab)
+        TabMoves::toNonTab(module_->storedProc1, state_.moveMode, moveSource(), module_->session().pcRef);
+    else
+        TabMoves::toTab(module_->storedProc1, state_.moveMode, moveSource(), targetTab, module_->session().pcRef);
     endMove();
 }
 
@@ -155,12 +149,18 @@ void TMainForm::showChosenTab() {
         setManualRegisterOpen(true);
 }
 
+// The tab the operator picked: it becomes the current tab, or, with a move pending, the lines
+// go to it.
+void TMainForm::takeTab(int tabId, const QString& label) {
+    if (state_.moveMode == 0)
+        selectTab(tabId, label);
+    else
+        moveLinesTo(tabId);
+}
+
 void TMainForm::ChooseNonTab() {
     leaveStocktake();
-    if (state_.moveMode == 0)
-        selectTab(SalesState::kNonTab, QStringLiteral("NonTab"));
-    else
-        moveLinesToNonTab();
+    takeTab(SalesState::kNonTab, QStringLiteral("NonTab"));
     showChosenTab();
 }
 
@@ -191,11 +191,7 @@ void TMainForm::ChooseListedTab() {
     const int row = TabMap::cacheRow(mapRows_, list.currentRow());
     if (row < 0)
         return; // no entry chosen
-    const int target = data_.tabMap.at(row, TmTabId).toInt();
-    if (state_.moveMode == 0)
-        selectTab(target, list.currentItem()->text());
-    else
-        moveLinesTo(target);
+    takeTab(data_.tabMap.at(row, TmTabId).toInt(), list.currentItem()->text());
 }
 
 void TMainForm::lstTabDoubleClick() {
@@ -235,10 +231,7 @@ void TMainForm::btnCancelMoveClick() {
 void TMainForm::btnTabFindClick() {
     const auto select = [this](int tabId, const QString& ref) {
         leaveStocktake();
-        if (state_.moveMode == 0)
-            selectTab(tabId, ref);
-        else
-            moveLinesTo(tabId);
+        takeTab(tabId, ref);
         btnLinkClick();
     };
     const std::unique_ptr<TTabFindForm> form =

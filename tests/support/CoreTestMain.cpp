@@ -1,0 +1,11 @@
+// The main of tests that need Qt's event loop but no windows: GoogleTest under a QCoreApplication.
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

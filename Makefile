@@ -1,6 +1,6 @@
 # Set-up commands. `make demo` and `make test` each work on a fresh Debian 12 machine: they
-# install what is missing, build, start the local Firebird server when none runs, and then
-# open the demo till or run every test.
+# install what is missing, build, start the local Firebird server and the CUPS spooler when
+# they do not run, and then open the demo till or run every test.
 
 BUILD_DIR ?= build
 export BUILD_DIR
@@ -24,6 +24,7 @@ deps:
 
 services: deps
 	scripts/start-firebird.sh
+	scripts/start-cups.sh
 
 clean:
 	rm -rf $(BUILD_DIR)

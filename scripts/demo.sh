@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Creates the demo site folder (database, pictures, pelora.ini) when missing and starts the
-# till in it.
+# Creates the demo site folder (database, pictures, pelora.ini) when missing, sets up the demo's
+# printer queues with the stand-in printer, and starts the till in it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/firebird-env.sh
@@ -18,5 +18,6 @@ if [ ! -f "$site/pelora.ini" ]; then
   "$build/tools/ini/pelora-ini" --password pelora-demo1 --pcref Bar \
     --dbpath "localhost:$site/data/" "$site/pelora.ini"
 fi
+scripts/demo-printers.sh
 cd "$site"
 exec "$build/src/pelora"

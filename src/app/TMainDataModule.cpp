@@ -4,6 +4,7 @@
 #include "app/IniFile.h"
 #include "app/TSplashForm.h"
 #include "common/Prompter.h"
+#include "print/CupsSpooler.h"
 #include "sales/StatusLine.h"
 #include "sales/TMainForm.h"
 #include "ui/BusyCursor.h"
@@ -17,7 +18,7 @@
 namespace pelora {
 
 TMainDataModule::TMainDataModule(TMainForm& mainForm, Prompter& prompter, QObject* parent)
-    : QObject(parent), mainForm_(mainForm), prompter_(prompter) {
+    : QObject(parent), mainForm_(mainForm), prompter_(prompter), spooler_(std::make_unique<CupsSpooler>()) {
     setObjectName(QStringLiteral("MainDataModule"));
     mainForm_.attach(*this);
 }

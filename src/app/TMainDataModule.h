@@ -5,8 +5,11 @@
 #include "db/Query.h"
 #include "db/ServerClock.h"
 #include "db/StoredProc.h"
+#include "print/Spooler.h"
 
 #include <QObject>
+
+#include <memory>
 
 namespace pelora {
 
@@ -36,6 +39,10 @@ public:
     Session& session() { return session_; }
     const Session& session() const { return session_; }
     db::ServerClock& clock() { return serverClock_; }
+    // The printers: the system's spooler unless another is put in its place (tests, a site
+    // printing to files).
+    Spooler& spooler() { return *spooler_; }
+    void setSpooler(std::unique_ptr<Spooler> spooler) { spooler_ = std::move(spooler); }
 
     db::Connection db1;
     db::Query query1{db1};
@@ -46,6 +53,7 @@ private:
     Prompter& prompter_;
     Session session_;
     db::DatabaseClock serverClock_{db1};
+    std::unique_ptr<Spooler> spooler_;
 };
 
 } // namespace pelora

@@ -1,5 +1,7 @@
 #include "common/DateTimeText.h"
 
+#include <QLocale>
+
 namespace pelora {
 
 namespace {
@@ -11,5 +13,11 @@ QString dateTimeLiteral(const QDateTime& when) { return when.toString(kLiteralFo
 QDateTime parseDateTimeLiteral(const QString& text) {
     return QDateTime::fromString(text.trimmed(), kLiteralFormat);
 }
+
+QString dateTimeDisplay(const QDateTime& when) {
+    return QLocale::system().toString(when.date(), QLocale::ShortFormat) + u' ' + timeDisplay(when);
+}
+
+QString timeDisplay(const QDateTime& when) { return when.time().toString(QStringLiteral("HH:mm:ss")); }
 
 } // namespace pelora

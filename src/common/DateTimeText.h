@@ -12,4 +12,10 @@ QString dateTimeLiteral(const QDateTime& when);
 // Reads a literal written by dateTimeLiteral(); an invalid QDateTime when the text is not one.
 QDateTime parseDateTimeLiteral(const QString& text);
 
+// A time stamp as papers and screens show it: the system's short date and the time with
+// seconds ("12/9/26 20:15:03").
+QString dateTimeDisplay(const QDateTime& when);
+// The time alone, with seconds ("20:15:03").
+QString timeDisplay(const QDateTime& when);
+
 } // namespace pelora

@@ -5,6 +5,7 @@
 #include "common/Flag.h"
 #include "common/Mode.h"
 #include "common/Prompter.h"
+#include "print/OrderProcessing.h"
 #include "sales/ButtonFont.h"
 #include "sales/ButtonSettings.h"
 #include "sales/ExtraPage.h"
@@ -16,7 +17,6 @@
 #include "sales/LinePanel.h"
 #include "sales/ManRegisterPanel.h"
 #include "sales/OptionsColumn.h"
-#include "sales/PreProcessing.h"
 #include "sales/StatusLine.h"
 #include "sales/TabPage.h"
 #include "ui/BusyCursor.h"
@@ -121,6 +121,9 @@ TMainForm::TMainForm(Prompter& prompter, QWidget* parent)
     wire(pnlRight->btnViewLine1, &TMainForm::btnViewLine1Click);
     wire(pnlRight->btnViewLine2, &TMainForm::btnViewLine2Click);
     wire(pgeExtra->btnDelete, &TMainForm::btnDeleteClick);
+    wire(pnlRight->btnProcess, &TMainForm::btnProcessClick);
+    wire(pgeExtra->btnTabOrder, &TMainForm::btnTabOrderClick);
+    wire(pgeExtra->btnNoSale, &TMainForm::btnNoSaleClick);
     connect(pgeTab->tabList, &QListWidget::itemDoubleClicked, this,
             [this] { runReportingFailures(prompter_, [this] { lstTabDoubleClick(); }); });
     connect(pgeItem->grid, &ItemGrid::buttonClicked, this, [this](QPushButton* button) {
@@ -355,9 +358,10 @@ void TMainForm::buttontag_li(QPushButton* button) {
 void TMainForm::preProcess() {
     db::RowSet& list1 = lines_->list(LineLists::kMain);
     try {
-        preProcessLine(module_->db1, module_->storedProc1, static_cast<int>(list1.value(u"id").asInt()),
-                       static_cast<int>(list1.value(u"itemid").asInt()), list1.value(u"qty").asDouble(),
-                       data_.settings.countMode);
+        markLineProcessed(module_->db1, module_->storedProc1, QStringLiteral("tabline1"),
+                          static_cast<int>(list1.value(u"id").asInt()),
+                          static_cast<int>(list1.value(u"itemid").asInt()), list1.value(u"qty").asDouble(),
+                          data_.settings.countMode);
     } catch (const std::exception&) {
         prompter_.error(QStringLiteral("There was a preprocessing problem.")); // the line stays unsent
     }

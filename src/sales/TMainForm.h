@@ -2,6 +2,7 @@
 
 #include "app/TerminalData.h"
 #include "common/Money.h"
+#include "print/Printing.h"
 #include "sales/GridPage.h"
 #include "sales/PictureList.h"
 #include "sales/SalesState.h"
@@ -157,6 +158,14 @@ public:
     void btnViewLine1Click();
     void btnViewLine2Click();
     void btnDeleteClick();
+
+    // Sends the current tab's new lines to the kitchen and bar printers and marks them sent.
+    void ProcessOrders();
+    void btnProcessClick();
+    void btnTabOrderClick();
+    void btnNoSaleClick();
+    // The print paths of this terminal: database, spooler, outputs, prompter.
+    Printing printing();
 
     // The right-hand panel's width when it is not collapsed: 318 with the options column, 230
     // without.

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "print/OrderLines.h"
+#include "print/Printing.h"
+
+#include <vector>
+
+namespace pelora {
+
+// The tab an order paper is for: its id and the caption of its button (the terminal for a
+// NonTab), and whether processed lines are printed too.
+struct OrderTab {
+    int tabId = 0;
+    QString caption;
+    bool all = false;
+};
+
+// Prints the tab's lines on every output of this terminal, in the order of the output-device
+// table: each output gets one paper with the lines whose output name is its own (only the new
+// ones unless `all`). An output listed on two rows prints twice; lines of an output no row
+// names are not printed.
+void printOrders(const Printing& printing, const std::vector<OrderLine>& lines, const OrderTab& tab);
+
+// One order paper on the output of row `row` of the output-device table: the tab, the output
+// and the time, then each line's quantity and name with its options and message below.
+// No prices. Nothing when the output does not print.
+void printOrderOutput(const Printing& printing, int row, const std::vector<const OrderLine*>& entries,
+                      const QString& tabCaption);
+
+} // namespace pelora

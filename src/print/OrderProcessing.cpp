@@ -1,0 +1,55 @@
+#include "print/OrderProcessing.h"
+
+#include "common/Mode.h"
+#include "db/Query.h"
+#include "db/StoredProc.h"
+#include "print/OrderLines.h"
+#include "print/OrderPapers.h"
+
+namespace pelora {
+
+void markLineProcessed(db::Connection& db, db::StoredProc& proc, const QString& table, int lineId,
+                       int itemId, double qty, QStringView countMode) {
+    db::Transaction transaction(db);
+    proc.setName(table + QStringLiteral("_processed_update"));
+    proc.setParam(0, lineId);
+    proc.execute();
+    if (modeIs(countMode, '1') && itemId >= 2) { // the manual register item keeps no stock
+        proc.setName(QStringLiteral("itemqty_update"));
+        proc.setParam(0, itemId);
+        proc.setParam(1, qty);
+        proc.execute();
+    }
+    transaction.commit();
+}
+
+void processOrders(const Printing& printing, const OrderProcessing& settings, int tabId) {
+    if (tabId < 1 || tabId == 2)
+        return;
+    const std::vector<OrderLine> lines =
+        loadOrderLines(printing.db, {false, tabId, settings.pcRef, settings.splitMode});
+    if (lines.empty())
+        return;
+    printOrders(printing, lines, {tabId, lines.front().tabCaption(), false});
+
+    db::Query update(printing.db);
+    db::StoredProc stock(printing.db);
+    stock.setName(QStringLiteral("itemqty_update"));
+    try {
+        db::Transaction transaction(printing.db);
+        for (const OrderLine& line : lines) {
+            update.setSql(QStringLiteral("UPDATE %1 SET processed = 'T' WHERE id = ? AND processed = 'F'").arg(line.list));
+            update.exec({line.id});
+            if (update.rowsAffected() > 0 && modeIs(settings.countMode, '1')) {
+                stock.setParam(0, line.itemId);
+                stock.setParam(1, line.qty);
+                stock.execute();
+            }
+        }
+        transaction.commit();
+    } catch (const std::exception&) {
+        // The papers are out; the lines stay new and go again with the next "Process".
+    }
+}
+
+} // namespace pelora

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "print/Printing.h"
+
+#include <QString>
+#include <QStringView>
+
+namespace pelora {
+
+namespace db {
+class StoredProc;
+}
+
+// Marks one open line processed by its id, in one transaction; with stock counting on
+// (`countmode` "1") the item's stock goes down by the line's quantity at the same time.
+// `table` is "tabline1" or "tabline2". Throws, with nothing changed, on failure.
+void markLineProcessed(db::Connection& db, db::StoredProc& proc, const QString& table, int lineId,
+                       int itemId, double qty, QStringView countMode);
+
+// Sends the new lines of a tab (1: this terminal's NonTab) to their outputs, one paper per
+// output, and then marks exactly the lines it loaded processed, moving their stock with
+// `countmode` "1", in one transaction. A line another till adds meanwhile stays new, and one
+// another till processed meanwhile is not counted twice. The second list takes part unless
+// `splitmode` is "0". Printer errors are thrown before anything is marked; a failure while
+// marking rolls the marking back and is not reported (the lines print again next time).
+// The stocktake tab's count lines are never sent.
+struct OrderProcessing {
+    QString pcRef;
+    QStringView splitMode;
+    QStringView countMode;
+};
+void processOrders(const Printing& printing, const OrderProcessing& settings, int tabId);
+
+} // namespace pelora

@@ -1,0 +1,110 @@
+#include "print/PrintFrame.h"
+
+#include "print/CodeString.h"
+#include "print/OutputDeviceTable.h"
+#include "print/Spooler.h"
+
+namespace pelora {
+
+namespace {
+
+const QString kDocumentName = QStringLiteral("MyDocument");
+const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
+
+// A send whose result counts failed: the paper ends here.
+struct SendRefused {};
+
+class RawDocument : public Paper {
+public:
+    explicit RawDocument(SpoolJob& job) : job_(job) {}
+
+    // Codes, fonts and line feeds: their result is not looked at.
+    void put(const QByteArray& bytes) {
+        if (!bytes.isEmpty())
+            job_.send(bytes);
+    }
+    // Texts: a refused one ends the paper.
+    void checked(const QByteArray& bytes) {
+        if (!job_.send(bytes))
+            throw SendRefused{};
+    }
+    void line(const QString& text) override { checked(printerBytes(text) + kLineEnd); }
+    void textLine(const QString& text) {
+        if (!text.isEmpty())
+            line(text);
+    }
+
+private:
+    SpoolJob& job_;
+};
+
+// Opens the printer, starts the document, lets `send` write it and closes it in every case.
+void runDocument(Spooler& spooler, const QString& printer, const std::function<void(RawDocument&)>& send) {
+    std::unique_ptr<SpoolJob> job = spooler.open(printer);
+    if (job->start(kDocumentName)) {
+        RawDocument document(*job);
+        try {
+            send(document);
+        } catch (const SendRefused&) {
+        } catch (...) {
+            job->close();
+            throw;
+        }
+    }
+    job->close();
+}
+
+int number(const QString& text) { return text.trimmed().toInt(); }
+
+} // namespace
+
+OutputFrame OutputFrame::of(const OutputDeviceTable& outputs, int row, Spooler& spooler) {
+    OutputFrame frame;
+    if (row < 0)
+        return frame;
+    const auto at = [&](int column) { return outputs.entries().at(row, column); };
+    frame.bodyWidth = number(at(OutputDeviceTable::BCpl));
+    if (frame.bodyWidth <= 0)
+        return frame;
+    frame.printer = resolvePrinter(spooler, at(OutputDeviceTable::DeviceName));
+    frame.beginCode1 = decodeCodes(at(OutputDeviceTable::BeginCode1));
+    frame.beginCode2 = decodeCodes(at(OutputDeviceTable::BeginCode2));
+    frame.endCode1 = decodeCodes(at(OutputDeviceTable::EndCode1));
+    frame.endCode2 = decodeCodes(at(OutputDeviceTable::EndCode2));
+    frame.ejectLines = number(at(OutputDeviceTable::EjectLines));
+    frame.headerText = at(OutputDeviceTable::HText);
+    frame.footerText = at(OutputDeviceTable::FText);
+    frame.headerFont = printerBytes(at(OutputDeviceTable::HFont));
+    frame.bodyFont = printerBytes(at(OutputDeviceTable::BFont));
+    frame.footerFont = printerBytes(at(OutputDeviceTable::FFont));
+    return frame;
+}
+
+void printPaper(Spooler& spooler, const OutputFrame& frame, const std::function<void(Paper&)>& writeBody) {
+    if (!frame.prints())
+        return;
+    runDocument(spooler, frame.printer, [&](RawDocument& doc) {
+        doc.put(frame.beginCode1);
+        doc.put(frame.beginCode2);
+        doc.put(frame.headerFont);
+        doc.textLine(frame.headerText);
+        doc.put(frame.bodyFont);
+        writeBody(doc);
+        doc.put(frame.footerFont);
+        doc.textLine(frame.footerText);
+        doc.put(QByteArray(qMax(frame.ejectLines, 0), '\n'));
+        doc.put(frame.endCode1);
+        doc.put(frame.endCode2);
+    });
+}
+
+void printRaw(Spooler& spooler, const QString& printer, const QByteArray& first, const QByteArray& second) {
+    if (printer.isEmpty())
+        return;
+    runDocument(spooler, printer, [&](RawDocument& doc) {
+        doc.put(first);
+        doc.put(second);
+    });
+}
+
+} // namespace pelora

@@ -1,0 +1,76 @@
+// The sales screen's orders and drawer: "Process", "Order" and "No Sale".
+#include "sales/TMainForm.h"
+
+#include "app/TMainDataModule.h"
+#include "common/Mode.h"
+#include "common/Prompter.h"
+#include "print/CashDrawer.h"
+#include "print/OrderProcessing.h"
+#include "print/TOrderForm.h"
+#include "sales/ItemPage.h"
+#include "ui/BusyCursor.h"
+#include "ui/FormOpener.h"
+
+#include <QPushButton>
+
+namespace pelora {
+
+Printing TMainForm::printing() {
+    return {module_->db1, module_->spooler(), data_.outputDevices, prompter_};
+}
+
+void TMainForm::ProcessOrders() {
+    BusyCursor busy;
+    processOrders(printing(), {module_->session().pcRef, data_.settings.splitMode, data_.settings.countMode},
+                  state_.currentTab);
+}
+
+void TMainForm::btnProcessClick() {
+    if (state_.currentTab <= 0) {
+        prompter_.information(QStringLiteral("Select a Tab."));
+        return;
+    }
+    try {
+        ProcessOrders();
+    } catch (const std::exception&) {
+        prompter_.information(QStringLiteral("Problem printing Order."));
+        return;
+    }
+    ResetTabState();
+    ShowTabBalance();
+    ReadLineLists();
+    if (!modeIs(data_.settings.manRegMode, '2'))
+        pgeItem->btnReset->click();
+    else
+        setManualRegisterOpen(true);
+    ShowStartPage();
+}
+
+void TMainForm::btnTabOrderClick() {
+    if (state_.currentTab <= 0) {
+        prompter_.information(QStringLiteral("Select a Tab."));
+        return;
+    }
+    const TerminalSettings& s = data_.settings;
+    std::unique_ptr<TOrderForm> form;
+    {
+        BusyCursor busy;
+        form = createForm<TOrderForm>(prompter_, printing(),
+                                      OrderWindowSettings{module_->session().pcRef, s.ordMode, s.countMode, s.splitMode},
+                                      state_.currentTab, this);
+    }
+    if (!form)
+        return;
+    showModal(*form);
+    if (!form->linesChanged())
+        return;
+    ReadLineLists();
+    if (modeIs(s.countMode, '1'))
+        ShowLink(state_.currentLink);
+}
+
+void TMainForm::btnNoSaleClick() {
+    openDrawer(module_->spooler(), data_.outputDevices, data_.settings.drawerMode, prompter_);
+}
+
+} // namespace pelora

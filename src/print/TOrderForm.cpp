@@ -26,7 +26,27 @@ constexpr const char* kTabId = "tabId";
 constexpr const char* kCaption = "caption";
 constexpr const char* kAll = "all";
 constexpr const char* kEntry = "entry";
-constexpr int kCardWidth = 640;
+constexpr const char* kStretch = "stretch";
+
+// A card across the lines area: its line text and boxes reach to its right edge.
+class OrderCard : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QFrame::resizeEvent(event);
+        for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->property(kStretch).toBool())
+                w->resize(qMax(width() - w->x() - 5, 50), w->height());
+    }
+};
+
+QWidget* stretched(QWidget* widget, int left, int top, int height) {
+    widget->setProperty(kStretch, true);
+    widget->setGeometry(left, top, 200, height);
+    return widget;
+}
 
 QColor messageColour(const OrderLine& line) {
     if (!line.optMsg.isEmpty())
@@ -47,7 +67,7 @@ void paint(QWidget* widget, const QColor& colour) {
 QLineEdit* textBox(const QString& text, const QString& name, const QColor& colour, int top, QWidget* card) {
     auto* box = new QLineEdit(text, card);
     box->setObjectName(name);
-    box->setGeometry(110, top, kCardWidth - 115, 20);
+    stretched(box, 110, top, 20);
     paint(box, colour);
     box->setCursorPosition(0);
     return box;
@@ -68,6 +88,7 @@ TOrderForm::TOrderForm(const Printing& printing, OrderWindowSettings settings, i
     scrTabs->setWidget(new QWidget);
     scrLines = new QScrollArea(this);
     scrLines->setObjectName(QStringLiteral("scrLines"));
+    scrLines->setWidgetResizable(true); // the cards go across the whole area
     scrLines->setWidget(new QWidget);
 
     btnRefresh1 = touchButton(tr("Unprocessed"), QStringLiteral("btnRefresh1"), this);
@@ -179,22 +200,21 @@ void TOrderForm::buttontag1(QPushButton* button) {
 void TOrderForm::ShowTabLines(int tabId, const QString& caption, bool all) {
     auto* canvas = new QWidget;
     canvas->setObjectName(QStringLiteral("pnlLines"));
-    canvas->setAutoFillBackground(false);
+    auto* column = new QVBoxLayout(canvas);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
     cards.clear();
-    scrLines->setWidget(canvas); // frees the previous cards
-    int top = 0;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const OrderLine& line = lines_[i];
-        if (!line.belongsTo(tabId, caption) || (!all && line.processed))
-            continue;
-        QFrame* card = addCard(line, static_cast<int>(i), top);
-        top += card->height() + 2;
+        if (line.belongsTo(tabId, caption) && (all || !line.processed))
+            column->addWidget(addCard(line, static_cast<int>(i), canvas));
     }
-    canvas->resize(kCardWidth, qMax(top, 1));
+    column->addStretch(1);
+    scrLines->setWidget(canvas); // frees the previous cards
 }
 
-QFrame* TOrderForm::addCard(const OrderLine& line, int index, int top) {
-    auto* card = new QFrame(scrLines->widget());
+QFrame* TOrderForm::addCard(const OrderLine& line, int index, QWidget* canvas) {
+    auto* card = new OrderCard(canvas);
     card->setObjectName(QStringLiteral("crdLine"));
     card->setFrameShape(QFrame::Box);
     card->setProperty(kEntry, index);
@@ -207,10 +227,13 @@ QFrame* TOrderForm::addCard(const OrderLine& line, int index, int top) {
         connect(processed, &QPushButton::clicked, this, [this, processed] { buttontag2(processed); });
     }
     namedLabel(line.outputName, QStringLiteral("lblOutput"), card)->setGeometry(5, 32, 100, 15);
-    namedLabel(docket::quantityText(line.qty) + QStringLiteral("   x   ") + line.itemName + QStringLiteral("   PC:") +
-                   line.pcRef + QStringLiteral("   ") + timeDisplay(line.stamp),
-               QStringLiteral("lblLine"), card)
-        ->setGeometry(110, 5, kCardWidth - 115, 18);
+    QLabel* text = namedLabel(docket::quantityText(line.qty) + QStringLiteral("   x   ") + line.itemName +
+                                  QStringLiteral("   PC:") + line.pcRef + QStringLiteral("   ") + timeDisplay(line.stamp),
+                              QStringLiteral("lblLine"), card);
+    QFont bold = text->font();
+    bold.setBold(true);
+    text->setFont(bold);
+    stretched(text, 110, 3, 20);
     int boxTop = 25;
     int boxes = 0;
     if (const QString options = line.optionText(); !options.isEmpty()) {
@@ -222,8 +245,7 @@ QFrame* TOrderForm::addCard(const OrderLine& line, int index, int top) {
         textBox(message, QStringLiteral("edtMessage"), messageColour(line), boxTop, card);
         ++boxes;
     }
-    card->setGeometry(0, top, kCardWidth, boxes == 2 ? 70 : 50);
-    card->show();
+    card->setFixedHeight(boxes == 2 ? 70 : 50);
     cards.push_back(card);
     return card;
 }

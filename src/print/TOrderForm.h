@@ -77,7 +77,7 @@ protected:
     void done(int result) override;
 
 private:
-    QFrame* addCard(const OrderLine& line, int index, int top);
+    QFrame* addCard(const OrderLine& line, int index, QWidget* canvas);
     void setSeconds(int seconds);
     void markCardDone(QFrame* card);
 

@@ -238,3 +238,22 @@ INSERT INTO split (id, ref, cat, discid, msg) VALUES (5, 'Company', 'Business', 
 
 -- What the restricted administrator may do in the demo.
 UPDATE master SET admin2rptx = 'T', admin2rptday = 'T', admin2xnosale = 'T', admin2xdelete = 'T', admin2tab = 'T' WHERE id = 1;
+
+-- Last night's first sales, so that a docket can be printed before today's first sale
+-- (pelora --docket 1).
+INSERT INTO receipt (id, pcref, staffref, tabid, tabref, total, tendered, mop, cr, istamp)
+    VALUES (1, 'Bar', 'Alex', 4, 'Table 2', 43.5, 50, 'Cash', 0, DATEADD(-3 HOUR TO CAST(CURRENT_DATE AS TIMESTAMP)));
+INSERT INTO recline (id, pcref, staffref, recid, itemid, itemname, qty, price, tax, extprice, exttax, disc,
+    opt1caption, opt1choice, opt2caption, opt2choice, istamp)
+    VALUES (1, 'Bar', 'Alex', 1, 11, 'Steak', 1, 34, 3.0909, 34, 3.0909, 0, 'Cooked', 'Medium', 'Sauce', 'Pepper',
+    DATEADD(-3 HOUR TO CAST(CURRENT_DATE AS TIMESTAMP)));
+INSERT INTO recline (id, pcref, staffref, recid, itemid, itemname, qty, price, tax, extprice, exttax, disc, istamp)
+    VALUES (2, 'Bar', 'Alex', 1, 2, 'Pale Ale', 1, 9.5, 0.8636, 9.5, 0.8636, 0,
+    DATEADD(-3 HOUR TO CAST(CURRENT_DATE AS TIMESTAMP)));
+INSERT INTO receipt (id, pcref, staffref, tabid, tabref, total, tendered, mop, cr, istamp)
+    VALUES (2, 'Bar', 'Sam', 1, 'Non Tab', 26, 26, 'Card', 0, DATEADD(-2 HOUR TO CAST(CURRENT_DATE AS TIMESTAMP)));
+INSERT INTO recline (id, pcref, staffref, recid, itemid, itemname, qty, price, tax, extprice, exttax, disc, istamp)
+    VALUES (3, 'Bar', 'Sam', 2, 8, 'Gin & Tonic', 2, 13, 1.1818, 26, 2.3636, 0,
+    DATEADD(-2 HOUR TO CAST(CURRENT_DATE AS TIMESTAMP)));
+ALTER SEQUENCE receiptid_gen RESTART WITH 2;
+ALTER SEQUENCE reclineid_gen RESTART WITH 3;

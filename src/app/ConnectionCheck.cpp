@@ -8,22 +8,38 @@
 
 namespace pelora {
 
-int checkConnection(QTextStream& out) {
-    const std::optional<IniSettings> ini = IniFile::read();
+std::optional<IniSettings> connectFromIni(QTextStream& out, db::Connection& db, int& exitCode,
+                                          bool sayRefusals) {
+    std::optional<IniSettings> ini = IniFile::read();
     if (!ini) {
         out << "Problem reading from pelora.ini file.\n";
-        return 1;
+        exitCode = 1;
+        return std::nullopt;
     }
-    db::Connection db;
-    const QString path = IniFile::databasePath(ini->dbPath);
-    const bool connected =
-        connectAsTill(db, path, ini->password, [&](const QString& user, const db::DbError& e) {
-            out << "Connecting as " << user << " failed: " << e.text() << " (" << e.code() << ")\n";
-        });
+    QString refusals;
+    const bool connected = connectAsTill(db, IniFile::databasePath(ini->dbPath), ini->password,
+                                         [&](const QString& user, const db::DbError& e) {
+                                             refusals += QStringLiteral("Connecting as %1 failed: %2 (%3)\n")
+                                                             .arg(user, e.text())
+                                                             .arg(e.code());
+                                         });
+    if (sayRefusals || !connected)
+        out << refusals;
     if (!connected) {
         out << "Cannot connect to database.\n";
-        return 2;
+        exitCode = 2;
+        return std::nullopt;
     }
+    return ini;
+}
+
+int checkConnection(QTextStream& out) {
+    db::Connection db;
+    int exitCode = 0;
+    const std::optional<IniSettings> ini = connectFromIni(out, db, exitCode, true);
+    if (!ini)
+        return exitCode;
+    const QString path = IniFile::databasePath(ini->dbPath);
     try {
         db::Query q(db);
         q.setSql(QStringLiteral(

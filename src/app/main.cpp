@@ -1,7 +1,9 @@
 #include "app/ConnectionCheck.h"
+#include "app/DocketCommand.h"
 #include "app/PeloraApplication.h"
 #include "app/TMainDataModule.h"
 #include "sales/TMainForm.h"
+#include "print/CupsSpooler.h"
 #include "ui/QtPrompter.h"
 
 #include <QCoreApplication>
@@ -14,6 +16,12 @@ int main(int argc, char* argv[]) {
         QCoreApplication app(argc, argv);
         QTextStream out(stdout);
         return pelora::checkConnection(out);
+    }
+    if (argc > 1 && std::strcmp(argv[1], "--docket") == 0) {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        pelora::CupsSpooler spooler;
+        return pelora::printDocketCommand(out, argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString(), spooler);
     }
     pelora::PeloraApplication app(argc, argv);
     pelora::QtPrompter prompter;

@@ -39,8 +39,8 @@ public:
     Session& session() { return session_; }
     const Session& session() const { return session_; }
     db::ServerClock& clock() { return serverClock_; }
-    // The printers: the system's spooler unless another is put in its place (tests, a site
-    // printing to files).
+    // The printers: the system's spooler unless another is put in its place (the tests'
+    // in-memory one).
     Spooler& spooler() { return *spooler_; }
     void setSpooler(std::unique_ptr<Spooler> spooler) { spooler_ = std::move(spooler); }
 

@@ -2,8 +2,8 @@
 #include "app/DocketCommand.h"
 #include "app/PeloraApplication.h"
 #include "app/TMainDataModule.h"
-#include "sales/TMainForm.h"
 #include "print/CupsSpooler.h"
+#include "sales/TMainForm.h"
 #include "ui/QtPrompter.h"
 
 #include <QCoreApplication>

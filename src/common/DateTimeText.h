@@ -13,7 +13,7 @@ QString dateTimeLiteral(const QDateTime& when);
 QDateTime parseDateTimeLiteral(const QString& text);
 
 // A time stamp as papers and screens show it: the system's short date and the time with
-// seconds ("12/9/26 20:15:03").
+// seconds ("9 Dec 2026 20:15:03" where the system sets no language).
 QString dateTimeDisplay(const QDateTime& when);
 // The time alone, with seconds ("20:15:03").
 QString timeDisplay(const QDateTime& when);

@@ -7,7 +7,8 @@
 
 namespace pelora {
 
-void printOrders(const Printing& printing, const std::vector<OrderLine>& lines, const OrderTab& tab) {
+bool printOrders(const Printing& printing, const std::vector<OrderLine>& lines, const OrderTab& tab) {
+    bool whole = true;
     const db::TextTable& outputs = printing.outputs.entries();
     for (int row = 0; row < outputs.rowCount(); ++row) {
         std::vector<const OrderLine*> entries;
@@ -17,20 +18,21 @@ void printOrders(const Printing& printing, const std::vector<OrderLine>& lines, 
                 entries.push_back(&line);
         if (entries.empty())
             continue;
-        printOrderOutput(printing, row, entries, tab.caption);
+        whole = printOrderOutput(printing, row, entries, tab.caption) && whole;
     }
+    return whole;
 }
 
-void printOrderOutput(const Printing& printing, int row, const std::vector<const OrderLine*>& entries,
+bool printOrderOutput(const Printing& printing, int row, const std::vector<const OrderLine*>& entries,
                       const QString& tabCaption) {
     const OutputFrame frame = OutputFrame::of(printing.outputs, row, printing.spooler);
     if (!frame.prints() || entries.empty())
-        return;
+        return true;
     const OrderLine& first = *entries.front();
     // Options and messages wrap under the item, indented by five; a paper narrower than six
     // characters leaves them unbroken.
     const int piece = frame.bodyWidth - 5;
-    printPaper(printing.spooler, frame, [&](Paper& paper) {
+    return printPaper(printing.spooler, frame, [&](Paper& paper) {
         paper.line(QStringLiteral("Order for Tab:") + tabCaption + QStringLiteral(" PC:") + first.pcRef);
         paper.line(QStringLiteral("Output:") + first.outputName);
         paper.line(dateTimeDisplay(first.stamp));

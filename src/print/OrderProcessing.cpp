@@ -5,6 +5,7 @@
 #include "db/StoredProc.h"
 #include "print/OrderLines.h"
 #include "print/OrderPapers.h"
+#include "print/Spooler.h"
 
 namespace pelora {
 
@@ -30,7 +31,10 @@ void processOrders(const Printing& printing, const OrderProcessing& settings, in
         loadOrderLines(printing.db, {false, tabId, settings.pcRef, settings.splitMode});
     if (lines.empty())
         return;
-    printOrders(printing, lines, {tabId, lines.front().tabCaption(), false});
+    // A paper the spooler refused would leave the kitchen without the order while the lines
+    // count as sent: nothing is marked, and the next "Process" sends them all again.
+    if (!printOrders(printing, lines, {tabId, lines.front().tabCaption(), false}))
+        throw PrintError(QStringLiteral("An order did not reach its printer."));
 
     db::Query update(printing.db);
     db::StoredProc stock(printing.db);

@@ -21,8 +21,9 @@ void markLineProcessed(db::Connection& db, db::StoredProc& proc, const QString& 
 // output, and then marks exactly the lines it loaded processed, moving their stock with
 // `countmode` "1", in one transaction. A line another till adds meanwhile stays new, and one
 // another till processed meanwhile is not counted twice. The second list takes part unless
-// `splitmode` is "0". Printer errors are thrown before anything is marked; a failure while
-// marking rolls the marking back and is not reported (the lines print again next time).
+// `splitmode` is "0". Printer errors, and a paper the spooler refused, are thrown before
+// anything is marked; a failure while marking rolls the marking back and is not reported (the
+// lines print again next time).
 // The stocktake tab's count lines are never sent.
 struct OrderProcessing {
     QString pcRef;

@@ -39,19 +39,23 @@ private:
 };
 
 // Opens the printer, starts the document, lets `send` write it and closes it in every case.
-void runDocument(Spooler& spooler, const QString& printer, const std::function<void(RawDocument&)>& send) {
+// False when the start or a tested send was refused.
+bool runDocument(Spooler& spooler, const QString& printer, const std::function<void(RawDocument&)>& send) {
     std::unique_ptr<SpoolJob> job = spooler.open(printer);
-    if (job->start(kDocumentName)) {
+    bool whole = job->start(kDocumentName);
+    if (whole) {
         RawDocument document(*job);
         try {
             send(document);
         } catch (const SendRefused&) {
+            whole = false;
         } catch (...) {
             job->close();
             throw;
         }
     }
     job->close();
+    return whole;
 }
 
 int number(const QString& text) { return text.trimmed().toInt(); }
@@ -80,10 +84,10 @@ OutputFrame OutputFrame::of(const OutputDeviceTable& outputs, int row, Spooler& 
     return frame;
 }
 
-void printPaper(Spooler& spooler, const OutputFrame& frame, const std::function<void(Paper&)>& writeBody) {
+bool printPaper(Spooler& spooler, const OutputFrame& frame, const std::function<void(Paper&)>& writeBody) {
     if (!frame.prints())
-        return;
-    runDocument(spooler, frame.printer, [&](RawDocument& doc) {
+        return true;
+    return runDocument(spooler, frame.printer, [&](RawDocument& doc) {
         doc.put(frame.beginCode1);
         doc.put(frame.beginCode2);
         doc.put(frame.headerFont);

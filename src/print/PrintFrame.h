@@ -38,9 +38,10 @@ public:
 
 // Prints one paper as one raw document "MyDocument": the begin block, the body that
 // `writeBody` writes, the end block. Nothing when the frame does not print. An unknown printer
-// throws PrintError; a refused document start or send ends the paper silently. The printer is
-// released in every case.
-void printPaper(Spooler& spooler, const OutputFrame& frame,
+// throws PrintError; a refused document start or send ends the paper without a message, and
+// the result is then false (true when the paper went out whole, or there was none to print).
+// The printer is released in every case.
+bool printPaper(Spooler& spooler, const OutputFrame& frame,
                 const std::function<void(Paper&)>& writeBody);
 
 // Sends bytes as one raw document with no frame (the drawer's kick). Same failures as above.

@@ -150,6 +150,17 @@ TEST_F(OrderProcessingTest, APrinterErrorStopsBeforeAnythingIsMarked) {
     EXPECT_THROW(process(3, "1", "1"), PrintError);
     EXPECT_EQ(unprocessed(), QStringLiteral("1,2"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM item WHERE id = 11")), QStringLiteral("20"));
+
+    // A paper the spooler refuses part-way counts as not sent, or the kitchen would never
+    // see an order the till shows as sent.
+    spooler.installed << QStringLiteral("BarPrinter");
+    spooler.failingSend = 3; // the kitchen's first line
+    EXPECT_THROW(process(3, "1", "1"), PrintError);
+    EXPECT_EQ(unprocessed(), QStringLiteral("1,2"));
+    spooler.failingSend = -1;
+    spooler.refuseStart = true;
+    EXPECT_THROW(process(3, "1", "1"), PrintError);
+    EXPECT_EQ(unprocessed(), QStringLiteral("1,2"));
 }
 
 TEST_F(OrderProcessingTest, TheStocktakeTabIsNeverSent) {

@@ -174,7 +174,9 @@ void TOrderForm::BuildTabButtons() {
 }
 
 void TOrderForm::SelectFirstTab() {
-    if (tabButtons.empty()) {
+    if (tabButtons.empty()) { // no lines: no tab, and "Print" has nothing to print
+        currentTab_ = 0;
+        currentCaption_.clear();
         ShowTabLines(0, QString(), true);
         return;
     }

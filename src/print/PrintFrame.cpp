@@ -96,7 +96,7 @@ bool printPaper(Spooler& spooler, const OutputFrame& frame, const std::function<
         writeBody(doc);
         doc.put(frame.footerFont);
         doc.textLine(frame.footerText);
-        doc.put(QByteArray(qMax(frame.ejectLines, 0), '\n'));
+        doc.put(QByteArray(qBound(0, frame.ejectLines, 255), '\n')); // a mistyped count feeds no roll of paper
         doc.put(frame.endCode1);
         doc.put(frame.endCode2);
     });

@@ -19,6 +19,8 @@ public:
     static constexpr long kIoError = 335544344;         // the database file cannot be opened
     static constexpr long kLockConflict = 335544345;    // lock conflict on no-wait transaction
     static constexpr long kUpdateConflict = 335544336;  // deadlock or update conflict
+    static constexpr long kLockTimeout = 335544510;     // a row stayed locked past the wait
+
 
     DbError(std::vector<long> codes, const QString& text);
     explicit DbError(const QString& text) : DbError({}, text) {}
@@ -28,6 +30,10 @@ public:
     const std::vector<long>& codes() const { return codes_; }
     bool hasCode(long code) const;
     const QString& text() const { return text_; }
+    // Another transaction changed or locked the same row first.
+    bool isConflict() const {
+        return hasCode(kUpdateConflict) || hasCode(kLockConflict) || hasCode(kLockTimeout);
+    }
 
 private:
     std::vector<long> codes_;

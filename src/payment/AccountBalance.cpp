@@ -32,6 +32,20 @@ TabBalance lookupTabBalance(db::StoredProc& proc, int tabId) {
             isTrue(proc.value(u"crstop").asText())};
 }
 
+Money AccountCredit::available() const {
+    const Money left = (stopped() ? Money() : crLimit) - balance;
+    return left < Money() ? Money() : left;
+}
+
+AccountCredit readAccountCredit(db::Connection& db, int tabId) {
+    const db::ResultData tab =
+        db.run(QStringLiteral("SELECT balance, crlimit, crstop, crmessage FROM tab WHERE id = ?"), {tabId});
+    if (tab.rows.empty())
+        return {};
+    const db::Row& row = tab.rows.front();
+    return {row.at(0).asMoney(), row.at(1).asMoney(), row.at(2).asText(), row.at(3).asText()};
+}
+
 void RecalcReceiptBalance(db::Connection& db, int tabId) {
     const ReceiptSum all = sumReceipts(db, tabId, 0);
     db.run(QStringLiteral("UPDATE tab SET crrecbal = ?, crrecid = ? WHERE id = ?"),

@@ -2,6 +2,8 @@
 
 #include "common/Money.h"
 
+#include <QString>
+
 namespace pelora {
 
 namespace db {
@@ -21,6 +23,21 @@ struct TabBalance {
 
 // Reads a tab's balance through `tab_balcr_lookup`.
 TabBalance lookupTabBalance(db::StoredProc& proc, int tabId);
+
+// What an account can still be charged at payment: the credit limit only while `crstop` is
+// "F" (an empty or any other value stops it), less the balance, and never below 0.
+struct AccountCredit {
+    Money balance;
+    Money crLimit;
+    QString crStop;
+    QString crMessage;
+
+    bool stopped() const { return crStop != u"F"; }
+    Money available() const;
+};
+
+// An unknown tab reads as a stopped account with nothing owed.
+AccountCredit readAccountCredit(db::Connection& db, int tabId);
 
 // The receipt balance of a tab cross-checks its running balance: the sum of `cr` over its
 // receipts, counted up to the receipt `crrecid`.

@@ -124,6 +124,9 @@ TMainForm::TMainForm(Prompter& prompter, QWidget* parent)
     wire(pnlRight->btnProcess, &TMainForm::btnProcessClick);
     wire(pgeExtra->btnTabOrder, &TMainForm::btnTabOrderClick);
     wire(pgeExtra->btnNoSale, &TMainForm::btnNoSaleClick);
+    wire(pnlRight->btnTendered, &TMainForm::btnTenderedClick);
+    wire(pgeExtra->btnRefund, &TMainForm::btnRefundClick);
+    wire(pgeExtra->btnCredit, &TMainForm::btnCreditClick);
     connect(pgeTab->tabList, &QListWidget::itemDoubleClicked, this,
             [this] { runReportingFailures(prompter_, [this] { lstTabDoubleClick(); }); });
     connect(pgeItem->grid, &ItemGrid::buttonClicked, this, [this](QPushButton* button) {

@@ -2,6 +2,7 @@
 
 #include "app/TerminalData.h"
 #include "common/Money.h"
+#include "payment/PaymentTill.h"
 #include "print/Printing.h"
 #include "sales/GridPage.h"
 #include "sales/PictureList.h"
@@ -30,6 +31,7 @@ class ItemPage;
 class LineLists;
 class LinePanel;
 class Prompter;
+class ReceiptCommit;
 class StatusLine;
 class TabPage;
 class TKeyBoardForm;
@@ -57,7 +59,7 @@ public:
 // is reachable while the side panels are hidden. It owns the sales-screen state, the terminal
 // settings and caches, and the refresh timer. Creating it does no work: the data module
 // connects and then calls LoadTerminalSettings.
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public PaymentTill {
     Q_OBJECT
 public:
     static constexpr const char* kCaption = "Pelora - v01282";
@@ -167,6 +169,29 @@ public:
     // The print paths of this terminal: database, spooler, outputs, prompter.
     Printing printing();
 
+    // Payment: the chooser over the lines of the list being paid (the second list when it
+    // holds any), for a sale or a refund; and money paid into or out of the tab's account.
+    void btnTenderedClick();
+    void btnRefundClick();
+    void btnCreditClick();
+    // The payment methods the chooser offers: the start-up cache, or read again each time when
+    // the master settings ask for it.
+    db::TextTable paymentMethods();
+
+    int paymentTab() const override { return state_.currentTab; }
+    db::Connection& paymentDatabase() override;
+    int CommitReceipt(const QString& source, const QString& mop, Money total, Money tendered, Money credit,
+                      bool refund) override;
+    int CommitCredit(const QString& mop, Money amount) override;
+    int CommitDebit(const QString& mop, Money amount) override;
+    bool processOrdersAtPayment() override;
+    void receiptFromChooser(int receiptId, const QString& source) override;
+    void receiptFromTender(int receiptId, Money change) override;
+    void accountMoved(int receiptId) override;
+    // The docket and drawer of a committed receipt; a printer failure is reported, the
+    // receipt stays.
+    void PrintReceiptOutputs(int receiptId);
+
     // The right-hand panel's width when it is not collapsed: 318 with the options column, 230
     // without.
     int normalRightPanelWidth() const { return rightPanelNormalWidth_; }
@@ -208,6 +233,10 @@ private:
     void restoreRightPanel();
     void showPage(QWidget* page, const QString& caption);
     void setManualRegisterOpen(bool open);
+    void openMopChoice(bool refund);
+    void showMopChoice(const QString& total, const QString& creditMode, const QString& source, bool refund,
+                       bool overPages);
+    ReceiptCommit receiptCommit();
     void setPreProcessDown(bool down);
     void setSplitControlsShown(bool shown);
     bool splitShown() const;

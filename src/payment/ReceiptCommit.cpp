@@ -1,0 +1,220 @@
+#include "payment/ReceiptCommit.h"
+
+#include "common/Mode.h"
+#include "common/Prompter.h"
+#include "db/DbError.h"
+#include "db/Query.h"
+#include "db/StoredProc.h"
+#include "sales/LineMath.h"
+#include "sales/LineRecord.h"
+
+#include <QLoggingCategory>
+
+namespace pelora {
+
+namespace {
+
+const QString kTabNotSet = QStringLiteral("Tab is not set. Order cannot be processed.");
+
+bool isNegated(QStringView column) {
+    return column == u"qty" || column == u"extcost" || column == u"extprice" || column == u"exttax";
+}
+
+// Thrown inside the commit when a line is no longer what this till read.
+struct TabChanged {};
+
+db::Value negated(const db::Value& value) { return value.isNull() ? value : db::Value(-value.asDouble()); }
+
+// The columns that say a paid line is still the line this till read: its place and everything
+// the receipt line copies from it.
+const QStringList& checkedColumns() {
+    static const QStringList columns =
+        QStringList{QStringLiteral("tabid"), QStringLiteral("pcref")} + ReceiptCommit::copiedColumns();
+    return columns;
+}
+
+QString deleteReturning(const QString& source) {
+    return QStringLiteral("DELETE FROM %1 WHERE id = ? RETURNING id, processed, %2")
+        .arg(source, checkedColumns().join(QStringLiteral(", ")));
+}
+
+QString insertReceiptLine() {
+    const QStringList& copied = ReceiptCommit::copiedColumns();
+    return QStringLiteral("INSERT INTO recline (id, pcref, staffref, recid, %1) VALUES (?, ?, ?, ?%2)")
+        .arg(copied.join(QStringLiteral(", ")), QStringLiteral(", ?").repeated(copied.size()));
+}
+
+} // namespace
+
+ReceiptCommit::ReceiptCommit(db::Connection& db, Prompter& prompter, CommitTill till)
+    : db_(db), prompter_(prompter), till_(std::move(till)) {}
+
+const QStringList& ReceiptCommit::copiedColumns() {
+    static const QStringList columns = [] {
+        QStringList c{QStringLiteral("itemid"),   QStringLiteral("itemname"), QStringLiteral("qty"),
+                      QStringLiteral("cost"),     QStringLiteral("price"),    QStringLiteral("tax"),
+                      QStringLiteral("discname"), QStringLiteral("discrate"), QStringLiteral("disc")};
+        for (int n = 1; n <= LineMath::kOptionSlots; ++n)
+            for (const char16_t* suffix : {u"caption", u"choice", u"cost", u"price", u"tax"})
+                c << LineRecord::optionColumn(n, suffix);
+        c << QStringLiteral("adjcost") << QStringLiteral("adjprice") << QStringLiteral("adjtax")
+          << QStringLiteral("extcost") << QStringLiteral("extprice") << QStringLiteral("exttax")
+          << QStringLiteral("splitref") << QStringLiteral("splitmsg") << QStringLiteral("optmsg")
+          << QStringLiteral("outputname");
+        return c;
+    }();
+    return columns;
+}
+
+QString ReceiptCommit::tabRef(int tabId) {
+    db::StoredProc lookup(db_);
+    lookup.setName(QStringLiteral("tab_ref_lookup"));
+    lookup.setParam(0, tabId);
+    lookup.execute();
+    return lookup.value(u"tabref").asText();
+}
+
+int ReceiptCommit::failed(const std::exception& failure) {
+    const auto* dbFailure = dynamic_cast<const db::DbError*>(&failure);
+    lastFailure_ = dbFailure ? dbFailure->text() : QString::fromUtf8(failure.what());
+    qWarning("Receipt not recorded: %s", qUtf8Printable(lastFailure_));
+    return kFailed;
+}
+
+void ReceiptCommit::moveBalance(int tabId, Money cr) {
+    db::Query update(db_);
+    update.setSql(QStringLiteral("UPDATE tab SET balance = balance + ? WHERE id = ?"));
+    update.exec({cr, tabId});
+    // A tab deleted meanwhile would take the account's money with it.
+    if (update.rowsAffected() != 1)
+        throw db::DbError(QStringLiteral("Tab %1 is not on file.").arg(tabId));
+}
+
+int ReceiptCommit::CommitReceipt(int tabId, const db::Query& lines, const QString& source, const QString& mop,
+                                 Money total, Money tendered, Money credit, bool refund) {
+    if (source != u"tabline1" && source != u"tabline2")
+        throw std::invalid_argument("a receipt is paid from tabline1 or tabline2");
+    if (tabId < 1) {
+        prompter_.warning(kTabNotSet);
+        return kFailed;
+    }
+    if (refund) {
+        total = -total;
+        tendered = total;
+        credit = -credit;
+    }
+
+    db::Transaction transaction(db_);
+    try {
+        const QString ref = tabId == 1 ? QStringLiteral("Non Tab") : tabRef(tabId);
+        db::StoredProc proc(db_);
+        const int receiptId = proc.nextId(QStringLiteral("receipt"));
+        db_.run(QStringLiteral("INSERT INTO receipt (id, pcref, staffref, tabid, tabref, total, tendered, mop, cr)"
+                               " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                {receiptId, till_.pcRef, till_.staffRef, tabId, ref, total, tendered, mop, credit});
+        if (tabId != 1 && !credit.isZero())
+            moveBalance(tabId, credit);
+
+        const QStringList& copied = copiedColumns();
+        const QStringList& checked = checkedColumns();
+        std::vector<int> copiedAt;
+        for (const QString& c : copied)
+            copiedAt.push_back(lines.fieldIndex(c));
+        std::vector<int> checkedAt;
+        for (const QString& c : checked)
+            checkedAt.push_back(lines.fieldIndex(c));
+        const int idAt = lines.fieldIndex(u"id");
+        const int pcRefAt = lines.fieldIndex(u"pcref");
+        const int splitRefAt = lines.fieldIndex(u"splitref");
+        const QString takeLine = deleteReturning(source);
+        const QString insertLine = insertReceiptLine();
+        const bool countStock = modeIs(till_.countMode, '1');
+        QStringList splitRefs;
+
+        for (int r = 0; r < lines.rowCount(); ++r) {
+            // The line leaves the tab as this till read it, or the whole payment stops.
+            const db::ResultData taken = db_.run(takeLine, {lines.valueAt(r, idAt)});
+            const db::Row& now = taken.rows.at(0);
+            if (now.at(0).isNull())
+                throw TabChanged{};
+            for (qsizetype c = 0; c < checked.size(); ++c)
+                if (now.at(static_cast<std::size_t>(c) + 2) != lines.valueAt(r, checkedAt[static_cast<std::size_t>(c)]))
+                    throw TabChanged{};
+
+            std::vector<db::Value> values{proc.nextId(QStringLiteral("recline")), lines.valueAt(r, pcRefAt),
+                                          till_.staffRef, receiptId};
+            for (qsizetype c = 0; c < copied.size(); ++c) {
+                const db::Value& v = lines.valueAt(r, copiedAt[static_cast<std::size_t>(c)]);
+                values.push_back(refund && isNegated(copied[c]) ? negated(v) : v);
+            }
+            db_.run(insertLine, values);
+
+            const QString splitRef = lines.valueAt(r, splitRefAt).asText();
+            if (!splitRef.isEmpty() && !splitRefs.contains(splitRef))
+                splitRefs << splitRef;
+
+            // A line another till sent meanwhile has had its stock moved by the sending.
+            const int itemId = static_cast<int>(lines.valueAt(r, copiedAt[0]).asInt());
+            const bool processed = now.at(1).asText() == u"T";
+            const double qty = (refund ? -1 : 1) * lines.valueAt(r, copiedAt[2]).asDouble();
+            if (countStock && itemId > 1 && (!processed || refund)) {
+                proc.setName(QStringLiteral("itemqty_update"));
+                proc.setParam(0, itemId);
+                proc.setParam(1, processed ? 2 * qty : qty);
+                proc.execute();
+            }
+        }
+
+        if (tabId > 1) {
+            for (const QString& splitRef : splitRefs)
+                db_.run(QStringLiteral("UPDATE split SET tendered = 0 WHERE ref = ?"), {splitRef});
+            if (source == u"tabline1")
+                db_.run(QStringLiteral("UPDATE tab SET tendered = 0 WHERE id = ?"), {tabId});
+        }
+        transaction.commit();
+        return receiptId;
+    } catch (const TabChanged&) {
+        transaction.rollback();
+        return kTabChanged;
+    } catch (const db::DbError& failure) {
+        transaction.rollback();
+        if (failure.isConflict()) // another till took or changed a line first
+            return kTabChanged;
+        return failed(failure);
+    } catch (const std::exception& failure) {
+        transaction.rollback();
+        return failed(failure);
+    }
+}
+
+int ReceiptCommit::commitMovement(int tabId, const QString& mop, Money tendered, Money cr) {
+    if (tabId < 2) {
+        prompter_.warning(kTabNotSet);
+        return kFailed;
+    }
+    db::Transaction transaction(db_);
+    try {
+        const QString ref = tabRef(tabId);
+        db::StoredProc proc(db_);
+        const int receiptId = proc.nextId(QStringLiteral("receipt"));
+        db_.run(QStringLiteral("INSERT INTO receipt (id, pcref, staffref, tabid, tabref, tendered, mop, cr)"
+                               " VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                {receiptId, till_.pcRef, till_.staffRef, tabId, ref, tendered, mop, cr});
+        moveBalance(tabId, cr);
+        transaction.commit();
+        return receiptId;
+    } catch (const std::exception& failure) {
+        transaction.rollback();
+        return failed(failure);
+    }
+}
+
+int ReceiptCommit::CommitCredit(int tabId, const QString& mop, Money amount) {
+    return commitMovement(tabId, mop, amount, -amount);
+}
+
+int ReceiptCommit::CommitDebit(int tabId, const QString& mop, Money amount) {
+    return commitMovement(tabId, mop, -amount, amount);
+}
+
+} // namespace pelora

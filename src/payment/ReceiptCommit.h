@@ -1,0 +1,68 @@
+#pragma once
+
+#include "common/Money.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace pelora {
+
+class Prompter;
+
+namespace db {
+class Connection;
+class Query;
+} // namespace db
+
+// Who records a receipt: this terminal, the staff logged in on it, and whether the terminal
+// counts stock as lines are sold (`countmode` "1").
+struct CommitTill {
+    QString pcRef;
+    QString staffRef;
+    QString countMode;
+};
+
+// Turns money movements into receipts, each in one transaction: a sale or refund of a tab's
+// open lines, and the credit and debit of a tab's account. Each returns the new receipt id,
+// or a value below 1 when nothing was recorded.
+class ReceiptCommit {
+public:
+    static constexpr int kFailed = 0;
+    // The lines this till shows were deleted, moved or changed on another till since it read
+    // them: nothing was recorded, and the caller reads the lists again.
+    static constexpr int kTabChanged = -1;
+
+    ReceiptCommit(db::Connection& db, Prompter& prompter, CommitTill till);
+
+    // Records the lines of a list ("tabline1" or "tabline2") as the sales screen holds them:
+    // the receipt, one receipt line per open line, the part charged to the account on the
+    // tab's balance, stock by the count mode, the pre-tendered amounts of the tab and its
+    // splits back to 0, and the paid lines deleted (exactly those, by id). A refund negates
+    // the total, the credit, and each line's quantity and extended amounts; its tendered is the
+    // negated total.
+    int CommitReceipt(int tabId, const db::Query& lines, const QString& source, const QString& mop, Money total,
+                      Money tendered, Money credit, bool refund);
+    // Money paid onto a tab's account: tendered = the amount, cr = minus it.
+    int CommitCredit(int tabId, const QString& mop, Money amount);
+    // Money paid out of an account in credit: tendered = minus the amount, cr = the amount.
+    int CommitDebit(int tabId, const QString& mop, Money amount);
+
+    // The database's text of the last failure, for the log.
+    const QString& lastFailure() const { return lastFailure_; }
+
+    // The columns of a receipt line copied from the open line, in statement order.
+    static const QStringList& copiedColumns();
+
+private:
+    int commitMovement(int tabId, const QString& mop, Money tendered, Money cr);
+    QString tabRef(int tabId);
+    int failed(const std::exception& failure);
+    void moveBalance(int tabId, Money cr);
+
+    db::Connection& db_;
+    Prompter& prompter_;
+    CommitTill till_;
+    QString lastFailure_;
+};
+
+} // namespace pelora

@@ -11,4 +11,9 @@ bool DbError::hasCode(long code) const {
     return std::find(codes_.begin(), codes_.end(), code) != codes_.end();
 }
 
+bool DbError::isConflict() const {
+    return hasCode(kUpdateConflict) || hasCode(kLockConflict) || hasCode(kLockTimeout) ||
+           (hasCode(kRandom) && text_.contains(QLatin1String("erased record")));
+}
+
 } // namespace pelora::db

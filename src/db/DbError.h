@@ -20,6 +20,7 @@ public:
     static constexpr long kLockConflict = 335544345;    // lock conflict on no-wait transaction
     static constexpr long kUpdateConflict = 335544336;  // deadlock or update conflict
     static constexpr long kLockTimeout = 335544510;     // a row stayed locked past the wait
+    static constexpr long kRandom = 335544382;          // a message of the server's own wording
 
 
     DbError(std::vector<long> codes, const QString& text);
@@ -30,10 +31,10 @@ public:
     const std::vector<long>& codes() const { return codes_; }
     bool hasCode(long code) const;
     const QString& text() const { return text_; }
-    // Another transaction changed or locked the same row first.
-    bool isConflict() const {
-        return hasCode(kUpdateConflict) || hasCode(kLockConflict) || hasCode(kLockTimeout);
-    }
+    // Another transaction changed, deleted or locked the same row first. (A row that another
+    // transaction deleted while this one waited for it comes back as "cannot update erased
+    // record".)
+    bool isConflict() const;
 
 private:
     std::vector<long> codes_;

@@ -28,22 +28,7 @@ protected:
     }
     void startWithPrinters() {
         ASSERT_TRUE(start());
-        auto memory = std::make_unique<MemorySpooler>();
-        memory->installed = {QStringLiteral("Docket"), QStringLiteral("Kitchen"), QStringLiteral("BarPrinter")};
-        spooler = memory.get();
-        module->setSpooler(std::move(memory));
-    }
-    void chooseTab(const QString& caption) {
-        for (GlyphButton* b : form->pgeTab->tabButtons)
-            if (b->caption() == caption)
-                b->click();
-        settle();
-    }
-    void touchItem(const QString& caption) {
-        for (QPushButton* b : form->pgeItem->grid->buttons)
-            if (static_cast<GlyphButton*>(b)->caption() == caption)
-                b->click();
-        settle();
+        spooler = &printIntoMemory();
     }
     QString paperOf(const char* printer) const {
         return QString::fromLatin1(spooler->bytesFor(QString::fromLatin1(printer)));
@@ -68,7 +53,7 @@ TEST_F(OrderScreen, ProcessSendsEachOutputItsOrderMarksTheLinesAndStartsAgain) {
     prompter.expectInformation(QStringLiteral("Select a Tab."));
     form->pnlRight->btnProcess->click();
 
-    chooseTab(QStringLiteral("Table 1"));
+    touchTab(QStringLiteral("Table 1"));
     touchItem(QStringLiteral("Burger"));
     touchItem(QStringLiteral("Pale Ale"));
     ASSERT_EQ(unprocessed(), QStringLiteral("Burger,Pale Ale"));
@@ -85,7 +70,7 @@ TEST_F(OrderScreen, ProcessSendsEachOutputItsOrderMarksTheLinesAndStartsAgain) {
     EXPECT_EQ(form->pgcMain->currentWidget(), static_cast<QWidget*>(form->pgeTab));
 
     // A kitchen printer that cannot be found: nothing is marked.
-    chooseTab(QStringLiteral("Table 1"));
+    touchTab(QStringLiteral("Table 1"));
     touchItem(QStringLiteral("Burger"));
     spooler->installed.removeAll(QStringLiteral("Kitchen"));
     prompter.expectInformation(QStringLiteral("Problem printing Order."));
@@ -101,7 +86,7 @@ TEST_F(OrderScreen, TheOrderWindowShowsCardsMarksLinesAndPrintsOnRequest) {
     line(104, 1, "Patio", 2, "Pale Ale", "Bar", "F");
     sql(QStringLiteral("UPDATE tabline1 SET optmsg = 'No onion', opt1caption = 'Bacon', opt1choice = 'T' WHERE id = 101"));
     startWithPrinters();
-    chooseTab(QStringLiteral("Table 1"));
+    touchTab(QStringLiteral("Table 1"));
 
     bool opened = false;
     test::whenModalOpens(QStringLiteral("OrderForm"), [&](QWidget* w) {

@@ -40,26 +40,6 @@ protected:
             refs << tabPage().tabList->item(i)->text();
         return refs;
     }
-    GlyphButton* tabButton(const QString& caption) const {
-        for (GlyphButton* b : tabPage().tabButtons)
-            if (b->caption() == caption)
-                return b;
-        ADD_FAILURE() << "no tab button " << caption.toStdString();
-        return nullptr;
-    }
-    void touchTab(const QString& caption) {
-        if (GlyphButton* b = tabButton(caption))
-            b->click();
-        settle();
-    }
-    void touchItem(const QString& caption) {
-        for (QPushButton* b : form->pgeItem->grid->buttons)
-            if (static_cast<GlyphButton*>(b)->caption() == caption) {
-                b->click();
-                return;
-            }
-        ADD_FAILURE() << "no item button " << caption.toStdString();
-    }
     QString caption() const { return form->grpMain->title(); }
     QString tabLabel() const { return form->pnlRight->lblTabRef->text(); }
     QString linesOf(int tabId) {

@@ -1,6 +1,11 @@
 #include "TillFixture.h"
 
 #include "db/Query.h"
+#include "print/MemorySpooler.h"
+#include "sales/ItemGrid.h"
+#include "sales/ItemPage.h"
+#include "sales/TabPage.h"
+#include "ui/GlyphButton.h"
 
 #include <QApplication>
 
@@ -37,6 +42,38 @@ void TillTest::reload() {
 void TillTest::relayout(const QString& assignments) {
     sql(QStringLiteral("UPDATE layout SET ") + assignments + QStringLiteral(" WHERE id = 2"));
     reload();
+}
+
+MemorySpooler& TillTest::printIntoMemory() {
+    auto memory = std::make_unique<MemorySpooler>();
+    memory->installed = {QStringLiteral("Docket"), QStringLiteral("Kitchen"), QStringLiteral("BarPrinter")};
+    MemorySpooler& spooler = *memory;
+    module->setSpooler(std::move(memory));
+    return spooler;
+}
+
+GlyphButton* TillTest::tabButton(const QString& caption) const {
+    for (GlyphButton* b : form->pgeTab->tabButtons)
+        if (b->caption() == caption)
+            return b;
+    ADD_FAILURE() << "no tab button " << caption.toStdString();
+    return nullptr;
+}
+
+void TillTest::touchTab(const QString& caption) {
+    if (GlyphButton* b = tabButton(caption))
+        b->click();
+    settle();
+}
+
+void TillTest::touchItem(const QString& caption) {
+    for (QPushButton* b : form->pgeItem->grid->buttons)
+        if (static_cast<GlyphButton*>(b)->caption() == caption) {
+            b->click();
+            settle();
+            return;
+        }
+    ADD_FAILURE() << "no item button " << caption.toStdString();
 }
 
 void TillTest::settle() { QCoreApplication::processEvents(); }

@@ -8,6 +8,11 @@
 
 #include <memory>
 
+namespace pelora {
+class GlyphButton;
+class MemorySpooler;
+} // namespace pelora
+
 namespace pelora::test {
 
 // A till started on a copy of the demo venue, in a folder of its own, with a scripted prompter.
@@ -31,6 +36,14 @@ protected:
     static void settle();
     void sql(const QString& statement, std::vector<db::Value> params = {});
     QString scalar(const QString& statement, std::vector<db::Value> params = {});
+
+    // Prints into memory from now on, with the demo's printers "Docket", "Kitchen" and
+    // "BarPrinter" installed.
+    MemorySpooler& printIntoMemory();
+    // The tab button of the shown map with this caption (a failure when there is none).
+    GlyphButton* tabButton(const QString& caption) const;
+    void touchTab(const QString& caption);
+    void touchItem(const QString& caption);
 
     template <typename Widget>
     Widget* child(const char* name) const {

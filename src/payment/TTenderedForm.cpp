@@ -67,6 +67,9 @@ TTenderedForm::TTenderedForm(PaymentTill& till, Prompter& prompter, TenderValues
     lblChange->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* changeLayout = new QHBoxLayout(pnlChange);
     changeLayout->addWidget(lblChange);
+    QSizePolicy keepPlace = pnlChange->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true); // the keypad stays where the finger expects it
+    pnlChange->setSizePolicy(keepPlace);
     pnlChange->hide();
 
     auto* keypad = new QGridLayout;
@@ -141,6 +144,9 @@ void TTenderedForm::btnTnd100Click() { setTendered(Tendering::shortcut(100)); }
 void TTenderedForm::btnClearClick() {
     edtTendered->setText(QStringLiteral("0"));
     lblChange->clear();
+    QSizePolicy keepPlace = pnlChange->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true); // the keypad stays where the finger expects it
+    pnlChange->setSizePolicy(keepPlace);
     pnlChange->hide();
 }
 

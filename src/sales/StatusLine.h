@@ -10,8 +10,9 @@ class QStatusBar;
 
 namespace pelora {
 
-// The four panels of the sales screen's status bar, 200, 150, 100 and 50 wide: who is logged in
-// on which terminal, the layout, the change of the last sale, and a spare one.
+// The four panels of the sales screen's status bar, 200, 150, 100 and 50 wide (wider for a text
+// that would not fit): who is logged in on which terminal, the layout, the change of the last
+// sale, and a spare one.
 class StatusLine : public QObject {
     Q_OBJECT
 public:

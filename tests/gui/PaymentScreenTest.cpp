@@ -115,6 +115,10 @@ TEST_F(PaymentScreen, CashWithChangeSendsTheOrdersPrintsTheDocketAndStartsAgain)
     EXPECT_TRUE(docket().contains(QStringLiteral("Cash Tendered:")));
     EXPECT_TRUE(docket().contains(QStringLiteral("16.50")));
     EXPECT_EQ(form->statusLine().text(2), QStringLiteral("Change: 16.50"));
+    // The panel widens rather than cut the change off.
+    form->statusLine().setText(2, QStringLiteral("Change: 123456.75"));
+    const QLabel* change = form->statusLine().panel(2);
+    EXPECT_GE(change->contentsRect().width(), change->fontMetrics().horizontalAdvance(change->text()));
     EXPECT_EQ(form->state().currentTab, 0);
     EXPECT_FALSE(linesShown());
 

@@ -93,6 +93,7 @@ void TMopChoiceForm::BuildMopButtons(const db::TextTable& mops) {
         b->setObjectName(QStringLiteral("btnMop") + mops.at(r, 0));
         b->setGeometry(kButtonLeft, kButtonTop + r * kButtonStep, kButtonWidth, kButtonHeight);
         b->setEnabled(!(name == QLatin1String(kAccount) && accountShut));
+        b->setAutoDefault(false); // Enter never takes a payment method by itself
         b->show();
         connect(b, &QPushButton::clicked, this, [this, b] { runReportingFailures(prompter_, [this, b] { buttontag(b); }); });
         mopButtons.push_back(b);

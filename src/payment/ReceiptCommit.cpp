@@ -126,6 +126,8 @@ int ReceiptCommit::CommitReceipt(int tabId, const db::Query& lines, const QStrin
         const int idAt = lines.fieldIndex(u"id");
         const int pcRefAt = lines.fieldIndex(u"pcref");
         const int splitRefAt = lines.fieldIndex(u"splitref");
+        const int itemIdAt = lines.fieldIndex(u"itemid");
+        const int qtyAt = lines.fieldIndex(u"qty");
         const QString takeLine = deleteReturning(source);
         const QString insertLine = insertReceiptLine();
         const bool countStock = modeIs(till_.countMode, '1');
@@ -154,9 +156,9 @@ int ReceiptCommit::CommitReceipt(int tabId, const db::Query& lines, const QStrin
                 splitRefs << splitRef;
 
             // A line another till sent meanwhile has had its stock moved by the sending.
-            const int itemId = static_cast<int>(lines.valueAt(r, copiedAt[0]).asInt());
+            const int itemId = static_cast<int>(lines.valueAt(r, itemIdAt).asInt());
             const bool processed = now.at(1).asText() == u"T";
-            const double qty = (refund ? -1 : 1) * lines.valueAt(r, copiedAt[2]).asDouble();
+            const double qty = (refund ? -1 : 1) * lines.valueAt(r, qtyAt).asDouble();
             if (countStock && itemId > 1 && (!processed || refund)) {
                 proc.setName(QStringLiteral("itemqty_update"));
                 proc.setParam(0, itemId);

@@ -6,6 +6,7 @@
 #include "common/Flag.h"
 #include "common/Mode.h"
 #include "common/Prompter.h"
+#include "payment/AccountBalance.h"
 #include "payment/MopList.h"
 #include "payment/ReceiptCommit.h"
 #include "payment/TMopChoiceForm.h"
@@ -62,8 +63,7 @@ void TMainForm::btnCreditClick() {
         return;
     }
     QString mode = Tendering::kCredit;
-    const db::ResultData row = module_->db1.run(QStringLiteral("SELECT balance FROM tab WHERE id = ?"), {tab});
-    const Money balance = row.rows.empty() ? Money() : row.rows.front().at(0).asMoney();
+    const Money balance = readAccountCredit(module_->db1, tab).balance;
     if (balance < Money()) {
         const Prompter::Answer answer = prompter_.confirmWithCancel(
             QStringLiteral("The Tab is already in credit. Increase Credit?") + kLineBreak + kLineBreak +

@@ -21,13 +21,6 @@
 namespace pelora {
 
 namespace {
-constexpr int kButtonLeft = 5;
-constexpr int kButtonTop = 5;
-constexpr int kButtonStep = 40;
-constexpr int kButtonWidth = 100;
-constexpr int kButtonHeight = 25;
-constexpr int kVisibleButtons = 8;
-
 Money amountOf(const QString& formatted) {
     const std::optional<Money> amount = Money::parse(formatted);
     if (!amount)
@@ -37,7 +30,7 @@ Money amountOf(const QString& formatted) {
 } // namespace
 
 TMopChoiceForm::TMopChoiceForm(PaymentTill& till, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), till_(till), prompter_(prompter) {
+    : QDialog(parent), till_(till), prompter_(prompter), mopColumn_(QStringLiteral("scrMop"), this) {
     setObjectName(QStringLiteral("MopChoiceForm"));
     setWindowTitle(tr("Payment"));
     setModal(true);
@@ -51,12 +44,7 @@ TMopChoiceForm::TMopChoiceForm(PaymentTill& till, Prompter& prompter, QWidget* p
     for (QLabel* l : {lblCaption, lblTotal})
         l->setAlignment(Qt::AlignCenter);
 
-    scrMop = new QScrollArea(this);
-    scrMop->setObjectName(QStringLiteral("scrMop"));
-    scrMop->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    mopBox_ = new QWidget;
-    scrMop->setWidget(mopBox_);
-    scrMop->setFixedWidth(kButtonLeft * 2 + kButtonWidth + 22);
+    scrMop = mopColumn_.box();
 
     btnClose = touchButton(tr("Close"), QStringLiteral("btnClose"), this);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -83,24 +71,18 @@ void TMopChoiceForm::showValues() {
 }
 
 void TMopChoiceForm::BuildMopButtons(const db::TextTable& mops) {
-    for (QPushButton* b : mopButtons)
-        delete b;
-    mopButtons.clear();
-    const bool accountShut = Tendering::isAccountMovement(creditMode) || till_.paymentTab() == 1;
+    std::vector<QString> names, objectNames;
     for (int r = 0; r < mops.rowCount(); ++r) {
-        const QString& name = mops.at(r, 1);
-        auto* b = new QPushButton(name, mopBox_);
-        b->setObjectName(QStringLiteral("btnMop") + mops.at(r, 0));
-        b->setGeometry(kButtonLeft, kButtonTop + r * kButtonStep, kButtonWidth, kButtonHeight);
-        b->setEnabled(!(name == QLatin1String(kAccount) && accountShut));
-        b->setAutoDefault(false); // Enter never takes a payment method by itself
-        b->show();
-        connect(b, &QPushButton::clicked, this, [this, b] { runReportingFailures(prompter_, [this, b] { buttontag(b); }); });
-        mopButtons.push_back(b);
+        names.push_back(mops.at(r, 1));
+        objectNames.push_back(QStringLiteral("btnMop") + mops.at(r, 0));
     }
-    const int rows = static_cast<int>(mopButtons.size());
-    mopBox_->setFixedSize(kButtonLeft * 2 + kButtonWidth, kButtonTop * 2 + std::max(rows, 1) * kButtonStep - 15);
-    scrMop->setMinimumHeight(std::min(mopBox_->height(), kButtonTop + kVisibleButtons * kButtonStep) + 4);
+    mopColumn_.rebuild(names, objectNames);
+    mopButtons = mopColumn_.buttons();
+    const bool accountShut = Tendering::isAccountMovement(creditMode) || till_.paymentTab() == 1;
+    for (QPushButton* b : mopButtons) {
+        b->setEnabled(!(b->text() == QLatin1String(kAccount) && accountShut));
+        connect(b, &QPushButton::clicked, this, [this, b] { runReportingFailures(prompter_, [this, b] { buttontag(b); }); });
+    }
     showValues();
     adjustSize();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ChoiceColumn.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -58,7 +60,7 @@ private:
 
     PaymentTill& till_;
     Prompter& prompter_;
-    QWidget* mopBox_;
+    ChoiceColumn mopColumn_;
 };
 
 } // namespace pelora

@@ -104,7 +104,13 @@ std::optional<ItemAdder::Added> ItemAdder::add(const Context& c, int itemId, boo
     values.emplace_back(stock);
     static const QString sql = insertSql();
     c.db.run(sql, values);
-    return Added{id, rate};
+    Added added{id, rate, {}};
+    for (int n = 1; n <= LineMath::kOptionSlots; ++n) {
+        const ItemValues::Option& o = item.options[static_cast<std::size_t>(n - 1)];
+        if (isTrue(o.autoFlag) && !o.prompt.isEmpty())
+            added.autoOptions.push_back(n);
+    }
+    return added;
 }
 
 } // namespace pelora

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace pelora {
 
@@ -37,6 +38,8 @@ public:
     struct Added {
         int lineId = 0;
         double discRate = 0;
+        // The option slots that prompt by themselves (auto "T" with a prompt), in slot order.
+        std::vector<int> autoOptions;
     };
 
     // `fromDatabase` reads the item row even when the button cache is in use.

@@ -79,28 +79,29 @@ LineDeleter::Outcome LineDeleter::deleteOne(const Context& c, Source source) {
     return {true, returning};
 }
 
+void LineDeleter::deleteTabLines(db::StoredProc& proc, int n, int tabId, const QString& pcRef, bool keepProcessed) {
+    QString suffix;
+    if (tabId == SalesState::kStocktakeTab)
+        suffix = QStringLiteral("_del_stocktake_101");
+    else if (tabId == SalesState::kNonTab)
+        suffix = keepProcessed ? QStringLiteral("_del_nontab") : QStringLiteral("_del_nontab_101");
+    else
+        suffix = keepProcessed ? QStringLiteral("_del_tabid") : QStringLiteral("_del_tabid_101");
+    proc.setName(LineLists::tableName(n) + suffix);
+    if (tabId == SalesState::kNonTab || tabId == SalesState::kStocktakeTab)
+        proc.setParam(0, pcRef);
+    else
+        proc.setParam(0, tabId);
+    proc.execute();
+}
+
 LineDeleter::Outcome LineDeleter::deleteAll(const Context& c, Source source) {
     const int n = listInUse(c);
     if (n == 0)
         return {};
-    const QString table = LineLists::tableName(n);
-    const bool perTerminal = c.tabId == SalesState::kNonTab || c.tabId == SalesState::kStocktakeTab;
-    auto run = [&](const QString& suffix) {
-        c.proc.setName(table + suffix);
-        if (perTerminal)
-            c.proc.setParam(0, c.pcRef);
-        else
-            c.proc.setParam(0, c.tabId);
-        c.proc.execute();
-    };
-
-    if (c.tabId == SalesState::kStocktakeTab) {
-        run(QStringLiteral("_del_stocktake_101"));
-        return {true, false};
-    }
-    const QString which = c.tabId == SalesState::kNonTab ? QStringLiteral("_del_nontab") : QStringLiteral("_del_tabid");
-    if (source == Source::Sales) {
-        run(which); // the database keeps the processed lines
+    if (c.tabId == SalesState::kStocktakeTab || source == Source::Sales) {
+        // The sales screen keeps the processed lines; count lines are never processed.
+        deleteTabLines(c.proc, n, c.tabId, c.pcRef, true);
         return {true, false};
     }
 
@@ -116,7 +117,7 @@ LineDeleter::Outcome LineDeleter::deleteAll(const Context& c, Source source) {
                     returnStock(c.proc, list);
             }
         }
-        run(which + QStringLiteral("_101"));
+        deleteTabLines(c.proc, n, c.tabId, c.pcRef, false);
         transaction.commit();
     } catch (const std::exception&) {
         transaction.rollback(); // the lists, read again, show what is left

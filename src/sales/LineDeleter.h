@@ -41,6 +41,11 @@ public:
     // "All": every line of the list in use on the current tab (the sales screen keeps the
     // processed ones). The lists are read again afterwards by the caller.
     static Outcome deleteAll(const Context& context, Source source);
+
+    // Deletes the lines of list `n` of a tab through the database's procedures; the NonTab's and
+    // the stocktake tab's lines only for this terminal. `keepProcessed` keeps the lines that
+    // have been sent (count lines are never sent, so the stocktake tab loses them all).
+    static void deleteTabLines(db::StoredProc& proc, int n, int tabId, const QString& pcRef, bool keepProcessed);
 };
 
 } // namespace pelora

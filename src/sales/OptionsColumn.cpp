@@ -3,6 +3,7 @@
 #include "ui/TouchWidgets.h"
 
 #include <QFrame>
+#include <QColor>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -43,6 +44,23 @@ OptionsColumn::OptionsColumn(QWidget* parent) : QWidget(parent) {
         box->hide(); // a slot shows once the current line has a caption for it
     }
     layout->addStretch();
+}
+
+QColor OptionsColumn::chosenColour() { return QColor(Qt::yellow); }
+
+void OptionsColumn::showSlots(const OptionSlots::Slots& lineSlots) {
+    for (std::size_t i = 0; i < lineSlots.size(); ++i) {
+        const OptionSlots::Slot& slot = lineSlots[i];
+        QFrame* box = boxes[i];
+        box->setVisible(slot.shown());
+        if (!slot.shown())
+            continue;
+        buttons[i]->setText(slot.caption);
+        labels[i]->setText(slot.choice);
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Window, slot.chosen() ? chosenColour() : palette.color(QPalette::Button));
+        box->setPalette(palette);
+    }
 }
 
 } // namespace pelora

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "sales/OptionSlots.h"
+
 #include <QWidget>
 
 #include <array>
 
+class QColor;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -19,6 +22,11 @@ public:
     static constexpr int kWidth = 88;
 
     explicit OptionsColumn(QWidget* parent = nullptr);
+
+    // Shows a line's slots: those with a caption, the box yellow while the slot is chosen and
+    // its label with the choice. No line (all captions empty) hides them all.
+    void showSlots(const OptionSlots::Slots& lineSlots);
+    static QColor chosenColour();
 
     std::array<QFrame*, kSlots> boxes{};
     std::array<QPushButton*, kSlots> buttons{}; // "1" to "10"

@@ -14,6 +14,7 @@
 #include "sales/ItemPage.h"
 #include "sales/LineLists.h"
 #include "sales/LineListModel.h"
+#include "sales/OptionSlots.h"
 #include "sales/LinePanel.h"
 #include "sales/ManRegisterPanel.h"
 #include "sales/OptionsColumn.h"
@@ -127,6 +128,10 @@ TMainForm::TMainForm(Prompter& prompter, QWidget* parent)
     wire(pnlRight->btnTendered, &TMainForm::btnTenderedClick);
     wire(pgeExtra->btnRefund, &TMainForm::btnRefundClick);
     wire(pgeExtra->btnCredit, &TMainForm::btnCreditClick);
+    wire(pgeItem->btnOpt, &TMainForm::btnOptClick);
+    wire(pgeExtra->btnDiscount, &TMainForm::btnDiscountClick);
+    for (int n = 1; n <= OptionsColumn::kSlots; ++n)
+        wire(pnlRight->options->buttons[static_cast<std::size_t>(n - 1)], [this, n] { OpenOption(n); });
     connect(pgeTab->tabList, &QListWidget::itemDoubleClicked, this,
             [this] { runReportingFailures(prompter_, [this] { lstTabDoubleClick(); }); });
     connect(pgeItem->grid, &ItemGrid::buttonClicked, this, [this](QPushButton* button) {
@@ -140,6 +145,10 @@ TMainForm::TMainForm(Prompter& prompter, QWidget* parent)
     refreshTimer_.setInterval(kDefaultRefreshMs);
     connect(&refreshTimer_, &QTimer::timeout, this, &TMainForm::RefreshTimerTick);
 
+    optionMessageMode_ = keyboardModes_.add(QStringLiteral("optmsg"), [this](const QString& message, TKeyBoardForm&) {
+        OptionSlots::setMessage(*lines_, message);
+        return true;
+    });
     loginMode_ = keyboardModes_.add(QStringLiteral("logout"), [this](const QString& password, TKeyBoardForm& keyboard) {
         return logIn(password, keyboard);
     });
@@ -202,14 +211,21 @@ void TMainForm::attach(TMainDataModule& module) {
     lines_ = std::make_unique<LineLists>(module.db1);
     LineListModel::show(lines_->list(LineLists::kMain), pnlRight->tabline1);
     LineListModel::show(lines_->list(LineLists::kSplit), pnlRight->tabline2);
+    db::RowSet& list1 = lines_->list(LineLists::kMain);
+    connect(&list1, &db::RowSet::scrolled, this, &TMainForm::ShowOptions);
+    connect(&list1, &db::RowSet::dataChanged, this, &TMainForm::ShowOptions);
 }
 
 bool TMainForm::isWired(const QWidget* control) { return control->property(kWired).toBool(); }
 
 void TMainForm::wire(QAbstractButton* button, void (TMainForm::*handler)()) {
+    wire(button, [this, handler] { (this->*handler)(); });
+}
+
+void TMainForm::wire(QAbstractButton* button, std::function<void()> handler) {
     button->setProperty(kWired, true);
     connect(button, &QAbstractButton::clicked, this,
-            [this, handler] { runReportingFailures(prompter_, [this, handler] { (this->*handler)(); }); });
+            [this, handler = std::move(handler)] { runReportingFailures(prompter_, handler); });
 }
 
 void TMainForm::setAvailable(QWidget* control, bool on) { control->setEnabled(on && isWired(control)); }
@@ -395,8 +411,11 @@ bool TMainForm::AddItem(int itemId, bool fromDatabase) {
         OpenQtyForm(); // the count
         return true;
     }
-    // The automatic option prompts come here, before the quantity, and the split chooser after
-    // it, once the option chooser and the split chooser are part of the till.
+    const QString& optMode = data_.settings.optMode;
+    if (modeIs(optMode, '1') || modeIs(optMode, '2'))
+        for (int n : added->autoOptions)
+            OpenOption(n);
+    // The split chooser comes after the quantity once splits are part of the till.
     if (modeIs(data_.settings.qtyMode, '3'))
         btnQtyIncClick();
     return true;

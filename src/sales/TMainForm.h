@@ -4,6 +4,7 @@
 #include "common/Money.h"
 #include "payment/PaymentTill.h"
 #include "print/Printing.h"
+#include "sales/DiscountTill.h"
 #include "sales/GridPage.h"
 #include "sales/PictureList.h"
 #include "sales/SalesState.h"
@@ -59,7 +60,7 @@ public:
 // is reachable while the side panels are hidden. It owns the sales-screen state, the terminal
 // settings and caches, and the refresh timer. Creating it does no work: the data module
 // connects and then calls LoadTerminalSettings.
-class TMainForm : public QMainWindow, public PaymentTill {
+class TMainForm : public QMainWindow, public PaymentTill, public DiscountTill {
     Q_OBJECT
 public:
     static constexpr const char* kCaption = "Pelora - v01282";
@@ -161,6 +162,20 @@ public:
     void btnViewLine2Click();
     void btnDeleteClick();
 
+    // The option slots of list 1's current line: the "Options" column, a slot opened by its
+    // button or by the item's own prompt, and the typed message ("Option").
+    void ShowOptions();
+    void OpenOption(int n);
+    void btnOptClick();
+
+    // "Discount": the scope dialog and the chooser on the list in use (the second while it
+    // holds lines); the console opens them with `admin` set.
+    void btnDiscountClick();
+    void OpenDiscLineForm(bool admin);
+    std::vector<DiscountOffer> discountOffers(bool admin) override;
+    bool applyDiscount(const DiscountOffer& offer, int list, LineDiscounts::Scope scope) override;
+    void resetDiscounts(int list, LineDiscounts::Scope scope) override;
+
     // Sends the current tab's new lines to the kitchen and bar printers and marks them sent.
     void ProcessOrders();
     void btnProcessClick();
@@ -227,6 +242,7 @@ private:
     void buildNavigationBar();
     void buildBackground(QWidget* central);
     void wire(QAbstractButton* button, void (TMainForm::*handler)());
+    void wire(QAbstractButton* button, std::function<void()> handler);
     void setAvailable(QWidget* control, bool on);
     void setSidePanelsShown(bool shown);
     void collapseRightPanel();
@@ -237,6 +253,7 @@ private:
     void showMopChoice(const QString& total, const QString& creditMode, const QString& source, bool refund,
                        bool overPages);
     ReceiptCommit receiptCommit();
+    LineDiscounts::Context discountContext();
     void setPreProcessDown(bool down);
     void setSplitControlsShown(bool shown);
     bool splitShown() const;
@@ -267,6 +284,7 @@ private:
     TabButtonPicker* tabMapEditor_ = nullptr;
     KeyboardModes keyboardModes_;
     KeyboardModes::Registration loginMode_;
+    KeyboardModes::Registration optionMessageMode_;
     bool loginOpen_ = false;
     TabMap::Rows mapRows_;
     Money total1_;

@@ -1,0 +1,45 @@
+#include "ui/ChoiceColumn.h"
+
+#include <QPushButton>
+#include <QScrollArea>
+
+#include <algorithm>
+
+namespace pelora {
+
+namespace {
+constexpr int kLeft = 5;
+constexpr int kTop = 5;
+constexpr int kStep = 40;
+constexpr int kWidth = 100;
+constexpr int kHeight = 25;
+constexpr int kVisible = 8;
+constexpr int kScrollBarRoom = 22;
+} // namespace
+
+ChoiceColumn::ChoiceColumn(const QString& objectName, QWidget* parent)
+    : box_(new QScrollArea(parent)), content_(new QWidget) {
+    box_->setObjectName(objectName);
+    box_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box_->setWidget(content_);
+    box_->setFixedWidth(kLeft * 2 + kWidth + kScrollBarRoom);
+}
+
+void ChoiceColumn::rebuild(const std::vector<QString>& captions, const std::vector<QString>& names) {
+    for (QPushButton* b : buttons_)
+        delete b;
+    buttons_.clear();
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        auto* b = new QPushButton(captions[i], content_);
+        b->setObjectName(names.at(i));
+        b->setGeometry(kLeft, kTop + static_cast<int>(i) * kStep, kWidth, kHeight);
+        b->setAutoDefault(false); // Enter never takes a choice by itself
+        b->show();
+        buttons_.push_back(b);
+    }
+    const int rows = std::max(static_cast<int>(buttons_.size()), 1);
+    content_->setFixedSize(kLeft * 2 + kWidth, kTop * 2 + rows * kStep - (kStep - kHeight));
+    box_->setMinimumHeight(std::min(content_->height(), kTop + kVisible * kStep) + 4);
+}
+
+} // namespace pelora

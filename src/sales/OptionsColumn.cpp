@@ -37,7 +37,8 @@ OptionsColumn::OptionsColumn(QWidget* parent) : QWidget(parent) {
         boxLayout->setSpacing(0);
         boxLayout->addWidget(button);
         boxLayout->addWidget(label);
-        layout->addWidget(box, 1);
+        box->setFixedHeight(kSlotHeight);
+        layout->addWidget(box);
         boxes[static_cast<std::size_t>(i)] = box;
         buttons[static_cast<std::size_t>(i)] = button;
         labels[static_cast<std::size_t>(i)] = label;

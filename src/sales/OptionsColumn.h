@@ -20,6 +20,7 @@ class OptionsColumn : public QWidget {
 public:
     static constexpr int kSlots = 10;
     static constexpr int kWidth = 88;
+    static constexpr int kSlotHeight = 54; // ten of them fit beside the lists
 
     explicit OptionsColumn(QWidget* parent = nullptr);
 

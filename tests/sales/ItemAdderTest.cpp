@@ -123,6 +123,21 @@ TEST_F(ItemAdderTest, TheCacheServesUnlessTheItemIsReadAgain) {
     EXPECT_EQ(line(add(4, 1)->lineId, QStringLiteral("itemname")), QStringLiteral("Cider"));
 }
 
+TEST_F(ItemAdderTest, TheSlotsThatPromptByThemselvesInSlotOrder) {
+    // Auto slots 5 and 2 with prompts, auto slot 3 without one (an on/off slot never prompts),
+    // slot 7 with a prompt but not auto.
+    exec(QStringLiteral("UPDATE item SET opt5caption = 'Side', opt5auto = 'T', opt5prompt = 'Which side?',"
+                        " opt2caption = 'Sauce', opt2auto = 'T', opt2prompt = 'Which sauce?',"
+                        " opt3caption = 'Extra', opt3auto = 'T', opt3prompt = '',"
+                        " opt7caption = 'Note', opt7auto = 'F', opt7prompt = 'Anything else?',"
+                        " opt1auto = 'F' WHERE id = 11"));
+    master.itemRequery = QStringLiteral("T");
+    EXPECT_EQ(add(11, 3)->autoOptions, (std::vector<int>{2, 5}));
+    EXPECT_TRUE(add(2, 3)->autoOptions.empty());
+    master.itemRequery = QStringLiteral("F"); // the cache, as loaded: the demo Steak asks how and which sauce
+    EXPECT_EQ(add(11, 3)->autoOptions, (std::vector<int>{1, 2}));
+}
+
 class GridPageTest : public ItemAdderTest {};
 
 TEST_F(GridPageTest, APageFromTheCacheIsItsRunOfRows) {

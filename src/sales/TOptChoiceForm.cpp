@@ -16,6 +16,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace pelora {
 
 TOptChoiceForm::TOptChoiceForm(Prompter& prompter, Choose choose, Clear clear, QWidget* parent)
@@ -124,17 +126,27 @@ void TOptChoiceForm::buttontag(QPushButton* button) {
 void TOptChoiceForm::chooseSelected() {
     if (choices_.empty()) {
         prompter_.warning(QStringLiteral("Option list is blank."));
-        choose_(nullptr);
-        accept();
+        finish([this] { choose_(nullptr); });
         return;
     }
-    const int row = selectedRow();
-    choose_(&choices_.at(static_cast<std::size_t>(row >= 0 && row < static_cast<int>(choices_.size()) ? row : 0)));
-    accept();
+    const int row = std::clamp(selectedRow(), 0, static_cast<int>(choices_.size()) - 1);
+    finish([this, row] { choose_(&choices_.at(static_cast<std::size_t>(row))); });
 }
 
 void TOptChoiceForm::btnClearClick() {
-    clear_();
+    finish(clear_);
+}
+
+void TOptChoiceForm::finish(const std::function<void()>& change) {
+    // A change that fails (the line paid or deleted on another till meanwhile) closes the
+    // chooser too: its failure is reported, the lists show what is left, and a forced slot
+    // cannot hold the operator in a chooser whose line is gone.
+    try {
+        change();
+    } catch (...) {
+        accept();
+        throw;
+    }
     accept();
 }
 

@@ -59,6 +59,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void finish(const std::function<void()>& change);
     int selectedRow() const;
     void selectRow(int row);
 

@@ -78,7 +78,12 @@ TEST_F(DiscountScreen, ADiscountGoesOnEveryLineThatTakesOneAndTheSplitListComesF
             captions << b->text();
         // Staff is kept for the console.
         EXPECT_EQ(captions, QStringList({"No Discount", "Happy Hour", "Manager Comp^", "Regular", "Void", "Odd"}));
-        EXPECT_EQ(chooser.discButtons()[1]->geometry(), QRect(5, 45, 100, 25));
+        EXPECT_EQ(chooser.discButtons()[1]->geometry().topLeft(), QPoint(5, 45));
+        // Every caption can be read, the "^" too: the column is as wide as its longest.
+        for (QPushButton* b : chooser.discButtons()) {
+            EXPECT_EQ(b->width(), chooser.discButtons()[0]->width());
+            EXPECT_GE(b->width(), std::max(100, b->fontMetrics().horizontalAdvance(b->text())));
+        }
         // A rate no line can take leaves the chooser up.
         chooser.discButton(QStringLiteral("Odd"))->click();
         EXPECT_TRUE(chooser.isVisible());

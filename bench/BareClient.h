@@ -4,6 +4,8 @@
 // it (SYSDBA, role app, UTF8, through a server), and a reporter that keeps each benchmark's
 // time so that the ratios can be printed at the end.
 
+#include "db/Value.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QString>
@@ -66,6 +68,20 @@ struct BareClient {
 
 // A parameter value of a bare statement.
 using BareValue = std::variant<std::monostate, int, double, std::string>;
+
+// A value the layer read, as the bare statements bind it.
+inline BareValue bareValue(const pelora::db::Value& v) {
+    switch (v.kind()) {
+    case pelora::db::Value::Kind::Null:
+        return {};
+    case pelora::db::Value::Kind::Integer:
+        return static_cast<int>(v.asInt());
+    case pelora::db::Value::Kind::Float:
+        return v.asDouble();
+    default:
+        return v.asText().toStdString();
+    }
+}
 
 struct BareStatement {
     Firebird::IStatement* statement = nullptr;

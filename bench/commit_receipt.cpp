@@ -70,19 +70,6 @@ void LayerCommit(benchmark::State& state) {
 
 std::size_t column(QStringView name) { return static_cast<std::size_t>(gLines.columns->indexOf(name)); }
 
-bench::BareValue bare(const db::Value& v) {
-    switch (v.kind()) {
-    case db::Value::Kind::Null:
-        return {};
-    case db::Value::Kind::Integer:
-        return static_cast<int>(v.asInt());
-    case db::Value::Kind::Float:
-        return v.asDouble();
-    default:
-        return v.asText().toStdString();
-    }
-}
-
 struct Bare : bench::BareSession {
     bench::BareStatement *tabRef, *receiptId, *receipt, *take, *lineId, *line, *stock, *tendered;
     std::vector<std::vector<bench::BareValue>> lineValues; // everything but the two ids
@@ -101,9 +88,9 @@ struct Bare : bench::BareSession {
         tendered = &prepare(gStatements.back());
         const QStringList& copied = ReceiptCommit::copiedColumns();
         for (const db::Row& row : gLines.rows) {
-            std::vector<bench::BareValue> values{bare(row.at(column(u"pcref"))), std::string("Default")};
+            std::vector<bench::BareValue> values{bench::bareValue(row.at(column(u"pcref"))), std::string("Default")};
             for (const QString& c : copied)
-                values.push_back(bare(row.at(column(c))));
+                values.push_back(bench::bareValue(row.at(column(c))));
             lineValues.push_back(std::move(values));
         }
     }

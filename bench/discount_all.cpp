@@ -43,19 +43,6 @@ QStringList updatedColumns(const QString& sql) {
     return columns;
 }
 
-bench::BareValue bare(const db::Value& v) {
-    switch (v.kind()) {
-    case db::Value::Kind::Null:
-        return {};
-    case db::Value::Kind::Integer:
-        return static_cast<int>(v.asInt());
-    case db::Value::Kind::Float:
-        return v.asDouble();
-    default:
-        return v.asText().toStdString();
-    }
-}
-
 std::vector<std::vector<bench::BareValue>> linesAsTheyAre(db::Connection& db) {
     const db::ResultData rows = db.run(
         QStringLiteral("SELECT %1 FROM tabline1 WHERE tabid = 3 ORDER BY id").arg(gUpdatedColumns.join(u',')));
@@ -63,7 +50,7 @@ std::vector<std::vector<bench::BareValue>> linesAsTheyAre(db::Connection& db) {
     for (const db::Row& row : rows.rows) {
         std::vector<bench::BareValue> values;
         for (const db::Value& v : row)
-            values.push_back(bare(v));
+            values.push_back(bench::bareValue(v));
         lines.push_back(std::move(values));
     }
     return lines;

@@ -2,8 +2,8 @@
 
 #include "ui/TouchWidgets.h"
 
-#include <QFrame>
 #include <QColor>
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>

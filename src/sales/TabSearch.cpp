@@ -1,29 +1,15 @@
 #include "sales/TabSearch.h"
 
 #include "db/Connection.h"
+#include "db/LikePattern.h"
 
 namespace pelora::TabSearch {
-
-namespace {
-
-// "%TEXT%" with the LIKE wildcards and the escape character itself escaped by "\".
-QString containing(const QString& text) {
-    QString escaped;
-    for (const QChar c : text.toUpper()) {
-        if (c == u'%' || c == u'_' || c == u'\\')
-            escaped += u'\\';
-        escaped += c;
-    }
-    return u'%' + escaped + u'%';
-}
-
-} // namespace
 
 Found search(db::Connection& db, const QString& text) {
     if (text.isEmpty())
         return {db::TextTable::load(db, QStringLiteral("SELECT DISTINCT cat FROM tab WHERE id > 2 ORDER BY cat")),
                 db::TextTable::load(db, QStringLiteral("SELECT id, ref, cat FROM tab WHERE id > 2 ORDER BY ref"))};
-    const QString pattern = containing(text);
+    const QString pattern = db::containingPattern(text);
     return {db::TextTable::load(db,
                                 QStringLiteral("SELECT DISTINCT cat FROM tab WHERE id > 2"
                                                " AND UPPER(cat) LIKE ? ESCAPE '\\' ORDER BY cat"),

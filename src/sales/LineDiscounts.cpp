@@ -20,12 +20,7 @@ enum CacheColumn { CacheId, CacheName, CacheRate, CacheRestricted, CacheStopOver
 double rateOf(const db::Value& rate) { return rate.isNull() ? 0.0 : rate.asDouble(); }
 
 // The name, rate and override flag a lookup procedure returns.
-struct Looked {
-    LineDiscounts::NameRate nameRate;
-    QString stopOverride;
-};
-
-Looked lookUp(db::StoredProc& proc, const QString& procedure, db::Value key) {
+LineDiscounts::Standing lookUp(db::StoredProc& proc, const QString& procedure, db::Value key) {
     proc.setName(procedure);
     proc.setParam(0, std::move(key));
     proc.execute();
@@ -40,28 +35,13 @@ void setDiscount(LineLists& lines, int n, const QString& name, double rate) {
     lines.save(n);
 }
 
-// Runs `change` on list `n`'s current line, or on every line of it in one transaction that a
-// failure rolls back (the lists are then read again, so that they show what the database holds).
+// Runs `change` on list `n`'s current line, or on every line of it as one change.
 template <typename Change>
 void forLines(const LineDiscounts::Context& c, int n, LineDiscounts::Scope scope, Change change) {
-    db::RowSet& list = c.lines.list(n);
-    if (scope == LineDiscounts::Scope::One) {
-        change(list);
-        return;
-    }
-    const int current = list.row();
-    db::ControlsDisabled quiet(list);
-    db::Transaction transaction(c.db);
-    try {
-        for (int r = 0; list.moveTo(r); ++r)
-            change(list);
-        transaction.commit();
-    } catch (const std::exception&) {
-        transaction.rollback();
-        c.lines.reread();
-        throw;
-    }
-    list.moveTo(current);
+    if (scope == LineDiscounts::Scope::One)
+        change(c.lines.list(n));
+    else
+        c.lines.changeEach(n, change);
 }
 
 } // namespace
@@ -142,13 +122,26 @@ LineDiscounts::NameRate LineDiscounts::better(const NameRate& tab, QStringView t
     return chosen;
 }
 
+LineDiscounts::Standing LineDiscounts::tabDiscount(db::StoredProc& proc, int tabId) {
+    return lookUp(proc, QStringLiteral("disc_namerate_lookup"), tabId);
+}
+
+LineDiscounts::NameRate LineDiscounts::forSplit(const NameRate& tab, QStringView tabOverride, const NameRate& split,
+                                                QStringView splitOverride, QStringView stopDisc) {
+    const double tabRate = reaches(tabOverride, stopDisc) ? tab.rate : 0.0;
+    const double splitRate = reaches(splitOverride, stopDisc) ? split.rate : 0.0;
+    if (tabRate > splitRate)
+        return {tab.name, tabRate};
+    return {split.name, splitRate};
+}
+
 void LineDiscounts::reset(const Context& c, int n, Scope scope) {
     if (!c.lines.hasLines(n))
         return;
-    const Looked tab = lookUp(c.proc, QStringLiteral("disc_namerate_lookup"), c.tabId);
+    const Standing tab = tabDiscount(c.proc, c.tabId);
     forLines(c, n, scope, [&](db::RowSet& line) {
         const QString splitRef = line.value(u"splitref").asText();
-        Looked split;
+        Standing split;
         if (!splitRef.isEmpty())
             split = lookUp(c.proc, QStringLiteral("splitdisc_namerate_lookup"), splitRef);
         const NameRate chosen = better(tab.nameRate, tab.stopOverride, split.nameRate, split.stopOverride,

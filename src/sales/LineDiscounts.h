@@ -80,6 +80,18 @@ public:
     // it reaches the line and is strictly larger; a line no discount reaches gets none.
     static NameRate better(const NameRate& tab, QStringView tabOverride, const NameRate& split,
                            QStringView splitOverride, QStringView stopDisc);
+    // A tab's standing discount as the server looks it up (a rate that is not there is 0).
+    struct Standing {
+        NameRate nameRate;
+        QString stopOverride;
+    };
+    static Standing tabDiscount(db::StoredProc& proc, int tabId);
+
+    // The discount a line takes when a split is put on it: the split's, unless the tab's is
+    // strictly larger; each counts as 0 where it does not reach the line. The name is the
+    // split's on equal rates, also when neither reaches.
+    static NameRate forSplit(const NameRate& tab, QStringView tabOverride, const NameRate& split,
+                             QStringView splitOverride, QStringView stopDisc);
 };
 
 } // namespace pelora

@@ -22,14 +22,23 @@ QString LineLists::tableName(int n) {
 
 bool LineLists::hasLines(int n) const { return list(n).isOpen() && !list(n).isEmpty(); }
 
+// The NonTab and the stocktake tab keep lines per terminal.
+QString LineLists::selectionWhere() const {
+    const bool perTerminal = selection_.tabId == 1 || selection_.tabId == 2;
+    return perTerminal ? QStringLiteral(" WHERE tabid = ? AND pcref = ?") : QStringLiteral(" WHERE tabid = ?");
+}
+
+std::vector<db::Value> LineLists::selectionParams() const {
+    std::vector<db::Value> params{selection_.tabId};
+    if (selection_.tabId == 1 || selection_.tabId == 2)
+        params.emplace_back(selection_.pcRef);
+    return params;
+}
+
 void LineLists::read(const Selection& selection) {
     selection_ = selection;
-    const bool perTerminal = selection.tabId == 1 || selection.tabId == 2;
-    const QString where = perTerminal ? QStringLiteral(" WHERE tabid = ? AND pcref = ?")
-                                      : QStringLiteral(" WHERE tabid = ?");
-    std::vector<db::Value> params{selection.tabId};
-    if (perTerminal)
-        params.emplace_back(selection.pcRef);
+    const QString where = selectionWhere();
+    const std::vector<db::Value> params = selectionParams();
 
     db::ControlsDisabled quiet1(list1_);
     db::ControlsDisabled quiet2(list2_);
@@ -39,6 +48,23 @@ void LineLists::read(const Selection& selection) {
     if (selection.splitShown)
         list2_.open(params);
     list1_.last();
+}
+
+void LineLists::narrow(int n, const std::optional<QString>& splitRef) {
+    std::vector<db::Value> params = selectionParams();
+    QString ref;
+    if (!splitRef)
+        ref = QStringLiteral(" AND splitref <> ''"); // null is left out by the comparison too
+    else if (splitRef->isEmpty())
+        ref = QStringLiteral(" AND (splitref = '' OR splitref IS NULL)");
+    else {
+        ref = QStringLiteral(" AND splitref = ?");
+        params.emplace_back(*splitRef);
+    }
+    db::RowSet& l = list(n);
+    db::ControlsDisabled quiet(l);
+    l.setSql(QStringLiteral("SELECT * FROM ") + tableName(n) + selectionWhere() + ref + QStringLiteral(" ORDER BY id"));
+    l.open(params);
 }
 
 void LineLists::reread() {
@@ -62,6 +88,23 @@ void LineLists::save(int n) {
             reread();
         throw;
     }
+}
+
+void LineLists::changeEach(int n, const std::function<void(db::RowSet&)>& change) {
+    db::RowSet& l = list(n);
+    const int current = l.row();
+    db::ControlsDisabled quiet(l);
+    db::Transaction transaction(db_);
+    try {
+        for (int r = 0; l.moveTo(r); ++r)
+            change(l);
+        transaction.commit();
+    } catch (const std::exception&) {
+        transaction.rollback();
+        reread();
+        throw;
+    }
+    l.moveTo(current);
 }
 
 void LineLists::setQty(int n, double qty) {
@@ -135,12 +178,12 @@ void LineLists::copyLine(int from, double qty, db::StoredProc& proc) {
             values);
 }
 
-void LineLists::moveLine(int from, bool unitMoves, db::StoredProc& proc) {
+bool LineLists::moveLine(int from, bool unitMoves, db::StoredProc& proc) {
     const int to = from == kMain ? kSplit : kMain;
     db::RowSet& source = list(from);
     db::RowSet& target = list(to);
     if (!hasLines(from) || !target.isOpen())
-        return;
+        return false;
     const double qty = source.value(u"qty").asDouble();
     const bool oneUnit = unitMoves && qty >= 1 && std::floor(qty) == qty;
     const double moved = oneUnit ? 1.0 : qty;
@@ -169,7 +212,9 @@ void LineLists::moveLine(int from, bool unitMoves, db::StoredProc& proc) {
     } catch (const std::exception&) {
         transaction.rollback();
         reread();
+        return false;
     }
+    return true;
 }
 
 } // namespace pelora

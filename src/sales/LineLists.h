@@ -5,6 +5,10 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+#include <vector>
+
 namespace pelora {
 
 namespace db {
@@ -41,6 +45,10 @@ public:
     void read(const Selection& selection);
     // Reads both lists again with the same selection, each staying on its line.
     void reread();
+    // Reads list `n` with only the lines of one split, by id: `splitRef` empty takes the lines
+    // without a split, none takes every line that has one. Until the next `read` the list
+    // stays narrowed (also when read again).
+    void narrow(int n, const std::optional<QString>& splitRef);
 
     // Recomputes the current line of a list into its edit buffer; the caller saves it.
     void recalc(int n);
@@ -48,6 +56,10 @@ public:
     // line, say) the edit is dropped and both lists are read again before the failure goes on
     // to the caller, so that the screen shows what the database holds.
     void save(int n);
+    // Runs `change` on every line of list `n`, first to last, as one change: a failure rolls it
+    // all back and reads both lists again before going on to the caller. The list stays on its
+    // line.
+    void changeEach(int n, const std::function<void(db::RowSet&)>& change);
     // Sets the quantity of a list's current line, recomputes it and saves it.
     void setQty(int n, double qty);
     // The sum of a list's extended prices, each rounded to four decimals.
@@ -56,10 +68,13 @@ public:
     // Moves the current line of list `from` to the other list, in one transaction: one unit
     // when `unitMoves` and its quantity is whole (merged into an equal line there when there
     // is one), else the whole line. The source line is deleted once nothing is left of it. A
-    // failure rolls back and reads both lists again, so they show what the database holds.
-    void moveLine(int from, bool unitMoves, db::StoredProc& proc);
+    // failure rolls back and reads both lists again, so they show what the database holds; the
+    // result is then false (also when there was nothing to move).
+    bool moveLine(int from, bool unitMoves, db::StoredProc& proc);
 
 private:
+    QString selectionWhere() const;
+    std::vector<db::Value> selectionParams() const;
     int findEqualLine(const db::RowSet& target, const db::RowSet& source) const;
     void copyLine(int from, double qty, db::StoredProc& proc);
 

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace pelora {
 
 // What the sales screen is working on. The current tab is 0 when none is chosen, 1 for the
@@ -20,6 +22,10 @@ struct SalesState {
     QString currentLinkName;
     int currentMapId = 0;
     QString currentMapName;
+    // The split chosen last and its category, for as long as the program runs: the split
+    // chooser opens on them. No category is remembered until a split has been chosen.
+    int lastSplitId = 0;
+    std::optional<QString> lastSplitCat;
 };
 
 } // namespace pelora

@@ -119,6 +119,7 @@ TMainForm::TMainForm(Prompter& prompter, QWidget* parent)
     wire(pnlRight->btnQtyDec, &TMainForm::btnQtyDecClick);
     wire(pnlRight->btnSplit, &TMainForm::btnSplitClick);
     wire(pnlRight->btnUnSplit, &TMainForm::btnUnSplitClick);
+    wire(pnlRight->btnSRef, &TMainForm::btnSRefClick);
     wire(pnlRight->btnViewLine1, &TMainForm::btnViewLine1Click);
     wire(pnlRight->btnViewLine2, &TMainForm::btnViewLine2Click);
     wire(pgeExtra->btnDelete, &TMainForm::btnDeleteClick);
@@ -415,9 +416,11 @@ bool TMainForm::AddItem(int itemId, bool fromDatabase) {
     if (modeIs(optMode, '1') || modeIs(optMode, '2'))
         for (int n : added->autoOptions)
             OpenOption(n);
-    // The split chooser comes after the quantity once splits are part of the till.
     if (modeIs(data_.settings.qtyMode, '3'))
         btnQtyIncClick();
+    const QString& splitMode = data_.settings.splitMode;
+    if (modeIs(splitMode, '2') || modeIs(splitMode, '4'))
+        btnSRefClick();
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "sales/PictureList.h"
 #include "sales/SalesState.h"
 #include "sales/TabMap.h"
+#include "tabs/SplitChooserTill.h"
 #include "ui/KeyboardModes.h"
 
 #include <QMainWindow>
@@ -60,7 +61,7 @@ public:
 // is reachable while the side panels are hidden. It owns the sales-screen state, the terminal
 // settings and caches, and the refresh timer. Creating it does no work: the data module
 // connects and then calls LoadTerminalSettings.
-class TMainForm : public QMainWindow, public PaymentTill, public DiscountTill {
+class TMainForm : public QMainWindow, public PaymentTill, public DiscountTill, public SplitChooserTill {
     Q_OBJECT
 public:
     static constexpr const char* kCaption = "Pelora - v01282";
@@ -176,6 +177,15 @@ public:
     bool applyDiscount(const DiscountOffer& offer, int list, LineDiscounts::Scope scope) override;
     void resetDiscounts(int list, LineDiscounts::Scope scope) override;
 
+    // "Split": the split chooser on list 1's current line, opening on the line's split or on the
+    // split and category chosen last.
+    void btnSRefClick();
+    bool putSplit(const SplitLines::Split& split) override;
+    void clearSplit(const QString& ref) override;
+    void moveSplitLines(bool toSplitList, const std::optional<QString>& ref) override;
+    db::TextTable splitRefs(int list) override;
+    std::optional<QString> editSplits(const QString& ref) override;
+
     // Sends the current tab's new lines to the kitchen and bar printers and marks them sent.
     void ProcessOrders();
     void btnProcessClick();
@@ -254,6 +264,7 @@ private:
                        bool overPages);
     ReceiptCommit receiptCommit();
     LineDiscounts::Context discountContext();
+    SplitLines::Context splitContext();
     void setPreProcessDown(bool down);
     void setSplitControlsShown(bool shown);
     bool splitShown() const;

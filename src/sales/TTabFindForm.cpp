@@ -21,19 +21,12 @@ namespace pelora {
 
 TTabFindForm::TTabFindForm(db::Connection& db, Prompter& prompter, KeyboardModes& keyboardModes, Select select,
                            QWidget* parent)
-    : QDialog(parent), db_(db), prompter_(prompter), keyboardModes_(keyboardModes), select_(std::move(select)) {
+    : QDialog(parent), db_(db), prompter_(prompter), keyboardModes_(keyboardModes),
+      categories_(kColumnButtonWidth, this), select_(std::move(select)) {
     setObjectName(QStringLiteral("TabFindForm"));
     setWindowTitle(QStringLiteral("TabFindForm"));
     setModal(true);
     resize(760, 520);
-
-    scrCategories = new QScrollArea(this);
-    scrCategories->setObjectName(QStringLiteral("scrCategories"));
-    scrCategories->setFixedWidth(buttonColumnSize(0).width() + 25);
-    pnlCategories = new QWidget;
-    pnlCategories->setObjectName(QStringLiteral("pnlCategories"));
-    scrCategories->setWidget(pnlCategories);
-    scrCategories->setWidgetResizable(false);
 
     grdTabs = new QTableWidget(0, 2, this);
     grdTabs->setObjectName(QStringLiteral("grdTabs"));
@@ -63,7 +56,7 @@ TTabFindForm::TTabFindForm(db::Connection& db, Prompter& prompter, KeyboardModes
     btnSelect->setToolTip(tr("Select"));
 
     auto* centre = new QHBoxLayout;
-    centre->addWidget(scrCategories);
+    centre->addWidget(categories_.box());
     centre->addWidget(grdTabs, 1);
     auto* right = new QVBoxLayout;
     right->addWidget(btnClose);
@@ -162,23 +155,9 @@ void TTabFindForm::showTabs(const db::TextTable& tabs) {
 }
 
 void TTabFindForm::showCategories(const db::TextTable& categories) {
-    for (GlyphButton* b : categoryButtons) {
-        b->hide();
-        b->setParent(nullptr);
-        b->deleteLater(); // a category button's own click may be what rebuilds them
-    }
-    categoryButtons.clear();
-    for (int r = 0; r < categories.rowCount(); ++r) {
-        const QString category = categories.at(r, 0);
-        auto* b = new GlyphButton(category, pnlCategories);
-        b->setObjectName(QStringLiteral("btnCategory"));
-        placeInButtonColumn(b, r);
-        b->show();
-        connect(b, &QPushButton::clicked, this,
-                [this, category] { run([this, category] { showTabs(TabSearch::tabsOfCategory(db_, category)); }); });
-        categoryButtons.push_back(b);
-    }
-    pnlCategories->resize(buttonColumnSize(categories.rowCount()));
+    categories_.rebuild(categories, [this](const QString& category) {
+        run([this, category] { showTabs(TabSearch::tabsOfCategory(db_, category)); });
+    });
 }
 
 } // namespace pelora

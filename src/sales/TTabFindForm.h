@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/TextTable.h"
+#include "ui/CategoryColumn.h"
 #include "ui/KeyboardModes.h"
 
 #include <QDialog>
@@ -10,7 +11,6 @@
 
 class QLineEdit;
 class QPushButton;
-class QScrollArea;
 class QTableWidget;
 
 namespace pelora {
@@ -46,9 +46,7 @@ public:
     void btnShowAllClick();
     void btnSelectClick();
 
-    QScrollArea* scrCategories;
-    QWidget* pnlCategories;
-    std::vector<GlyphButton*> categoryButtons;
+    const std::vector<GlyphButton*>& categoryButtons() const { return categories_.buttons(); }
     QTableWidget* grdTabs;
     QPushButton* btnShowAll;
     QLineEdit* edtSearch;
@@ -69,6 +67,7 @@ private:
     db::Connection& db_;
     Prompter& prompter_;
     KeyboardModes& keyboardModes_;
+    CategoryColumn categories_;
     KeyboardModes::Registration findMode_;
     Select select_;
     SplitEditor splitEditor_;

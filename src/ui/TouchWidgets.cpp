@@ -21,19 +21,18 @@ namespace {
 constexpr int kColumnLeft = 5;
 constexpr int kColumnTop = 5;
 constexpr int kColumnStep = 30;
-constexpr int kColumnButtonWidth = 125;
 constexpr int kColumnButtonHeight = 17;
 } // namespace
 
-void placeInButtonColumn(QWidget* button, int index) {
+void placeInButtonColumn(QWidget* button, int index, int width) {
     QFont font = button->font();
     font.setPixelSize(kColumnButtonHeight - 5); // the caption fits the low button
     button->setFont(font);
-    button->setGeometry(kColumnLeft, kColumnTop + kColumnStep * index, kColumnButtonWidth, kColumnButtonHeight);
+    button->setGeometry(kColumnLeft, kColumnTop + kColumnStep * index, width, kColumnButtonHeight);
 }
 
-QSize buttonColumnSize(int count) {
-    return {kColumnLeft + kColumnButtonWidth + 5, kColumnTop + kColumnStep * count};
+QSize buttonColumnSize(int count, int width) {
+    return {kColumnLeft + width + 5, kColumnTop + kColumnStep * count};
 }
 
 QLabel* namedLabel(const QString& text, const QString& objectName, QWidget* parent) {

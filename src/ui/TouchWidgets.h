@@ -17,9 +17,11 @@ constexpr int kTouchHeight = 44;
 // A push button of touch height, with the object name the handlers and tests know it by.
 QPushButton* touchButton(const QString& caption, const QString& objectName, QWidget* parent);
 // The column of small buttons in a scroll box that the tab pickers list categories and tabs in:
-// 5 from the left, one every 30 from the top, each 125 by 17. `columnSize` holds `count` of them.
-void placeInButtonColumn(QWidget* button, int index);
-QSize buttonColumnSize(int count);
+// 5 from the left, one every 30 from the top, each 125 (or `width`) by 17. `columnSize` holds
+// `count` of them.
+constexpr int kColumnButtonWidth = 125;
+void placeInButtonColumn(QWidget* button, int index, int width = kColumnButtonWidth);
+QSize buttonColumnSize(int count, int width = kColumnButtonWidth);
 // A label with an object name.
 QLabel* namedLabel(const QString& text, const QString& objectName, QWidget* parent);
 

@@ -224,12 +224,12 @@ TEST_F(TabScreen, TheFindWindowSearchesThroughTheKeyboard) {
             auto* find = static_cast<TTabFindForm*>(f);
             EXPECT_EQ(find->edtSearch->text(), QStringLiteral("Smi"));
             ASSERT_EQ(find->grdTabs->rowCount(), 1);
-            EXPECT_TRUE(find->categoryButtons.empty());
+            EXPECT_TRUE(find->categoryButtons().empty());
 
             find->btnShowAll->click();
             EXPECT_EQ(find->grdTabs->rowCount(), 10);
-            ASSERT_EQ(find->categoryButtons.size(), 3u);
-            find->categoryButtons.at(0)->click(); // Accounts
+            ASSERT_EQ(find->categoryButtons().size(), 3u);
+            find->categoryButtons().at(0)->click(); // Accounts
             ASSERT_EQ(find->grdTabs->rowCount(), 3);
             EXPECT_EQ(find->grdTabs->item(0, 0)->text(), QStringLiteral("Jones Catering"));
             find->btnSelect->click();

@@ -233,6 +233,7 @@ INSERT INTO tm (tabid, mapid, btncaption, btnleft, btntop, btnwidth, btnheight, 
 INSERT INTO split (id, ref, cat, discid, msg) VALUES (1, 'Seat 1', 'Seats', NULL, 'Seat 1');
 INSERT INTO split (id, ref, cat, discid, msg) VALUES (2, 'Seat 2', 'Seats', NULL, 'Seat 2');
 INSERT INTO split (id, ref, cat, discid, msg) VALUES (3, 'Seat 3', 'Seats', NULL, 'Seat 3');
+INSERT INTO split (id, ref, cat, discid, msg) VALUES (6, 'Seat 4', 'Seats', NULL, 'Seat 4');
 INSERT INTO split (id, ref, cat, discid, msg) VALUES (4, 'Birthday', 'Parties', 2, 'Birthday party');
 INSERT INTO split (id, ref, cat, discid, msg) VALUES (5, 'Company', 'Business', NULL, 'On the company');
 
@@ -257,3 +258,22 @@ INSERT INTO recline (id, pcref, staffref, recid, itemid, itemname, qty, price, t
     DATEADD(-2 HOUR TO CAST(CURRENT_DATE AS TIMESTAMP)));
 ALTER SEQUENCE receiptid_gen RESTART WITH 2;
 ALTER SEQUENCE reclineid_gen RESTART WITH 3;
+
+-- The id generators carry on after the demo's own rows, so that a row the till or the back
+-- office adds never takes an id the demo already uses.
+ALTER SEQUENCE deviceid_gen RESTART WITH 3;
+ALTER SEQUENCE discid_gen RESTART WITH 5;
+ALTER SEQUENCE imageid_gen RESTART WITH 4;
+ALTER SEQUENCE itemid_gen RESTART WITH 18;
+ALTER SEQUENCE layoutid_gen RESTART WITH 2;
+ALTER SEQUENCE liid_gen RESTART WITH 28;
+ALTER SEQUENCE linkid_gen RESTART WITH 3;
+ALTER SEQUENCE mapid_gen RESTART WITH 2;
+ALTER SEQUENCE mopid_gen RESTART WITH 3;
+ALTER SEQUENCE odid_gen RESTART WITH 6;
+ALTER SEQUENCE optid_gen RESTART WITH 16;
+ALTER SEQUENCE outputid_gen RESTART WITH 102;
+ALTER SEQUENCE pcid_gen RESTART WITH 2;
+ALTER SEQUENCE splitid_gen RESTART WITH 6;
+ALTER SEQUENCE staffid_gen RESTART WITH 3;
+ALTER SEQUENCE tabid_gen RESTART WITH 12;

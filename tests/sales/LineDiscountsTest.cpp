@@ -188,6 +188,26 @@ TEST(LineDiscountsRule, AResetGivesTheBetterOfTheTabsAndTheSplitsDiscount) {
     }
 }
 
+TEST(LineDiscountsRule, ASplitPutOnALineTakesItsDiscountUnlessTheTabsIsLarger) {
+    const BetterCase cases[] = {
+        {"a 10 % split on a 10 % tab records the split", 10, "F", 10, "F", "F", "Split", 10},
+        {"a 15 % tab beats a 10 % split", 15, "F", 10, "F", "F", "Tab", 15},
+        {"a larger split discount", 5, "F", 10, "F", "F", "Split", 10},
+        {"a stop line takes nothing from a split that does not override", 0, "", 10, "F", "T", "Split", 0},
+        {"a stop line and an overriding split", 10, "F", 15, "T", "T", "Split", 15},
+        {"a stop line and an overriding tab", 10, "T", 15, "F", "T", "Tab", 10},
+        {"an empty mark stops as \"T\" does", 0, "", 15, "F", "", "Split", 0},
+        {"a split without a discount on a discounted tab", 5, "F", 0, "", "F", "Tab", 5},
+    };
+    for (const BetterCase& c : cases) {
+        const LineDiscounts::NameRate got = LineDiscounts::forSplit(
+            {QStringLiteral("Tab"), c.tabRate}, QString::fromLatin1(c.tabOverride), {QStringLiteral("Split"), c.splitRate},
+            QString::fromLatin1(c.splitOverride), QString::fromLatin1(c.stopDisc));
+        EXPECT_EQ(got.name, QString::fromLatin1(c.name)) << c.what;
+        EXPECT_EQ(got.rate, c.rate) << c.what;
+    }
+}
+
 TEST_F(LineDiscountsTest, ResetPutsEachLineBackOnItsTabsOrItsSplitsDiscount) {
     // Jones Catering (tab 10) has Regular, 5 %; the Birthday split has Happy Hour, 10 %.
     exec(QStringLiteral("UPDATE split SET discid = 5 WHERE ref = 'Company'"));

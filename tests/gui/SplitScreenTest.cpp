@@ -1,0 +1,212 @@
+#include "TillFixture.h"
+
+#include "ModalWatcher.h"
+#include "sales/LineLists.h"
+#include "sales/LinePanel.h"
+#include "tabs/TSplitChoiceForm.h"
+#include "ui/GlyphButton.h"
+#include "ui/TKeyBoardForm.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+using namespace pelora;
+using test::TillTest;
+
+namespace {
+
+class SplitScreen : public TillTest {
+protected:
+    void SetUp() override {
+        TillTest::SetUp();
+        sql(QStringLiteral("UPDATE layout SET logoutmode = '0'"));
+        ASSERT_TRUE(start());
+    }
+    // "Split", then `act` on the chooser; the test closes it (or the chooser closes itself).
+    void chooser(const std::function<void(TSplitChoiceForm&)>& act) {
+        bool opened = false;
+        test::whenModalOpens(QStringLiteral("SplitChoiceForm"), [&](QWidget* w) {
+            opened = true;
+            auto& c = *static_cast<TSplitChoiceForm*>(w);
+            EXPECT_EQ(c.windowTitle(), QStringLiteral("SplitChoiceForm"));
+            act(c);
+            if (c.isVisible())
+                c.btnClose->click();
+        });
+        form->pnlRight->btnSRef->click();
+        settle();
+        EXPECT_TRUE(opened);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+    static QStringList column(const QTableWidget* grid, int c = 0) {
+        QStringList out;
+        for (int r = 0; r < grid->rowCount(); ++r)
+            out << grid->item(r, c)->text();
+        return out;
+    }
+    static QString selected(const QTableWidget* grid) {
+        return grid->currentRow() < 0 ? QString() : grid->item(grid->currentRow(), 0)->text();
+    }
+    static void select(QTableWidget* grid, const char* ref) {
+        const int row = static_cast<int>(column(grid).indexOf(QString::fromLatin1(ref)));
+        ASSERT_GE(row, 0) << ref;
+        grid->selectRow(row);
+    }
+    // Puts a split on list 1's current line through the chooser.
+    void split(const char* ref) {
+        chooser([ref](TSplitChoiceForm& c) {
+            c.btnShowAll->click();
+            select(c.grdSplits, ref);
+            c.btnSetSplitRef->click();
+            EXPECT_FALSE(c.isVisible());
+        });
+    }
+    QString lines(const char* table) {
+        return scalar(QStringLiteral("SELECT LIST(itemname || ':' || COALESCE(splitref, '') || ':' ||"
+                                     " COALESCE(discname, '') || ':' || CAST(discrate AS INTEGER), ', ')"
+                                     " FROM (SELECT * FROM %1 ORDER BY id)")
+                          .arg(QLatin1String(table)));
+    }
+};
+
+TEST_F(SplitScreen, TheChooserPutsASplitOnTheLineAndOpensWhereTheLastWasChosen) {
+    touchTab(QStringLiteral("Table 1"));
+    prompter.expectInformation(QStringLiteral("First add an item."));
+    chooser([](TSplitChoiceForm& c) {
+        EXPECT_EQ(c.categoryButtons().size(), 3u); // nothing remembered yet: every category
+        EXPECT_EQ(c.grdSplits->rowCount(), 6);
+        c.btnSetSplitRef->click(); // no line to put it on
+    });
+
+    touchItem(QStringLiteral("Pale Ale"));
+    chooser([](TSplitChoiceForm& c) {
+        c.categoryButtons().at(2)->click(); // Seats
+        EXPECT_EQ(column(c.grdSplits), QStringList({"Seat 1", "Seat 2", "Seat 3", "Seat 4"}));
+        c.grdSplits->selectRow(1);
+        c.btnSetSplitRef->click();
+    });
+    EXPECT_EQ(lines("tabline1"), QStringLiteral("Pale Ale:Seat 2::0"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT splitmsg FROM tabline1")), QStringLiteral("Seat 2"));
+
+    // A new line opens the chooser on the category and the split chosen last.
+    touchItem(QStringLiteral("Lager"));
+    chooser([](TSplitChoiceForm& c) {
+        EXPECT_TRUE(c.edtSearch->text().isEmpty());
+        ASSERT_EQ(c.categoryButtons().size(), 1u);
+        EXPECT_EQ(c.categoryButtons().at(0)->text(), QStringLiteral("Seats"));
+        EXPECT_EQ(selected(c.grdSplits), QStringLiteral("Seat 2"));
+        EXPECT_EQ(column(c.grdRefs1), QStringList({"Seat 2"}));
+        select(c.grdSplits, "Seat 3");
+        emit c.grdSplits->cellDoubleClicked(c.grdSplits->currentRow(), 0);
+        EXPECT_FALSE(c.isVisible());
+    });
+
+    // On a split line it opens on that line's split, and changing it is asked first.
+    chooser([this](TSplitChoiceForm& c) {
+        EXPECT_EQ(c.edtSearch->text(), QStringLiteral("Seat 3"));
+        EXPECT_EQ(selected(c.grdSplits), QStringLiteral("Seat 3"));
+        EXPECT_EQ(selected(c.grdRefs1), QStringLiteral("Seat 3"));
+        select(c.grdSplits, "Seat 1");
+        prompter.expectConfirm(QStringLiteral("Already split! Change the split reference?"), false);
+        c.btnSetSplitRef->click();
+        EXPECT_TRUE(c.isVisible());
+        c.btnShowAll->click();
+        EXPECT_EQ(c.categoryButtons().size(), 3u);
+        select(c.grdSplits, "Birthday"); // Happy Hour, 10 %
+        prompter.expectConfirm(QStringLiteral("Already split! Change the split reference?"), true);
+        c.btnSetSplitRef->click();
+    });
+    EXPECT_EQ(lines("tabline1"), QStringLiteral("Pale Ale:Seat 2::0, Lager:Birthday:Happy Hour:10"));
+    EXPECT_EQ(form->pnlRight->lblTotal1->text(), QStringLiteral("17.15")); // 9.50 + 7.65
+}
+
+TEST_F(SplitScreen, AGuestsLinesMoveToTheSecondListAndBackAndASplitIsCleared) {
+    touchTab(QStringLiteral("Table 1"));
+    touchItem(QStringLiteral("Pale Ale"));
+    split("Seat 1");
+    touchItem(QStringLiteral("Lager"));
+    split("Seat 2");
+    touchItem(QStringLiteral("Flat White"));
+    split("Seat 2");
+    touchItem(QStringLiteral("Pale Ale"));
+
+    chooser([this](TSplitChoiceForm& c) {
+        EXPECT_EQ(column(c.grdRefs1), QStringList({"Seat 1", "Seat 2"}));
+        EXPECT_EQ(c.grdRefs2->rowCount(), 0);
+        c.btnUnSplit->click(); // nothing on the second list: nothing happens
+        select(c.grdRefs1, "Seat 2");
+        c.btnSplit->click();
+        EXPECT_EQ(column(c.grdRefs1), QStringList({"Seat 1"}));
+        EXPECT_EQ(column(c.grdRefs2), QStringList({"Seat 2"}));
+        EXPECT_EQ(lines("tabline2"), QStringLiteral("Lager:Seat 2::0, Flat White:Seat 2::0"));
+        EXPECT_EQ(form->pnlRight->lblTotal2->text(), QStringLiteral("13.30"));
+
+        emit c.grdRefs2->cellDoubleClicked(0, 0); // back, as the button does
+        EXPECT_EQ(c.grdRefs2->rowCount(), 0);
+        c.btnSplitAll->click(); // every split line, the unsplit ale stays
+        EXPECT_EQ(column(c.grdRefs2), QStringList({"Seat 1", "Seat 2"}));
+        EXPECT_EQ(lines("tabline1"), QStringLiteral("Pale Ale:::0"));
+        c.btnUnSplitAll->click();
+        EXPECT_EQ(c.grdRefs2->rowCount(), 0);
+        EXPECT_FALSE(form->lines().hasLines(LineLists::kSplit));
+
+        select(c.grdRefs1, "Seat 2");
+        c.btnClearSplitRef->click();
+        EXPECT_EQ(column(c.grdRefs1), QStringList({"Seat 1"}));
+        c.btnClearSplitRef->click();
+        EXPECT_EQ(c.grdRefs1->rowCount(), 0);
+        prompter.expectInformation(QStringLiteral("First add a split."));
+        c.btnClearSplitRef->click();
+    });
+    EXPECT_EQ(form->lines().list(LineLists::kMain).rowCount(), 4);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM tabline1 WHERE discname = 'No Discount'"
+                                    " AND splitref = '' AND splitmsg = ''")),
+              QStringLiteral("3"));
+}
+
+TEST_F(SplitScreen, TheChooserFindsSplitsThroughTheKeyboard) {
+    touchTab(QStringLiteral("Table 1"));
+    touchItem(QStringLiteral("Pale Ale"));
+    chooser([](TSplitChoiceForm& c) {
+        test::whenModalOpens(QStringLiteral("KeyBoardForm"), [](QWidget* w) {
+            auto* keyboard = static_cast<TKeyBoardForm*>(w);
+            for (const char* key : {"S", "E", "A"})
+                keyboard->key(QString::fromLatin1(key))->click();
+            keyboard->btnEnter->click();
+        });
+        c.btnFind->click();
+        EXPECT_EQ(c.edtSearch->text(), QStringLiteral("Sea"));
+        EXPECT_EQ(column(c.grdSplits), QStringList({"Seat 1", "Seat 2", "Seat 3", "Seat 4"}));
+        ASSERT_EQ(c.categoryButtons().size(), 1u); // the categories holding "Sea" too
+        EXPECT_EQ(c.categoryButtons().at(0)->text(), QStringLiteral("Seats"));
+        c.btnShowAll->click();
+        EXPECT_EQ(c.grdSplits->rowCount(), 6);
+        c.btnRefresh->click(); // the search again
+        EXPECT_EQ(c.grdSplits->rowCount(), 4);
+    });
+}
+
+TEST_F(SplitScreen, InTheAutomaticModeTheChooserFollowsTheQuantity) {
+    relayout(QStringLiteral("splitmode = '2', qtymode = '3'"));
+    touchTab(QStringLiteral("Table 1"));
+    QStringList opened;
+    test::whenModalOpens(QStringLiteral("QtyForm"), [&](QWidget* w) {
+        opened << w->objectName();
+        test::whenModalOpens(QStringLiteral("SplitChoiceForm"), [&](QWidget* c) {
+            opened << c->objectName();
+            auto* chooser = static_cast<TSplitChoiceForm*>(c);
+            select(chooser->grdSplits, "Company");
+            chooser->btnSetSplitRef->click();
+        });
+        w->close();
+    });
+    touchItem(QStringLiteral("Pale Ale"));
+    settle();
+    EXPECT_EQ(opened, QStringList({"QtyForm", "SplitChoiceForm"}));
+    EXPECT_EQ(lines("tabline1"), QStringLiteral("Pale Ale:Company::0"));
+}
+
+} // namespace

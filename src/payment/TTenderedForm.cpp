@@ -101,7 +101,7 @@ TTenderedForm::TTenderedForm(PaymentTill& till, Prompter& prompter, TenderValues
     connect(btnTnd50, &QPushButton::clicked, this, &TTenderedForm::btnTnd50Click);
     connect(btnTnd100, &QPushButton::clicked, this, &TTenderedForm::btnTnd100Click);
 
-    btnProcess = touchButton(tr("Process"), QStringLiteral("btnProcess"), this);
+    btnProcess = touchButton(isPreTender() ? tr("Print Check") : tr("Process"), QStringLiteral("btnProcess"), this);
     btnProcess->setFont(scaled(btnProcess->font(), 1.2));
     btnProcess->setMinimumHeight(kKeySize);
     btnClose = touchButton(tr("Close"), QStringLiteral("btnClose"), this);
@@ -166,6 +166,14 @@ void TTenderedForm::btnProcessClick() {
     const std::optional<Money> tendered = Tendering::read(edtTendered->text());
     if (!tendered) {
         prompter_.warning(QStringLiteral("Cash tendered is invalid. Clear and try again."));
+        return;
+    }
+    if (isPreTender()) {
+        // The check window keeps the amount; it is taken only when it covers the check.
+        if (lblChange->text().isEmpty())
+            prompter_.information(QStringLiteral("Tender an amount."));
+        else
+            accept();
         return;
     }
     if (Tendering::isAccountMovement(values_.creditMode))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Money.h"
+#include "payment/Tendering.h"
 
 #include <QDialog>
 #include <QString>
@@ -17,10 +18,10 @@ namespace pelora {
 class PaymentTill;
 class Prompter;
 
-// What the chooser hands to the tender window.
+// What the chooser (or the check window) hands to the tender window.
 struct TenderValues {
     QString total;      // formatted; the balance when paying into or out of an account
-    QString source;     // "tabline1", "tabline2" or "Source"
+    QString source;     // "tabline1", "tabline2", "Source", or "checkchoiceform" for a pre-tender
     QString mop;        // the payment method's name
     QString creditMode; // "0", "Credit", "Debit", or the amount already charged to the account
     QString refund;     // "T" or "F"
@@ -34,6 +35,9 @@ public:
     TTenderedForm(PaymentTill& till, Prompter& prompter, TenderValues values, QWidget* parent = nullptr);
 
     const TenderValues& values() const { return values_; }
+    // Opened by the check window: "Print Check" hands the amount back (the window is accepted
+    // and the amount is the tendered text) and records nothing.
+    bool isPreTender() const { return values_.source == Tendering::kCheckSource; }
 
     // A digit or "." key; "C" clears.
     void buttontag(QChar key);

@@ -22,6 +22,9 @@ inline const QString kSale = QStringLiteral("0");
 inline const QString kCredit = QStringLiteral("Credit");
 inline const QString kDebit = QStringLiteral("Debit");
 bool isAccountMovement(QStringView creditMode);
+// The source of the tender window opened by the check window for a pre-tender: the amount is
+// only handed back, nothing is recorded.
+inline const QString kCheckSource = QStringLiteral("checkchoiceform");
 
 // The tendered text after a digit or "." key: appended, except that a text of exactly "0" is
 // replaced. Nothing is checked while typing.

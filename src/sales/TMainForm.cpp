@@ -124,6 +124,7 @@ TMainForm::TMainForm(Prompter& prompter, QWidget* parent)
     wire(pnlRight->btnViewLine2, &TMainForm::btnViewLine2Click);
     wire(pgeExtra->btnDelete, &TMainForm::btnDeleteClick);
     wire(pnlRight->btnProcess, &TMainForm::btnProcessClick);
+    wire(pnlRight->btnCheck, &TMainForm::btnCheckClick);
     wire(pgeExtra->btnTabOrder, &TMainForm::btnTabOrderClick);
     wire(pgeExtra->btnNoSale, &TMainForm::btnNoSaleClick);
     wire(pnlRight->btnTendered, &TMainForm::btnTenderedClick);

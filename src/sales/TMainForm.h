@@ -191,6 +191,7 @@ public:
     void btnProcessClick();
     void btnTabOrderClick();
     void btnNoSaleClick();
+    void btnCheckClick();
     // The print paths of this terminal: database, spooler, outputs, prompter.
     Printing printing();
 

@@ -61,8 +61,10 @@ TSplitChoiceForm::TSplitChoiceForm(db::Connection& db, Prompter& prompter, Keybo
 
     grdSplits = grid({QStringLiteral("REF"), QStringLiteral("MSG"), QStringLiteral("RATE")},
                      QStringLiteral("grdSplits"), this);
-    grdSplits->setColumnWidth(0, 160);
-    grdSplits->setColumnWidth(1, 200);
+    grdSplits->setColumnWidth(0, 150);
+    grdSplits->horizontalHeader()->setStretchLastSection(false);
+    grdSplits->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    grdSplits->setColumnWidth(2, 70);
     btnSetSplitRef = touchButton(tr("Set Split"), QStringLiteral("btnSetSplitRef"), this);
     btnShowAll = touchButton(tr("Show All"), QStringLiteral("btnShowAll"), this);
     edtSearch = new QLineEdit(opening.lineRef, this);
@@ -90,10 +92,13 @@ TSplitChoiceForm::TSplitChoiceForm(db::Connection& db, Prompter& prompter, Keybo
     centre->addWidget(btnSetSplitRef);
     auto* moves = new QHBoxLayout;
     for (QPushButton* b : {btnSplitAll, btnSplit, btnUnSplit, btnUnSplitAll}) {
-        b->setMinimumWidth(48);
+        b->setMinimumWidth(56);
         moves->addWidget(b);
     }
-    auto* right = new QVBoxLayout;
+    auto* rightPanel = new QWidget(this);
+    rightPanel->setFixedWidth(250);
+    auto* right = new QVBoxLayout(rightPanel);
+    right->setContentsMargins(0, 0, 0, 0);
     right->addWidget(btnClose);
     right->addSpacing(12);
     right->addWidget(btnClearSplitRef);
@@ -103,7 +108,7 @@ TSplitChoiceForm::TSplitChoiceForm(db::Connection& db, Prompter& prompter, Keybo
     auto* top = new QHBoxLayout;
     top->addWidget(categories_.box());
     top->addLayout(centre, 1);
-    top->addLayout(right);
+    top->addWidget(rightPanel);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(btnShowAll);
     bottom->addWidget(edtSearch, 1);

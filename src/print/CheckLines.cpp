@@ -2,6 +2,7 @@
 
 #include "common/Mode.h"
 #include "db/Query.h"
+#include "sales/TabLines.h"
 
 #include <algorithm>
 #include <iterator>
@@ -13,20 +14,6 @@ namespace {
 const QString kMain = QStringLiteral("tabline1");
 const QString kSecond = QStringLiteral("tabline2");
 
-bool perTerminal(const CheckTab& tab) { return tab.tabId == 1 || tab.tabId == 2; }
-
-// The tab's lines of a list, and their parameters.
-QString tabCondition(const CheckTab& tab) {
-    return perTerminal(tab) ? QStringLiteral("tabid = ? AND pcref = ?") : QStringLiteral("tabid = ?");
-}
-
-std::vector<db::Value> tabParams(const CheckTab& tab) {
-    std::vector<db::Value> params{tab.tabId};
-    if (perTerminal(tab))
-        params.emplace_back(tab.pcRef);
-    return params;
-}
-
 // Split references order as texts, the empty one ("Unsplit") first.
 bool refBefore(const QString& a, const QString& b) { return a.compare(b) < 0; }
 
@@ -35,21 +22,16 @@ std::vector<CheckLine> readList(db::Connection& db, const QString& table, const 
     QString sql = QStringLiteral("SELECT id, itemname, qty, disc, extprice, exttax");
     for (int n = 1; n <= 10; ++n)
         sql += QStringLiteral(", opt%1caption, opt%1choice").arg(n);
-    sql += QStringLiteral(", splitref, splitmsg, optmsg FROM ") + table + QStringLiteral(" WHERE ") +
-           tabCondition(tab);
-    std::vector<db::Value> params = tabParams(tab);
-    if (!scope.wholeTab && scope.split.isEmpty()) {
-        sql += QStringLiteral(" AND (splitref IS NULL OR splitref = '')");
-    } else if (!scope.wholeTab) {
-        sql += QStringLiteral(" AND splitref = ?");
-        params.emplace_back(scope.split);
-    }
-    sql += QStringLiteral(" ORDER BY id");
+    TabLines lines = TabLines::of(tab.tabId, tab.pcRef);
+    if (!scope.wholeTab)
+        lines = lines.ofSplit(scope.split);
+    sql += QStringLiteral(", splitref, splitmsg, optmsg FROM ") + table + QStringLiteral(" WHERE ") + lines.where +
+           QStringLiteral(" ORDER BY id");
 
     db::Query query(db);
     query.setSql(sql);
-    query.open(params);
-    std::vector<CheckLine> lines;
+    query.open(lines.params);
+    std::vector<CheckLine> read;
     for (; !query.eof(); query.next()) {
         const auto text = [&](const char16_t* column) { return query.value(QStringView(column)).asText(); };
         const auto money = [&](const char16_t* column) { return query.value(QStringView(column)).asMoney(); };
@@ -64,19 +46,20 @@ std::vector<CheckLine> readList(db::Connection& db, const QString& table, const 
         line.optMsg = text(u"optmsg");
         line.splitRef = text(u"splitref");
         line.splitMsg = text(u"splitmsg");
-        lines.push_back(std::move(line));
+        read.push_back(std::move(line));
     }
     if (scope.wholeTab)
-        std::stable_sort(lines.begin(), lines.end(),
+        std::stable_sort(read.begin(), read.end(),
                          [](const CheckLine& a, const CheckLine& b) { return refBefore(a.splitRef, b.splitRef); });
-    return lines;
+    return read;
 }
 
 QStringList splitsOf(db::Connection& db, const QString& table, const CheckTab& tab) {
+    const TabLines lines = TabLines::of(tab.tabId, tab.pcRef);
     db::Query query(db);
     query.setSql(QStringLiteral("SELECT DISTINCT COALESCE(splitref, '') AS splitref FROM ") + table +
-                 QStringLiteral(" WHERE ") + tabCondition(tab));
-    query.open(tabParams(tab));
+                 QStringLiteral(" WHERE ") + lines.where);
+    query.open(lines.params);
     QStringList refs;
     for (; !query.eof(); query.next())
         refs << query.value(u"splitref").asText();

@@ -2,6 +2,7 @@
 
 #include "db/StoredProc.h"
 #include "sales/LineRecord.h"
+#include "sales/TabLines.h"
 
 #include <cmath>
 
@@ -22,23 +23,11 @@ QString LineLists::tableName(int n) {
 
 bool LineLists::hasLines(int n) const { return list(n).isOpen() && !list(n).isEmpty(); }
 
-// The NonTab and the stocktake tab keep lines per terminal.
-QString LineLists::selectionWhere() const {
-    const bool perTerminal = selection_.tabId == 1 || selection_.tabId == 2;
-    return perTerminal ? QStringLiteral(" WHERE tabid = ? AND pcref = ?") : QStringLiteral(" WHERE tabid = ?");
-}
-
-std::vector<db::Value> LineLists::selectionParams() const {
-    std::vector<db::Value> params{selection_.tabId};
-    if (selection_.tabId == 1 || selection_.tabId == 2)
-        params.emplace_back(selection_.pcRef);
-    return params;
-}
-
 void LineLists::read(const Selection& selection) {
     selection_ = selection;
-    const QString where = selectionWhere();
-    const std::vector<db::Value> params = selectionParams();
+    const TabLines lines = TabLines::of(selection.tabId, selection.pcRef);
+    const QString where = QStringLiteral(" WHERE ") + lines.where;
+    const std::vector<db::Value>& params = lines.params;
 
     db::ControlsDisabled quiet1(list1_);
     db::ControlsDisabled quiet2(list2_);
@@ -51,20 +40,12 @@ void LineLists::read(const Selection& selection) {
 }
 
 void LineLists::narrow(int n, const std::optional<QString>& splitRef) {
-    std::vector<db::Value> params = selectionParams();
-    QString ref;
-    if (!splitRef)
-        ref = QStringLiteral(" AND splitref <> ''"); // null is left out by the comparison too
-    else if (splitRef->isEmpty())
-        ref = QStringLiteral(" AND (splitref = '' OR splitref IS NULL)");
-    else {
-        ref = QStringLiteral(" AND splitref = ?");
-        params.emplace_back(*splitRef);
-    }
+    const TabLines lines = TabLines::of(selection_.tabId, selection_.pcRef).ofSplit(splitRef);
     db::RowSet& l = list(n);
     db::ControlsDisabled quiet(l);
-    l.setSql(QStringLiteral("SELECT * FROM ") + tableName(n) + selectionWhere() + ref + QStringLiteral(" ORDER BY id"));
-    l.open(params);
+    l.setSql(QStringLiteral("SELECT * FROM ") + tableName(n) + QStringLiteral(" WHERE ") + lines.where +
+             QStringLiteral(" ORDER BY id"));
+    l.open(lines.params);
 }
 
 void LineLists::reread() {

@@ -73,8 +73,6 @@ public:
     bool moveLine(int from, bool unitMoves, db::StoredProc& proc);
 
 private:
-    QString selectionWhere() const;
-    std::vector<db::Value> selectionParams() const;
     int findEqualLine(const db::RowSet& target, const db::RowSet& source) const;
     void copyLine(int from, double qty, db::StoredProc& proc);
 

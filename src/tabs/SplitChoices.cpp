@@ -4,6 +4,7 @@
 #include "db/LikePattern.h"
 #include "db/StoredProc.h"
 #include "sales/LineLists.h"
+#include "sales/TabLines.h"
 
 namespace pelora::SplitChoices {
 
@@ -57,16 +58,11 @@ db::TextTable splitsOfCategory(db::Connection& db, const QString& category) {
 }
 
 db::TextTable lineRefs(db::Connection& db, int list, int tabId, const QString& pcRef) {
-    const bool perTerminal = tabId == 1 || tabId == 2;
-    std::vector<db::Value> params{tabId};
-    if (perTerminal)
-        params.emplace_back(pcRef);
+    const TabLines lines = TabLines::of(tabId, pcRef).ofSplit(std::nullopt);
     return db::TextTable::load(db,
                                QStringLiteral("SELECT DISTINCT splitref FROM ") + LineLists::tableName(list) +
-                                   (perTerminal ? QStringLiteral(" WHERE tabid = ? AND pcref = ?")
-                                                : QStringLiteral(" WHERE tabid = ?")) +
-                                   QStringLiteral(" AND splitref <> '' ORDER BY splitref"),
-                               params);
+                                   QStringLiteral(" WHERE ") + lines.where + QStringLiteral(" ORDER BY splitref"),
+                               lines.params);
 }
 
 std::optional<IdCat> idCat(db::StoredProc& proc, const QString& ref) {

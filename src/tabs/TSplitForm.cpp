@@ -76,7 +76,8 @@ TSplitForm::TSplitForm(db::Connection& db, db::StoredProc& proc, Prompter& promp
 
     grpFind = new QGroupBox(tr("Find"), this);
     grpFind->setObjectName(QStringLiteral("grpFind"));
-    edtSearch = fieldEdit(QStringLiteral("edtSearch"), 20, grpFind);
+    edtSearch = new QLineEdit(grpFind);
+    edtSearch->setObjectName(QStringLiteral("edtSearch"));
     edtSearch->setMinimumHeight(kTouchHeight);
     btnFind = touchButton(tr("Find"), QStringLiteral("btnFind"), grpFind);
     btnAll = touchButton(tr("All"), QStringLiteral("btnAll"), grpFind);

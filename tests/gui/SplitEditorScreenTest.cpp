@@ -66,7 +66,7 @@ TEST_F(SplitEditorScreen, TheTabFindHandsItsSearchToTheSplitsAndFindsASplitCopie
         test::whenModalOpens(QStringLiteral("SplitForm"), [&chosen](QWidget* s) {
             auto* split = static_cast<TSplitForm*>(s);
             EXPECT_EQ(split->edtSearch->text(), QStringLiteral("Seat"));
-            EXPECT_EQ(split->grdRefs->rowCount(), 3);
+            EXPECT_EQ(split->grdRefs->rowCount(), 4);
             EXPECT_EQ(split->focusWidget(), split->edtSearch);
             EXPECT_TRUE(split->cboDisc->isVisibleTo(split)); // the demo layout's discmode is "1"
             EXPECT_EQ(split->cboDisc->findText(QStringLiteral("Staff (25 %)")), -1);
@@ -80,7 +80,7 @@ TEST_F(SplitEditorScreen, TheTabFindHandsItsSearchToTheSplitsAndFindsASplitCopie
                 // "Split Form" lists every split.
                 test::whenModalOpens(QStringLiteral("SplitForm"), [](QWidget* a) {
                     auto* all = static_cast<TSplitForm*>(a);
-                    EXPECT_EQ(all->grdRefs->rowCount(), 5);
+                    EXPECT_EQ(all->grdRefs->rowCount(), 6);
                     EXPECT_EQ(all->edtSearch->text(), QString());
                     all->btnClose->click();
                 });

@@ -130,6 +130,8 @@ TSplitForm::TSplitForm(db::Connection& db, db::StoredProc& proc, Prompter& promp
     handle(btnCopyToTab, &TSplitForm::btnCopyToTabClick);
     handle(btnHelp, &TSplitForm::btnHelpClick);
     connect(btnClose, &QPushButton::clicked, this, &TSplitForm::reject);
+    // A physical keyboard or a scanner ends the search text with Return.
+    connect(edtSearch, &QLineEdit::returnPressed, this, [this] { run([this] { btnFindClick(); }); });
     db::RowSet& rows = records_.rows();
     connect(btnFirst, &QPushButton::clicked, this, [this, &rows] { navigate([&rows] { rows.first(); }); });
     connect(btnPrior, &QPushButton::clicked, this, [this, &rows] { navigate([&rows] { rows.prior(); }); });

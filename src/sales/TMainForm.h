@@ -145,6 +145,11 @@ public:
     void btnCancelMoveClick();
     void btnTabFindClick();
     void btnActiveClick();
+    // The split editor from the chooser ("SplitChoice"), the tab find ("TabFind") or the
+    // console ("Admin", or empty); `search` empty lists every split with `selectRef` selected.
+    // Returns the ref of the split it closed on (empty when it could not open).
+    QString OpenSplitForm(const QString& source, const QString& search, const QString& selectRef,
+                          std::function<void(const QString&)> copiedToTab = {});
 
     // The current tab's account: balance, limit and what is left, for account tabs.
     void ShowTabBalance();

@@ -236,8 +236,15 @@ void TMainForm::btnTabFindClick() {
     };
     const std::unique_ptr<TTabFindForm> form =
         createForm<TTabFindForm>(prompter_, module_->db1, prompter_, keyboardModes_, select, this);
-    if (form)
-        showModal(*form);
+    if (!form)
+        return;
+    TTabFindForm* find = form.get();
+    // A split copied to the tabs is looked for at once, so that it can be chosen.
+    form->setSplitEditor([this, find](const QString& search) {
+        OpenSplitForm(QStringLiteral("TabFind"), search, QString(),
+                      [find](const QString& ref) { find->searchFor(ref); });
+    });
+    showModal(*form);
 }
 
 void TMainForm::btnActiveClick() {

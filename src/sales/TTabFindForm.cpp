@@ -85,8 +85,7 @@ TTabFindForm::TTabFindForm(db::Connection& db, Prompter& prompter, KeyboardModes
     findMode_ = keyboardModes_.add(
         QStringLiteral("tabfind"),
         [this](const QString& text, TKeyBoardForm&) {
-            edtSearch->setText(text);
-            search(text);
+            searchFor(text);
             return true;
         },
         KeyboardModes::Closing::BeforeAction);
@@ -119,6 +118,11 @@ void TTabFindForm::search(const QString& text) {
     if (found.tabs.isEmpty() && found.categories.isEmpty() && splitEditor_ &&
         prompter_.confirm(QStringLiteral("Ref not found. Search the Split?")))
         splitEditor_(text);
+}
+
+void TTabFindForm::searchFor(const QString& text) {
+    edtSearch->setText(text);
+    search(text);
 }
 
 void TTabFindForm::btnRefreshClick() {

@@ -41,6 +41,9 @@ public:
 
     // The search text: the tabs whose ref and the categories that contain it.
     void search(const QString& text);
+    // The search box takes the text and the search runs (the keyboard's Enter, or a split just
+    // copied to the tabs).
+    void searchFor(const QString& text);
     void btnFindClick();
     void btnRefreshClick();
     void btnShowAllClick();

@@ -189,7 +189,7 @@ public:
     void clearSplit(const QString& ref) override;
     void moveSplitLines(bool toSplitList, const std::optional<QString>& ref) override;
     db::TextTable splitRefs(int list) override;
-    std::optional<QString> editSplits(const QString& ref) override;
+    QString editSplits(const QString& ref) override;
 
     // Sends the current tab's new lines to the kitchen and bar printers and marks them sent.
     void ProcessOrders();

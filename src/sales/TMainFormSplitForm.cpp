@@ -3,6 +3,7 @@
 #include "app/TMainDataModule.h"
 #include "common/Mode.h"
 #include "common/Prompter.h"
+#include "sales/LineLists.h"
 #include "tabs/TSplitForm.h"
 #include "ui/FormOpener.h"
 
@@ -24,7 +25,11 @@ QString TMainForm::OpenSplitForm(const QString& source, const QString& search, c
                                                               prompter_, keyboardModes_, options, this);
     if (!form)
         return {};
-    form->setLinesChanged([this] { ReadLineLists(); });
+    // The lists stay on their lines: the split chooser may be working on the current one.
+    form->setLinesChanged([this] {
+        lines_->reread();
+        ShowTotals();
+    });
     std::optional<QString> copied;
     if (copiedToTab)
         form->setCopiedToTab([&copied](const QString& ref) { copied = ref; });

@@ -61,8 +61,6 @@ db::TextTable TMainForm::splitRefs(int list) {
     return SplitChoices::lineRefs(module_->db1, list, state_.currentTab, module_->session().pcRef);
 }
 
-std::optional<QString> TMainForm::editSplits(const QString& /*ref*/) {
-    return std::nullopt; // MERGE: the split editor lands with its branch
-}
+QString TMainForm::editSplits(const QString& ref) { return OpenSplitForm(QStringLiteral("SplitChoice"), QString(), ref); }
 
 } // namespace pelora

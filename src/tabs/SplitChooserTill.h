@@ -21,9 +21,9 @@ public:
     virtual void moveSplitLines(bool toSplitList, const std::optional<QString>& ref) = 0;
     // The split refs on the lines of list 1 or 2.
     virtual db::TextTable splitRefs(int list) = 0;
-    // The split editor on every split with `ref` selected: the ref of the split it closed on,
-    // none when it could not open.
-    virtual std::optional<QString> editSplits(const QString& ref) = 0;
+    // The split editor on every split with `ref` selected: the ref of the split it closed on
+    // (empty when there was none, or the editor could not open).
+    virtual QString editSplits(const QString& ref) = 0;
 };
 
 } // namespace pelora

@@ -236,12 +236,11 @@ void TSplitChoiceForm::btnRefreshClick() {
 void TSplitChoiceForm::btnSplitFormClick() {
     const int row = grdSplits->currentRow();
     const QString selected = row >= 0 && row < splits_.rowCount() ? splits_.at(row, SplitChoices::SplitRef) : QString();
-    const std::optional<QString> closedOn = till_.editSplits(selected);
-    if (!closedOn)
-        return;
+    // The splits may have been renamed, added or deleted meanwhile.
+    const QString closedOn = till_.editSplits(selected);
     showRefs(selectedRef(grdRefs1).value_or(QString()));
-    edtSearch->setText(*closedOn);
-    search(*closedOn);
+    edtSearch->setText(closedOn);
+    search(closedOn);
 }
 
 void TSplitChoiceForm::btnClearSplitRefClick() {

@@ -4,12 +4,14 @@
 #include "sales/LineLists.h"
 #include "sales/LinePanel.h"
 #include "tabs/TSplitChoiceForm.h"
+#include "tabs/TSplitForm.h"
 #include "ui/GlyphButton.h"
 #include "ui/TKeyBoardForm.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -187,6 +189,34 @@ TEST_F(SplitScreen, TheChooserFindsSplitsThroughTheKeyboard) {
         c.btnRefresh->click(); // the search again
         EXPECT_EQ(c.grdSplits->rowCount(), 4);
     });
+}
+
+TEST_F(SplitScreen, ASplitRenamedInTheEditorIsWhatTheChooserAndTheLineShowAfterwards) {
+    touchTab(QStringLiteral("Table 1"));
+    touchItem(QStringLiteral("Pale Ale"));
+    split("Seat 3");
+    touchItem(QStringLiteral("Lager"));
+    form->lines().list(LineLists::kMain).first(); // the ale
+    prompter.expectConfirm(QStringLiteral("Save changes?"), true);
+    chooser([this](TSplitChoiceForm& c) {
+        select(c.grdSplits, "Seat 3");
+        test::whenModalOpens(QStringLiteral("SplitForm"), [](QWidget* w) {
+            auto* editor = static_cast<TSplitForm*>(w);
+            EXPECT_EQ(editor->currentRef(), QStringLiteral("Seat 3"));
+            editor->edtRef->clear();
+            QTest::keyClicks(editor->edtRef, QStringLiteral("Window"));
+            editor->btnClose->click();
+        });
+        c.btnSplitForm->click();
+        EXPECT_EQ(c.edtSearch->text(), QStringLiteral("Window"));
+        EXPECT_EQ(column(c.grdSplits), QStringList({"Window"}));
+        EXPECT_EQ(column(c.grdRefs1), QStringList({"Window"}));
+        // The chooser still works on the line it was opened on.
+        select(c.grdSplits, "Window");
+        prompter.expectConfirm(QStringLiteral("Already split! Change the split reference?"), true);
+        c.btnSetSplitRef->click();
+    });
+    EXPECT_EQ(lines("tabline1"), QStringLiteral("Pale Ale:Window::0, Lager:::0"));
 }
 
 TEST_F(SplitScreen, InTheAutomaticModeTheChooserFollowsTheQuantity) {

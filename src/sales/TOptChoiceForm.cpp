@@ -34,14 +34,7 @@ TOptChoiceForm::TOptChoiceForm(Prompter& prompter, Choose choose, Clear clear, Q
 
     lstOpt = new QListWidget(this);
     lstOpt->setObjectName(QStringLiteral("lstOpt"));
-    grdOpt = new QTableWidget(0, 2, this);
-    grdOpt->setObjectName(QStringLiteral("grdOpt"));
-    grdOpt->setHorizontalHeaderLabels({QStringLiteral("choice"), QStringLiteral("price")});
-    grdOpt->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdOpt->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdOpt->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdOpt->verticalHeader()->hide();
-    grdOpt->horizontalHeader()->setStretchLastSection(true);
+    grdOpt = touchGrid({QStringLiteral("choice"), QStringLiteral("price")}, QStringLiteral("grdOpt"), this);
     for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(lstOpt), static_cast<QAbstractItemView*>(grdOpt)}) {
         view->setMinimumWidth(180);
         view->viewport()->installEventFilter(this); // a double touch, even on an empty list

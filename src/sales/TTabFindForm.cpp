@@ -28,15 +28,7 @@ TTabFindForm::TTabFindForm(db::Connection& db, Prompter& prompter, KeyboardModes
     setModal(true);
     resize(760, 520);
 
-    grdTabs = new QTableWidget(0, 2, this);
-    grdTabs->setObjectName(QStringLiteral("grdTabs"));
-    grdTabs->setHorizontalHeaderLabels({QStringLiteral("REF"), QStringLiteral("CAT")});
-    grdTabs->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdTabs->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdTabs->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdTabs->verticalHeader()->hide();
-    grdTabs->verticalHeader()->setDefaultSectionSize(kTouchHeight * 3 / 4);
-    grdTabs->horizontalHeader()->setStretchLastSection(true);
+    grdTabs = touchGrid({QStringLiteral("REF"), QStringLiteral("CAT")}, QStringLiteral("grdTabs"), this);
     grdTabs->setColumnWidth(0, 220);
 
     btnClose = touchButton(tr("Close"), QStringLiteral("btnClose"), this);
@@ -82,13 +74,7 @@ TTabFindForm::TTabFindForm(db::Connection& db, Prompter& prompter, KeyboardModes
             run([this] { splitEditor_(QString()); });
     });
 
-    findMode_ = keyboardModes_.add(
-        QStringLiteral("tabfind"),
-        [this](const QString& text, TKeyBoardForm&) {
-            searchFor(text);
-            return true;
-        },
-        KeyboardModes::Closing::BeforeAction);
+    findMode_ = keyboardModes_.addSearch(QStringLiteral("tabfind"), [this](const QString& text) { searchFor(text); });
 }
 
 void TTabFindForm::setSplitEditor(SplitEditor editor) {

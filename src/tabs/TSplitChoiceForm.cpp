@@ -24,19 +24,6 @@ namespace {
 
 constexpr int kCategoryWidth = 113;
 
-QTableWidget* grid(const QStringList& headers, const QString& objectName, QWidget* parent) {
-    auto* g = new QTableWidget(0, static_cast<int>(headers.size()), parent);
-    g->setObjectName(objectName);
-    g->setHorizontalHeaderLabels(headers);
-    g->setSelectionBehavior(QAbstractItemView::SelectRows);
-    g->setSelectionMode(QAbstractItemView::SingleSelection);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->verticalHeader()->hide();
-    g->verticalHeader()->setDefaultSectionSize(kTouchHeight * 3 / 4);
-    g->horizontalHeader()->setStretchLastSection(true);
-    return g;
-}
-
 // Selects the row whose first column holds `text` (the first row when none does).
 void selectText(QTableWidget* g, const QString& text) {
     for (int r = 0; r < g->rowCount(); ++r)
@@ -59,7 +46,7 @@ TSplitChoiceForm::TSplitChoiceForm(db::Connection& db, Prompter& prompter, Keybo
     setModal(true);
     resize(860, 560);
 
-    grdSplits = grid({QStringLiteral("REF"), QStringLiteral("MSG"), QStringLiteral("RATE")},
+    grdSplits = touchGrid({QStringLiteral("REF"), QStringLiteral("MSG"), QStringLiteral("RATE")},
                      QStringLiteral("grdSplits"), this);
     grdSplits->setColumnWidth(0, 150);
     grdSplits->horizontalHeader()->setStretchLastSection(false);
@@ -76,7 +63,7 @@ TSplitChoiceForm::TSplitChoiceForm(db::Connection& db, Prompter& prompter, Keybo
     btnSplitForm = touchButton(tr("Split Form"), QStringLiteral("btnSplitForm"), this);
     btnClose = touchButton(tr("Close"), QStringLiteral("btnClose"), this);
     btnClearSplitRef = touchButton(tr("Clear Split"), QStringLiteral("btnClearSplitRef"), this);
-    grdRefs1 = grid({QStringLiteral("REF")}, QStringLiteral("grdRefs1"), this);
+    grdRefs1 = touchGrid({QStringLiteral("REF")}, QStringLiteral("grdRefs1"), this);
     btnSplitAll = touchButton(QStringLiteral("\u25bc\u25bc"), QStringLiteral("btnSplitAll"), this);
     btnSplitAll->setToolTip(tr("Move the lines of every split to the split list"));
     btnSplit = touchButton(QStringLiteral("\u25bc"), QStringLiteral("btnSplit"), this);
@@ -85,7 +72,7 @@ TSplitChoiceForm::TSplitChoiceForm(db::Connection& db, Prompter& prompter, Keybo
     btnUnSplit->setToolTip(tr("Move the split's lines back to the main list"));
     btnUnSplitAll = touchButton(QStringLiteral("\u25b2\u25b2"), QStringLiteral("btnUnSplitAll"), this);
     btnUnSplitAll->setToolTip(tr("Move the lines of every split back to the main list"));
-    grdRefs2 = grid({QStringLiteral("REF")}, QStringLiteral("grdRefs2"), this);
+    grdRefs2 = touchGrid({QStringLiteral("REF")}, QStringLiteral("grdRefs2"), this);
 
     auto* centre = new QVBoxLayout;
     centre->addWidget(grdSplits, 1);
@@ -136,14 +123,10 @@ TSplitChoiceForm::TSplitChoiceForm(db::Connection& db, Prompter& prompter, Keybo
     connect(grdRefs1, &QTableWidget::cellDoubleClicked, this, [this] { run([this] { btnSplitClick(); }); });
     connect(grdRefs2, &QTableWidget::cellDoubleClicked, this, [this] { run([this] { btnUnSplitClick(); }); });
 
-    findMode_ = keyboardModes_.add(
-        QStringLiteral("splitfind"),
-        [this](const QString& text, TKeyBoardForm&) {
-            edtSearch->setText(text);
-            search(text);
-            return true;
-        },
-        KeyboardModes::Closing::BeforeAction);
+    findMode_ = keyboardModes_.addSearch(QStringLiteral("splitfind"), [this](const QString& text) {
+        edtSearch->setText(text);
+        search(text);
+    });
 
     const SplitChoices::Found found = SplitChoices::opening(db_, opening.category);
     showCategories(found.categories);

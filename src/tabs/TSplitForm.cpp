@@ -55,15 +55,7 @@ TSplitForm::TSplitForm(db::Connection& db, db::StoredProc& proc, Prompter& promp
     setModal(true);
     resize(900, 640);
 
-    grdRefs = new QTableWidget(0, 1, this);
-    grdRefs->setObjectName(QStringLiteral("grdRefs"));
-    grdRefs->setHorizontalHeaderLabels({QStringLiteral("REF")});
-    grdRefs->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdRefs->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdRefs->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdRefs->verticalHeader()->hide();
-    grdRefs->verticalHeader()->setDefaultSectionSize(kTouchHeight * 3 / 4);
-    grdRefs->horizontalHeader()->setStretchLastSection(true);
+    grdRefs = touchGrid({QStringLiteral("REF")}, QStringLiteral("grdRefs"), this);
     grdRefs->setMinimumWidth(220);
 
     btnFirst = touchButton(QStringLiteral("|<"), QStringLiteral("btnFirst"), this);
@@ -251,14 +243,10 @@ void TSplitForm::registerKeyboardModes() {
         memNotes->moveCursor(QTextCursor::End);
         return true;
     }));
-    modes_.push_back(keyboardModes_.add(
-        kFindMode,
-        [this](const QString& text, TKeyBoardForm&) {
-            edtSearch->setText(text);
-            btnFindClick();
-            return true;
-        },
-        KeyboardModes::Closing::BeforeAction));
+    modes_.push_back(keyboardModes_.addSearch(kFindMode, [this](const QString& text) {
+        edtSearch->setText(text);
+        btnFindClick();
+    }));
 }
 
 void TSplitForm::run(const std::function<void()>& action) { runReportingFailures(prompter_, action); }

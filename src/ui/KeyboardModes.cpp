@@ -31,6 +31,17 @@ KeyboardModes::Registration KeyboardModes::add(const QString& mode, Action actio
     return Registration(*this, key);
 }
 
+KeyboardModes::Registration KeyboardModes::addSearch(const QString& mode,
+                                                     std::function<void(const QString& text)> search) {
+    return add(
+        mode,
+        [search = std::move(search)](const QString& text, TKeyBoardForm&) {
+            search(text);
+            return true;
+        },
+        Closing::BeforeAction); // the search may ask something: the keyboard is out of the way
+}
+
 const KeyboardModes::Entry* KeyboardModes::find(const QString& mode) const {
     const auto found = entries_.find(mode.toLower());
     return found == entries_.end() ? nullptr : &found->second;

@@ -38,6 +38,8 @@ public:
     };
 
     [[nodiscard]] Registration add(const QString& mode, Action action, Closing closing = Closing::AfterAction);
+    // A finder's search: Enter closes the keyboard and hands the text to `search`.
+    [[nodiscard]] Registration addSearch(const QString& mode, std::function<void(const QString& text)> search);
 
     struct Entry {
         Action action;

@@ -1,8 +1,10 @@
 #include "ui/TouchWidgets.h"
 
 #include <QFont>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 
 namespace pelora {
 
@@ -33,6 +35,19 @@ void placeInButtonColumn(QWidget* button, int index, int width) {
 
 QSize buttonColumnSize(int count, int width) {
     return {kColumnLeft + width + 5, kColumnTop + kColumnStep * count};
+}
+
+QTableWidget* touchGrid(const QStringList& headers, const QString& objectName, QWidget* parent) {
+    auto* grid = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+    grid->setObjectName(objectName);
+    grid->setHorizontalHeaderLabels(headers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(kTouchHeight * 3 / 4);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    return grid;
 }
 
 QLabel* namedLabel(const QString& text, const QString& objectName, QWidget* parent) {

@@ -2,10 +2,12 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 class QAbstractButton;
 class QLabel;
 class QPushButton;
+class QTableWidget;
 
 class QWidget;
 
@@ -22,6 +24,9 @@ QPushButton* touchButton(const QString& caption, const QString& objectName, QWid
 constexpr int kColumnButtonWidth = 125;
 void placeInButtonColumn(QWidget* button, int index, int width = kColumnButtonWidth);
 QSize buttonColumnSize(int count, int width = kColumnButtonWidth);
+// A read-only grid of whole rows, one chosen at a time, with rows a finger can pick and the
+// last column taking what room is left.
+QTableWidget* touchGrid(const QStringList& headers, const QString& objectName, QWidget* parent);
 // A label with an object name.
 QLabel* namedLabel(const QString& text, const QString& objectName, QWidget* parent);
 

@@ -26,12 +26,10 @@ protected:
         spooler = &printIntoMemory();
     }
     static void onCheck(std::function<void(TCheckChoiceForm&)> act) {
-        test::whenModalOpens(QStringLiteral("CheckChoiceForm"),
-                             [act = std::move(act)](QWidget* w) { act(*static_cast<TCheckChoiceForm*>(w)); });
+        test::whenOpens<TCheckChoiceForm>(QStringLiteral("CheckChoiceForm"), std::move(act));
     }
     static void onTender(std::function<void(TTenderedForm&)> act) {
-        test::whenModalOpens(QStringLiteral("TenderedForm"),
-                             [act = std::move(act)](QWidget* w) { act(*static_cast<TTenderedForm*>(w)); });
+        test::whenOpens<TTenderedForm>(QStringLiteral("TenderedForm"), std::move(act));
     }
     // Table 1 with a burger and a beer (33.50), both for Seat 1, and a water in no split.
     void seatOneOnTableOne() {

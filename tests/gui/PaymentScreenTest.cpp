@@ -29,12 +29,10 @@ protected:
     }
     // The next chooser: checks and presses through `act`.
     static void onChooser(std::function<void(TMopChoiceForm&)> act) {
-        test::whenModalOpens(QStringLiteral("MopChoiceForm"),
-                             [act = std::move(act)](QWidget* w) { act(*static_cast<TMopChoiceForm*>(w)); });
+        test::whenOpens<TMopChoiceForm>(QStringLiteral("MopChoiceForm"), std::move(act));
     }
     static void onTender(std::function<void(TTenderedForm&)> act) {
-        test::whenModalOpens(QStringLiteral("TenderedForm"),
-                             [act = std::move(act)](QWidget* w) { act(*static_cast<TTenderedForm*>(w)); });
+        test::whenOpens<TTenderedForm>(QStringLiteral("TenderedForm"), std::move(act));
     }
     // Pays with a method and the amount typed on the keypad.
     void pay(QPushButton* button, const char* method, const char* keys) {

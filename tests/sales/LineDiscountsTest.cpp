@@ -168,6 +168,18 @@ struct BetterCase {
     double rate;
 };
 
+template <std::size_t N, typename Rule>
+void expectRule(const BetterCase (&cases)[N], Rule rule) {
+    for (const BetterCase& c : cases) {
+        const LineDiscounts::NameRate got =
+            rule({QStringLiteral("Tab"), c.tabRate}, QString::fromLatin1(c.tabOverride),
+                 {QStringLiteral("Split"), c.splitRate}, QString::fromLatin1(c.splitOverride),
+                 QString::fromLatin1(c.stopDisc));
+        EXPECT_EQ(got.name, QString::fromLatin1(c.name)) << c.what;
+        EXPECT_EQ(got.rate, c.rate) << c.what;
+    }
+}
+
 TEST(LineDiscountsRule, AResetGivesTheBetterOfTheTabsAndTheSplitsDiscount) {
     const BetterCase cases[] = {
         {"a larger split discount", 5, "F", 10, "F", "F", "Split", 10},
@@ -179,13 +191,7 @@ TEST(LineDiscountsRule, AResetGivesTheBetterOfTheTabsAndTheSplitsDiscount) {
         {"an empty mark stops as \"T\" does", 10, "F", 15, "F", "", "", 0},
         {"no discounts at all", 0, "", 0, "", "F", "Tab", 0},
     };
-    for (const BetterCase& c : cases) {
-        const LineDiscounts::NameRate got = LineDiscounts::better(
-            {QStringLiteral("Tab"), c.tabRate}, QString::fromLatin1(c.tabOverride), {QStringLiteral("Split"), c.splitRate},
-            QString::fromLatin1(c.splitOverride), QString::fromLatin1(c.stopDisc));
-        EXPECT_EQ(got.name, QString::fromLatin1(c.name)) << c.what;
-        EXPECT_EQ(got.rate, c.rate) << c.what;
-    }
+    expectRule(cases, &LineDiscounts::better);
 }
 
 TEST(LineDiscountsRule, ASplitPutOnALineTakesItsDiscountUnlessTheTabsIsLarger) {
@@ -199,13 +205,7 @@ TEST(LineDiscountsRule, ASplitPutOnALineTakesItsDiscountUnlessTheTabsIsLarger) {
         {"an empty mark stops as \"T\" does", 0, "", 15, "F", "", "Split", 0},
         {"a split without a discount on a discounted tab", 5, "F", 0, "", "F", "Tab", 5},
     };
-    for (const BetterCase& c : cases) {
-        const LineDiscounts::NameRate got = LineDiscounts::forSplit(
-            {QStringLiteral("Tab"), c.tabRate}, QString::fromLatin1(c.tabOverride), {QStringLiteral("Split"), c.splitRate},
-            QString::fromLatin1(c.splitOverride), QString::fromLatin1(c.stopDisc));
-        EXPECT_EQ(got.name, QString::fromLatin1(c.name)) << c.what;
-        EXPECT_EQ(got.rate, c.rate) << c.what;
-    }
+    expectRule(cases, &LineDiscounts::forSplit);
 }
 
 TEST_F(LineDiscountsTest, ResetPutsEachLineBackOnItsTabsOrItsSplitsDiscount) {

@@ -1,6 +1,10 @@
 #include "TillFixture.h"
 
 #include "ModalWatcher.h"
+#include "payment/TMopChoiceForm.h"
+#include "payment/TTenderedForm.h"
+#include "print/MemorySpooler.h"
+#include "print/TCheckChoiceForm.h"
 #include "sales/LineLists.h"
 #include "sales/LinePanel.h"
 #include "tabs/TSplitChoiceForm.h"
@@ -237,6 +241,63 @@ TEST_F(SplitScreen, InTheAutomaticModeTheChooserFollowsTheQuantity) {
     settle();
     EXPECT_EQ(opened, QStringList({"QtyForm", "SplitChoiceForm"}));
     EXPECT_EQ(lines("tabline1"), QStringLiteral("Pale Ale:Company::0"));
+}
+
+// A table of four: each guest gets a split, each guest's check prints, one guest hands over 50
+// against their check, and that guest's lines are moved to the second list and paid alone.
+TEST_F(SplitScreen, ATableOfFourSplitsItsBillAndOneGuestPaysAlone) {
+    MemorySpooler& spooler = printIntoMemory();
+    touchTab(QStringLiteral("Table 1"));
+    const std::pair<const char*, const char*> orders[] = {
+        {"Pale Ale", "Seat 1"}, {"Lager", "Seat 2"}, {"Flat White", "Seat 2"}, {"Gin & Tonic", "Seat 3"}, {"Pale Ale", "Seat 4"}};
+    for (const auto& [item, seat] : orders) {
+        touchItem(QString::fromUtf8(item));
+        split(seat);
+    }
+
+    test::whenOpens<TCheckChoiceForm>(QStringLiteral("CheckChoiceForm"), [&](TCheckChoiceForm& checks) {
+        ASSERT_EQ(checks.splitButtons.size(), 4u);
+        for (QPushButton* guest : checks.splitButtons)
+            guest->click();
+        test::whenOpens<TTenderedForm>(QStringLiteral("TenderedForm"), [](TTenderedForm& tender) {
+            EXPECT_EQ(tender.btnProcess->text(), QStringLiteral("Print Check"));
+            tender.btnTnd50->click();
+            tender.btnProcess->click();
+        });
+        checks.preTenderButtons[1]->click(); // Seat 2
+        checks.btnClose->click();
+    });
+    form->pnlRight->btnCheck->click();
+    settle();
+    const QString printed = QString::fromLatin1(spooler.bytesFor(QStringLiteral("Docket")));
+    for (const char* seat : {"Seat 1", "Seat 2", "Seat 3", "Seat 4"})
+        EXPECT_TRUE(printed.contains(QStringLiteral("Split:") + QString::fromLatin1(seat) + QStringLiteral("\r\n"))) << seat;
+    EXPECT_EQ(printed.count(QStringLiteral("Check for Tab:Table 1 PC:Bar")), 5); // four checks and the pre-tender's
+
+    chooser([](TSplitChoiceForm& c) {
+        select(c.grdRefs1, "Seat 2");
+        c.btnSplit->click();
+    });
+    EXPECT_EQ(lines("tabline2"), QStringLiteral("Lager:Seat 2::0, Flat White:Seat 2::0"));
+    EXPECT_EQ(form->pnlRight->lblTotal2->text(), QStringLiteral("13.30"));
+
+    test::whenOpens<TMopChoiceForm>(QStringLiteral("MopChoiceForm"),
+                                    [](TMopChoiceForm& mops) { mops.mopButton(QStringLiteral("Cash"))->click(); });
+    bool paid = false;
+    test::whenOpens<TTenderedForm>(QStringLiteral("TenderedForm"), [&](TTenderedForm& tender) {
+        paid = true;
+        EXPECT_EQ(tender.edtTendered->text(), QStringLiteral("50.00")); // what the guest handed over
+        EXPECT_EQ(tender.lblChange->text(), QStringLiteral("Change:    36.70"));
+        tender.btnProcess->click();
+    });
+    form->pnlRight->btnTendered->click();
+    settle();
+    EXPECT_TRUE(paid);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT total FROM receipt WHERE tabid = 3")), QStringLiteral("13.3"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT tendered FROM receipt WHERE tabid = 3")), QStringLiteral("50"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT tendered FROM split WHERE ref = 'Seat 2'")), QStringLiteral("0"));
+    EXPECT_FALSE(form->lines().hasLines(LineLists::kSplit));
+    EXPECT_EQ(lines("tabline1"), QStringLiteral("Pale Ale:Seat 1::0, Gin & Tonic:Seat 3::0, Pale Ale:Seat 4::0"));
 }
 
 } // namespace

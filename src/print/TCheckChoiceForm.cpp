@@ -33,6 +33,7 @@ constexpr int kPreTenderLeft = 155;
 constexpr int kPreTenderWidth = 91;
 constexpr int kVisible = 8;
 constexpr int kScrollBarRoom = 22;
+constexpr int kCaptionMargin = 16;
 
 } // namespace
 
@@ -101,18 +102,26 @@ void TCheckChoiceForm::BuildSplitButtons() {
         });
         return b;
     };
+    // Every caption can be read: the columns widen for a long ref or a large font.
+    const QString preTender = tr("+ Pre-Tender");
+    const QFontMetrics metrics = canvas->fontMetrics();
+    int checkWidth = kCheckWidth;
+    for (const QString& ref : splits_)
+        checkWidth = std::max(checkWidth, metrics.horizontalAdvance(splitCaption(ref)) + kCaptionMargin);
+    const int preTenderLeft = kPreTenderLeft + (checkWidth - kCheckWidth);
+    const int preTenderWidth = std::max(kPreTenderWidth, metrics.horizontalAdvance(preTender) + kCaptionMargin);
     int top = kTop;
     for (int k = 0; k < splits_.size(); ++k) {
         const QString& ref = splits_.at(k);
         splitButtons.push_back(add(splitCaption(ref), QStringLiteral("btnSplitCheck%1").arg(k + 1), ref,
-                                   QRect(kLeft, top, kCheckWidth, kHeight), &TCheckChoiceForm::buttontag_1));
+                                   QRect(kLeft, top, checkWidth, kHeight), &TCheckChoiceForm::buttontag_1));
         if (!ref.isEmpty())
-            preTenderButtons.push_back(add(tr("+ Pre-Tender"), QStringLiteral("btnSplitChg%1").arg(k + 1), ref,
-                                           QRect(kPreTenderLeft, top, kPreTenderWidth, kHeight),
+            preTenderButtons.push_back(add(preTender, QStringLiteral("btnSplitChg%1").arg(k + 1), ref,
+                                           QRect(preTenderLeft, top, preTenderWidth, kHeight),
                                            &TCheckChoiceForm::buttontag_2));
         top += kStep;
     }
-    const int canvasWidth = kPreTenderLeft + kPreTenderWidth + kLeft;
+    const int canvasWidth = preTenderLeft + preTenderWidth + kLeft;
     canvas->setFixedSize(canvasWidth, top - (kStep - kHeight) + kTop);
     scrSplits->setWidget(canvas); // frees the previous buttons
     scrSplits->setFixedWidth(canvasWidth + kScrollBarRoom);

@@ -144,6 +144,23 @@ TEST_F(SplitLinesTest, ASplitsLinesMoveTogetherBetweenTheLists) {
     EXPECT_EQ(lines(2), QStringList({"Bread|1|||Regular|5|9.5"}));
 }
 
+TEST_F(SplitLinesTest, ALineThatCannotMoveEndsTheMovesAndLeavesItWhereItWas) {
+    line(1, 4, "Soup", "Seat 1");
+    line(1, 4, "Pie", "Seat 1");
+    SplitLines::Context c = context(4);
+    int tries = 0;
+    // The copy fails, but only a few times: moves that tried again and again would end too.
+    db.setStatementHook([&tries](const QString& sql) {
+        if (sql.startsWith(QLatin1String("INSERT INTO tabline2")) && ++tries <= 5)
+            throw std::runtime_error("the connection dropped");
+    });
+    SplitLines::move(c, true, QStringLiteral("Seat 1"), false); // tried once, not for ever
+    db.setStatementHook({});
+    EXPECT_EQ(tries, 1);
+    EXPECT_EQ(lines(1).size(), 2);
+    EXPECT_TRUE(lines(2).isEmpty());
+}
+
 TEST_F(SplitLinesTest, InTheOneUnitModesEveryUnitMovesAndTheUnitsMeetAgain) {
     line(1, 4, "Pie", "Seat 1", 3);
     SplitLines::move(context(4), true, QStringLiteral("Seat 1"), true);

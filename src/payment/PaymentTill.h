@@ -28,8 +28,9 @@ public:
     virtual int CommitCredit(const QString& mop, Money amount) = 0;
     virtual int CommitDebit(const QString& mop, Money amount) = 0;
 
-    // Sends the tab's new orders before a sale when the terminal sends them at payment; false
-    // when they could not be printed (then nothing may be committed).
+    // Sends the tab's new orders before a sale when the terminal sends them at payment; false,
+    // after telling the operator, when they could not be printed (then nothing may be
+    // committed).
     virtual bool processOrdersAtPayment() = 0;
 
     // After a receipt committed from the chooser (a refund, a sale on account), after a sale

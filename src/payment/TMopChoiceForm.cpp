@@ -142,6 +142,9 @@ void TMopChoiceForm::chargeAccount(QPushButton* accountButton) {
     }
     if (due <= available) {
         BusyCursor busy;
+        // The kitchen hears of an account sale before it is recorded, as of any other sale.
+        if (!till_.processOrdersAtPayment())
+            return;
         finishCommit(till_.CommitReceipt(source, QString::fromLatin1(kAccount), due, Money(), due, refund == u"T"));
         return;
     }

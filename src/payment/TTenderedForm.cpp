@@ -191,11 +191,8 @@ void TTenderedForm::processSale(Money tendered) {
         return;
     }
     BusyCursor busy;
-    if (!till_.processOrdersAtPayment()) {
-        NormalCursor normal;
-        prompter_.information(QStringLiteral("Problem printing Order."));
+    if (!till_.processOrdersAtPayment())
         return;
-    }
     const int receiptId = till_.CommitReceipt(values_.source, values_.mop, total, tendered, credit, values_.refund == u"T");
     if (receiptId == ReceiptCommit::kTabChanged) {
         reject(); // the screen shows the lines as they are now; the payment starts again

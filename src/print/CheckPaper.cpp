@@ -30,7 +30,9 @@ QStringList checkBody(const CheckHeading& heading, const CheckLines& check, cons
         discounts += line.disc;
     }
     lines << summaryLine(QStringLiteral("Total:"), check.total, width);
-    if (heading.tendered) {
+    // A pre-tender taken for one guest's check stays in the window; on a check it does not
+    // cover it would read as a negative change, so it is left off.
+    if (heading.tendered && *heading.tendered >= check.total) {
         lines << summaryLine(QStringLiteral("Tendered:"), *heading.tendered, width);
         lines << summaryLine(QStringLiteral("Change:"), *heading.tendered - check.total, width);
     }

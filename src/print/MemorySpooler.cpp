@@ -10,7 +10,7 @@ public:
     ~MemoryJob() override { close(); }
 
     bool start(const QString& documentName) override {
-        if (spooler_.refuseStart)
+        if (spooler_.refuseStart || spooler_.refusing.contains(printer_))
             return false;
         spooler_.documents.push_back({printer_, documentName, {}, false});
         index_ = static_cast<int>(spooler_.documents.size()) - 1;

@@ -22,6 +22,7 @@ public:
     QString defaultName;
     QStringList unopenable;  // listed, but open() fails
     bool refuseStart = false;
+    QStringList refusing;    // these printers refuse the start of every document
     int failingSend = -1;    // 0-based index of the send that fails in each document; -1: none
 
     std::vector<Document> documents;

@@ -3,6 +3,7 @@
 #include "print/OrderLines.h"
 #include "print/Printing.h"
 
+#include <optional>
 #include <vector>
 
 namespace pelora {
@@ -15,16 +16,25 @@ struct OrderTab {
     bool all = false;
 };
 
+// An output whose paper did not go out whole, and why, naming the printer.
+struct OrderPaperFailure {
+    QString outputName;
+    QString message;
+};
+
 // Prints the tab's lines on every output of this terminal, in the order of the output-device
 // table: each output gets one paper with the lines whose output name is its own (only the new
 // ones unless `all`). An output listed on two rows prints twice; lines of an output no row
-// names are not printed. False when a paper did not go out whole (the spooler refused it).
-bool printOrders(const Printing& printing, const std::vector<OrderLine>& lines, const OrderTab& tab);
+// names are not printed. A printer that fails does not stop the others: the result lists the
+// outputs whose paper did not go out whole (none when every paper did).
+std::vector<OrderPaperFailure> printOrders(const Printing& printing, const std::vector<OrderLine>& lines,
+                                           const OrderTab& tab);
 
 // One order paper on the output of row `row` of the output-device table: the tab, the output
 // and the time, then each line's quantity and name with its options and message below.
-// No prices. Nothing when the output does not print. False as printPaper says.
-bool printOrderOutput(const Printing& printing, int row, const std::vector<const OrderLine*>& entries,
-                      const QString& tabCaption);
+// No prices. Nothing when the output does not print. Returns why the paper did not go out
+// whole (a printer not found, a bad code string, a paper the spooler refused), or nothing.
+std::optional<QString> printOrderOutput(const Printing& printing, int row,
+                                        const std::vector<const OrderLine*>& entries, const QString& tabCaption);
 
 } // namespace pelora

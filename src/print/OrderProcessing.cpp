@@ -31,10 +31,15 @@ void processOrders(const Printing& printing, const OrderProcessing& settings, in
         loadOrderLines(printing.db, {false, tabId, settings.pcRef, settings.splitMode});
     if (lines.empty())
         return;
-    // A paper the spooler refused would leave the kitchen without the order while the lines
-    // count as sent: nothing is marked, and the next "Process" sends them all again.
-    if (!printOrders(printing, lines, {tabId, lines.front().tabCaption(), false}))
-        throw PrintError(QStringLiteral("An order did not reach its printer."));
+    // The lines of an output whose paper failed stay new, and go with the next "Process"; the
+    // outputs whose paper went through are marked, so their kitchen never cooks them twice.
+    const std::vector<OrderPaperFailure> failures =
+        printOrders(printing, lines, {tabId, lines.front().tabCaption(), false});
+    QStringList failedOutputs, reasons;
+    for (const OrderPaperFailure& failure : failures) {
+        failedOutputs << failure.outputName;
+        reasons << failure.message;
+    }
 
     db::Query update(printing.db);
     db::StoredProc stock(printing.db);
@@ -42,6 +47,8 @@ void processOrders(const Printing& printing, const OrderProcessing& settings, in
     try {
         db::Transaction transaction(printing.db);
         for (const OrderLine& line : lines) {
+            if (failedOutputs.contains(line.outputName))
+                continue;
             update.setSql(QStringLiteral("UPDATE %1 SET processed = 'T' WHERE id = ? AND processed = 'F'").arg(line.list));
             update.exec({line.id});
             if (update.rowsAffected() > 0 && modeIs(settings.countMode, '1')) {
@@ -54,6 +61,8 @@ void processOrders(const Printing& printing, const OrderProcessing& settings, in
     } catch (const std::exception&) {
         // The papers are out; the lines stay new and go again with the next "Process".
     }
+    if (!reasons.isEmpty())
+        throw PrintError(reasons.join(u'\n'));
 }
 
 } // namespace pelora

@@ -18,12 +18,13 @@ void markLineProcessed(db::Connection& db, db::StoredProc& proc, const QString& 
                        int itemId, double qty, QStringView countMode);
 
 // Sends the new lines of a tab (1: this terminal's NonTab) to their outputs, one paper per
-// output, and then marks exactly the lines it loaded processed, moving their stock with
-// `countmode` "1", in one transaction. A line another till adds meanwhile stays new, and one
-// another till processed meanwhile is not counted twice. The second list takes part unless
-// `splitmode` is "0". Printer errors, and a paper the spooler refused, are thrown before
-// anything is marked; a failure while marking rolls the marking back and is not reported (the
-// lines print again next time).
+// output, and then marks the lines it loaded processed, moving their stock with `countmode`
+// "1", in one transaction. A line another till adds meanwhile stays new, and one another till
+// processed meanwhile is not counted twice. The second list takes part unless `splitmode` is
+// "0". A printer that fails (not found, or a paper the spooler refused) leaves the lines of its
+// output new, to print with the next "Process"; the lines of the outputs that printed are
+// marked all the same, and then PrintError names each printer that failed. A failure while
+// marking rolls the marking back and is not reported (the lines print again next time).
 // The stocktake tab's count lines are never sent.
 struct OrderProcessing {
     QString pcRef;

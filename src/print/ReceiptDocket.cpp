@@ -19,9 +19,19 @@ QString lineQuery() {
         sql += QStringLiteral(", opt%1caption, opt%1choice").arg(n);
     return sql + QStringLiteral(
                      ", recline.extprice, recline.exttax, receipt.id AS recid, receipt.istamp,"
-                     " receipt.pcref, receipt.tabref, receipt.tendered, receipt.mop, receipt.cr"
+                     " receipt.pcref, receipt.tabref, receipt.total, receipt.tendered, receipt.mop, receipt.cr"
                      " FROM recline LEFT JOIN receipt ON recline.recid = receipt.id"
                      " WHERE receipt.id = ?");
+}
+
+// What the receipt charged for its lines: its total, which the layout's rounding may have
+// moved off the lines' sum; on a part-account sale the total holds only what was tendered for,
+// and the account's part is added. A receipt without a total charged the lines' sum.
+Money chargedFor(const db::Value& total, Money tendered, Money cr, Money linesSum) {
+    if (total.isNull())
+        return linesSum;
+    const bool partAccount = cr > Money() && tendered > Money();
+    return total.asMoney() + (partAccount ? cr : Money());
 }
 
 QStringList receiptLines(db::Connection& db, int receiptId, int width) {
@@ -52,6 +62,7 @@ QStringList receiptLines(db::Connection& db, int receiptId, int width) {
         return lines;
     }
     const Money cr = money(u"cr");
+    const db::Value receiptTotal = query.value(u"total");
     lines << columnHeader(width);
     Money discounts, total, tax;
     for (query.first(); !query.eof(); query.next()) {
@@ -62,17 +73,21 @@ QStringList receiptLines(db::Connection& db, int receiptId, int width) {
         total += money(u"extprice");
         tax += lineTax;
     }
-    lines << summaryLine(QStringLiteral("Total:"), total, width);
-    if (total > Money()) {
+    // The docket shows what was charged: a rounded total says by how much it left the lines.
+    const Money charged = chargedFor(receiptTotal, tendered, cr, total);
+    if (charged != total)
+        lines << summaryLine(QStringLiteral("Rounding:"), charged - total, width);
+    lines << summaryLine(QStringLiteral("Total:"), charged, width);
+    if (charged > Money()) {
         const Money paid = tendered + cr;
         QString tenderedLine = mop;
         if (cr > Money() && tendered > Money())
             tenderedLine += QStringLiteral(" & Cr (") + cr.toString() + QStringLiteral(") ");
         tenderedLine += QStringLiteral(" Tendered:") + summaryAmount(paid < Money() ? -paid : paid);
         lines << rightAligned(tenderedLine, width);
-        lines << summaryLine(QStringLiteral("Change:"), paid - total, width);
-    } else if (total < Money()) {
-        lines << rightAligned(mop + QStringLiteral(" Refund:") + summaryAmount(-total), width);
+        lines << summaryLine(QStringLiteral("Change:"), paid - charged, width);
+    } else if (charged < Money()) {
+        lines << rightAligned(mop + QStringLiteral(" Refund:") + summaryAmount(-charged), width);
     }
     lines << summaryLine(QStringLiteral("* Included Tax:"), tax, width);
     if (discounts > Money())

@@ -284,7 +284,11 @@ void TOrderForm::btnRefresh2Click() {
 }
 
 void TOrderForm::PrintOrders() {
-    pelora::printOrders(printing_, lines_, {currentTab_, currentCaption_, allMode_});
+    QStringList reasons;
+    for (const OrderPaperFailure& failure : pelora::printOrders(printing_, lines_, {currentTab_, currentCaption_, allMode_}))
+        reasons << failure.message;
+    if (!reasons.isEmpty())
+        printing_.prompter.error(reasons.join(u'\n'));
 }
 
 void TOrderForm::btnOutputClick() {

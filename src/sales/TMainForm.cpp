@@ -430,8 +430,9 @@ void TMainForm::StatusLineMessage() {
     if (modeIs(data_.settings.logoutMode, '1') &&
         statusLine_->text(0) == QLatin1String(StatusLine::kLoggedOut)) {
         // The login comes up over the sales screen: at start-up it waits until the screen shows.
+        // The screen was set back to its start when the till was logged out.
         if (isVisible())
-            btnLogout->click();
+            logOut();
         return;
     }
     const Session& session = module_->session();
@@ -553,13 +554,19 @@ bool TMainForm::logIn(const QString& password, TKeyBoardForm& keyboard) {
 
 void TMainForm::btnLoginClick() { Login(); }
 
+void TMainForm::logOut() {
+    setSidePanelsShown(false);
+    statusLine_->setText(0, QString::fromLatin1(StatusLine::kLoggedOut));
+    statusLine_->setText(1, QString());
+    statusLine_->setText(2, QString());
+    Login();
+}
+
 void TMainForm::btnLogoutClick() {
     if (btnLogout->text() == QLatin1String("Logout")) {
-        setSidePanelsShown(false);
-        statusLine_->setText(0, QString::fromLatin1(StatusLine::kLoggedOut));
-        statusLine_->setText(1, QString());
-        statusLine_->setText(2, QString());
-        Login();
+        // The next waiter starts on the start page, never on the last one's tab.
+        ReturnToStart();
+        logOut();
         return;
     }
     if (prompter_.confirm(QStringLiteral("Close Pelora?")))
@@ -578,6 +585,24 @@ void TMainForm::ShowStartPage() {
         restoreRightPanel();
         ChooseNonTab();
     }
+}
+
+void TMainForm::ReturnToStart() {
+    const bool counting = state_.currentTab == SalesState::kStocktakeTab;
+    ResetTabState();
+    if (counting)
+        ApplyButtonSettings(); // the buttons the count switched off come back
+    ShowTabBalance();
+    ReadLineLists();
+    showFirstPages();
+}
+
+void TMainForm::showFirstPages() {
+    if (!modeIs(data_.settings.manRegMode, '2'))
+        pgeItem->btnReset->click();
+    else
+        setManualRegisterOpen(true);
+    ShowStartPage();
 }
 
 void TMainForm::btnTabClick() {

@@ -124,6 +124,10 @@ public:
     void ResetTabState();
     void ApplyButtonSettings();
     void ShowStartPage();
+    // The screen as the next customer or waiter finds it: no tab chosen (its lines stay on it),
+    // the lists and balance cleared, the first item page (or the manual register) and the start
+    // page. After "Process" and at "Logout".
+    void ReturnToStart();
 
     // Staff login: the keyboard in mode "logout" with the password masked.
     void Login();
@@ -265,12 +269,18 @@ private:
     void restoreRightPanel();
     void showPage(QWidget* page, const QString& caption);
     void setManualRegisterOpen(bool open);
+    // The first item page, or the manual register when the layout keeps it open, then the start
+    // page.
+    void showFirstPages();
     void openMopChoice(bool refund);
     void showMopChoice(const QString& total, const QString& creditMode, const QString& source, bool refund,
                        bool overPages);
     ReceiptCommit receiptCommit();
     LineDiscounts::Context discountContext();
     SplitLines::Context splitContext();
+    // Runs ProcessOrders; on a failure tells the operator, naming the printers that failed,
+    // and returns false.
+    bool processOrdersTelling();
     void setPreProcessDown(bool down);
     void setSplitControlsShown(bool shown);
     bool splitShown() const;
@@ -278,6 +288,7 @@ private:
     void viewLine(int list);
     void preProcess();
     bool logIn(const QString& password, TKeyBoardForm& keyboard);
+    void logOut();
     void leaveStocktake();
     void selectTab(int tabId, const QString& label);
     void takeTab(int tabId, const QString& label);

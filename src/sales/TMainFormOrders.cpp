@@ -6,6 +6,7 @@
 #include "common/Prompter.h"
 #include "print/CashDrawer.h"
 #include "print/OrderProcessing.h"
+#include "print/Spooler.h"
 #include "print/TOrderForm.h"
 #include "sales/ItemPage.h"
 #include "ui/BusyCursor.h"
@@ -25,25 +26,28 @@ void TMainForm::ProcessOrders() {
                   state_.currentTab);
 }
 
+bool TMainForm::processOrdersTelling() {
+    try {
+        ProcessOrders();
+        return true;
+    } catch (const PrintError& failure) {
+        NormalCursor normal;
+        prompter_.information(QStringLiteral("Problem printing Order.") + kLineBreak + failure.message());
+    } catch (const std::exception&) {
+        NormalCursor normal;
+        prompter_.information(QStringLiteral("Problem printing Order."));
+    }
+    return false;
+}
+
 void TMainForm::btnProcessClick() {
     if (state_.currentTab <= 0) {
         prompter_.information(QStringLiteral("Select a Tab."));
         return;
     }
-    try {
-        ProcessOrders();
-    } catch (const std::exception&) {
-        prompter_.information(QStringLiteral("Problem printing Order."));
+    if (!processOrdersTelling())
         return;
-    }
-    ResetTabState();
-    ShowTabBalance();
-    ReadLineLists();
-    if (!modeIs(data_.settings.manRegMode, '2'))
-        pgeItem->btnReset->click();
-    else
-        setManualRegisterOpen(true);
-    ShowStartPage();
+    ReturnToStart();
 }
 
 void TMainForm::btnTabOrderClick() {

@@ -130,14 +130,7 @@ int TMainForm::CommitDebit(const QString& mop, Money amount) {
 }
 
 bool TMainForm::processOrdersAtPayment() {
-    if (!modeIs(data_.settings.processMode, '2'))
-        return true;
-    try {
-        ProcessOrders();
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
+    return !modeIs(data_.settings.processMode, '2') || processOrdersTelling();
 }
 
 void TMainForm::PrintReceiptOutputs(int receiptId) {
@@ -175,11 +168,7 @@ void TMainForm::receiptFromTender(int receiptId, Money change) {
             ResetTabState();
             ShowTabBalance();
         }
-        if (!modeIs(s.manRegMode, '2'))
-            pgeItem->btnReset->click();
-        else
-            setManualRegisterOpen(true);
-        ShowStartPage();
+        showFirstPages();
     } else if (modeIs(s.countMode, '1')) {
         ShowLink(state_.currentLink);
     }

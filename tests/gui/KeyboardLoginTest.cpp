@@ -4,6 +4,7 @@
 #include "app/Session.h"
 #include "db/RowSet.h"
 #include "sales/LineLists.h"
+#include "sales/LinePanel.h"
 #include "sales/ItemGrid.h"
 #include "sales/ItemPage.h"
 #include "sales/StatusLine.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 using namespace pelora;
@@ -167,6 +169,34 @@ TEST_F(Login, WithLoginRequiredTheKeyboardComesUpAndStaffLogInInAnyCase) {
     addBeer();
     EXPECT_EQ(staffOfLastLine(), QStringLiteral("Alex"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM tabline1 WHERE staffref = 'Sam'")), QStringLiteral("1"));
+}
+
+TEST_F(Login, TheNextWaiterStartsOnTheStartPageAndTheLastTabKeepsItsLines) {
+    sql(QStringLiteral("UPDATE staff SET pword = 'Secret' WHERE ref = 'Sam'"));
+    typeOnKeyboard(QStringLiteral("1234"));
+    ASSERT_TRUE(start());
+    settle();
+    touchTab(QStringLiteral("Table 1"));
+    touchItem(QStringLiteral("Pale Ale"));
+    form->btnExtra->click();
+    ASSERT_EQ(form->state().currentTab, 3);
+
+    typeOnKeyboard(QStringLiteral("Secret"));
+    form->btnLogout->click();
+    settle();
+    EXPECT_EQ(module->session().staffRef, QStringLiteral("Sam"));
+    EXPECT_EQ(form->state().currentTab, 0);
+    EXPECT_EQ(form->pnlRight->lblTabRef->text(), QStringLiteral("Unknown"));
+    EXPECT_EQ(form->pgcMain->currentWidget(), form->pgeTab); // the layout's start page
+    EXPECT_EQ(form->lines().list(LineLists::kMain).rowCount(), 0);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM tabline1 WHERE tabid = 3 AND staffref = 'Alex'")),
+              QStringLiteral("1"));
+
+    // Sam's first touch cannot go to Alex's table.
+    form->btnLink->click();
+    prompter.expectInformation(QStringLiteral("First select a Tab."));
+    touchItem(QStringLiteral("Pale Ale"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM tabline1")), QStringLiteral("1"));
 }
 
 TEST_F(Login, AWrongPasswordKeepsTheKeyboardAndClosingItLeavesTheTillLoggedOut) {

@@ -69,11 +69,11 @@ TEST_F(OrderScreen, ProcessSendsEachOutputItsOrderMarksTheLinesAndStartsAgain) {
     EXPECT_EQ(form->state().currentTab, 0);        // back to the start, no tab chosen
     EXPECT_EQ(form->pgcMain->currentWidget(), static_cast<QWidget*>(form->pgeTab));
 
-    // A kitchen printer that cannot be found: nothing is marked.
+    // A kitchen printer that cannot be found: its lines stay to be sent, and the message names it.
     touchTab(QStringLiteral("Table 1"));
     touchItem(QStringLiteral("Burger"));
     spooler->installed.removeAll(QStringLiteral("Kitchen"));
-    prompter.expectInformation(QStringLiteral("Problem printing Order."));
+    prompter.expectInformation(QStringLiteral("Problem printing Order.\nPrinter Kitchen not found"));
     form->pnlRight->btnProcess->click();
     EXPECT_EQ(unprocessed(), QStringLiteral("Burger"));
     EXPECT_EQ(form->state().currentTab, 3);

@@ -141,7 +141,27 @@ TEST_F(PaymentScreen, AnAccountTakesWhatItsCreditAllowsAndTheRestIsTendered) {
     EXPECT_EQ(lastReceipt(), QStringLiteral("Smith J|24.00|0.00|Account|24.00"));
     EXPECT_EQ(balance(9), QStringLiteral("66.50"));
     EXPECT_TRUE(docket().contains(QStringLiteral("Account Tendered:")));
+    // The kitchen hears of the burger before the sale is recorded.
+    EXPECT_TRUE(QString::fromLatin1(spooler->bytesFor(QStringLiteral("Kitchen"))).contains(QStringLiteral("1    Burger")));
     EXPECT_EQ(form->state().currentTab, 0);
+
+    // Without the kitchen's printer the account sale waits, as a cash sale does.
+    touchTab(QStringLiteral("Smith J"));
+    touchItem(QStringLiteral("Burger"));
+    spooler->installed.removeAll(QStringLiteral("Kitchen"));
+    onChooser([&](TMopChoiceForm& chooser) {
+        prompter.expectInformation(QStringLiteral("Problem printing Order.\nPrinter Kitchen not found"));
+        chooser.mopButton(QStringLiteral("Account"))->click();
+        EXPECT_TRUE(chooser.isVisible());
+        chooser.btnClose->click();
+    });
+    payment()->click();
+    EXPECT_EQ(balance(9), QStringLiteral("66.50"));
+    EXPECT_TRUE(linesShown());
+    spooler->installed << QStringLiteral("Kitchen");
+    onChooser([](TMopChoiceForm& chooser) { chooser.mopButton(QStringLiteral("Account"))->click(); });
+    payment()->click();
+    EXPECT_EQ(balance(9), QStringLiteral("90.50"));
 
     // Room 12 may run up 10 only: 10 on the account, the rest in cash.
     sql(QStringLiteral("UPDATE tab SET crlimit = 10 WHERE id = 11"));
@@ -176,7 +196,7 @@ TEST_F(PaymentScreen, AnAccountTakesWhatItsCreditAllowsAndTheRestIsTendered) {
         chooser.btnClose->click();
     });
     payment()->click();
-    EXPECT_EQ(receipts(), QStringLiteral("4")); // the demo's two and these two
+    EXPECT_EQ(receipts(), QStringLiteral("5")); // the demo's two and these three
 }
 
 TEST_F(PaymentScreen, ARefundIsCommittedAtOnceAndABadTenderIsRefused) {
@@ -271,7 +291,7 @@ TEST_F(PaymentScreen, APrinterFailureNeverLeavesAPaidLineToPayAgain) {
     onChooser([](TMopChoiceForm& chooser) { chooser.mopButton(QStringLiteral("Cash"))->click(); });
     onTender([&](TTenderedForm& tender) {
         tender.btnTnd50->click();
-        prompter.expectInformation(QStringLiteral("Problem printing Order."));
+        prompter.expectInformation(QStringLiteral("Problem printing Order.\nPrinter Kitchen not found"));
         tender.btnProcess->click();
         EXPECT_TRUE(tender.isVisible());
         tender.btnClose->click();

@@ -160,6 +160,18 @@ TEST_F(CheckPrintingTest, AWholeTabCheckWithAPreTenderByteForByte) {
                        }));
 }
 
+// One guest's pre-tender stays in the window; on the whole table's check it would read as a
+// negative change.
+TEST_F(CheckPrintingTest, ATenderedAmountIsPrintedOnlyOnACheckItCovers) {
+    addCheckOutput();
+    const QString whole = QString::fromLatin1(paper(load(CheckScope::whole()), Money::fromWhole(50)));
+    EXPECT_TRUE(whole.contains(QStringLiteral("Total:    72.00 ")));
+    EXPECT_FALSE(whole.contains(QStringLiteral("Tendered:")));
+    EXPECT_FALSE(whole.contains(QStringLiteral("Change:")));
+    const QString exact = QString::fromLatin1(paper(load(CheckScope::whole()), Money::fromWhole(72)));
+    EXPECT_TRUE(exact.contains(QStringLiteral("Change:     0.00 ")));
+}
+
 TEST_F(CheckPrintingTest, ThePreTenderPrintsAsTheCheckModeSays) {
     addCheckOutput();
     addOutput(2, QStringLiteral("Drawer"), QStringLiteral("Front"), {{QStringLiteral("begincode1"), "#27#112"}});

@@ -143,24 +143,47 @@ TEST_F(OrderProcessingTest, ALineAddedOnAnotherTillMeanwhileStaysNewAndStockMove
     EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM item WHERE id = 12")), QStringLiteral("47")); // not 44
 }
 
-TEST_F(OrderProcessingTest, APrinterErrorStopsBeforeAnythingIsMarked) {
+// A failure that stops one output must neither lose its order nor send the others' twice.
+TEST_F(OrderProcessingTest, APrinterThatFailsKeepsOnlyItsOwnOutputsLinesToSendAgain) {
+    const auto failureOf = [&] {
+        try {
+            process(3, "1", "1");
+        } catch (const PrintError& failure) {
+            return failure.message();
+        }
+        return QStringLiteral("no failure");
+    };
     line("tabline1", 1, 3, 11, "Steak", 1, "Kitchen", 0);
     line("tabline1", 2, 3, 12, "Beer", 1, "Bar", 1);
+    line("tabline1", 3, 3, 12, "Cake", 1, "Dessert", 2); // no printer here for it: sent unprinted
     spooler.installed.removeAll(QStringLiteral("BarPrinter"));
-    EXPECT_THROW(process(3, "1", "1"), PrintError);
-    EXPECT_EQ(unprocessed(), QStringLiteral("1,2"));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM item WHERE id = 11")), QStringLiteral("20"));
+    EXPECT_EQ(failureOf(), QStringLiteral("Printer BarPrinter not found"));
+    EXPECT_EQ(unprocessed(), QStringLiteral("2"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM item WHERE id = 11")), QStringLiteral("19"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM item WHERE id = 12")), QStringLiteral("49")); // the cake
+    EXPECT_TRUE(paperFor(QStringLiteral("KitchenPrinter")).contains(QStringLiteral("Steak")));
 
-    // A paper the spooler refuses part-way counts as not sent, or the kitchen would never
-    // see an order the till shows as sent.
+    // The bar's printer is back: only the beer goes, and the kitchen is not sent the steak again.
     spooler.installed << QStringLiteral("BarPrinter");
-    spooler.failingSend = 3; // the kitchen's first line
-    EXPECT_THROW(process(3, "1", "1"), PrintError);
-    EXPECT_EQ(unprocessed(), QStringLiteral("1,2"));
-    spooler.failingSend = -1;
-    spooler.refuseStart = true;
-    EXPECT_THROW(process(3, "1", "1"), PrintError);
-    EXPECT_EQ(unprocessed(), QStringLiteral("1,2"));
+    spooler.documents.clear();
+    process(3, "1", "1");
+    ASSERT_EQ(spooler.documents.size(), 1u);
+    EXPECT_EQ(spooler.documents[0].printer, QStringLiteral("BarPrinter"));
+    EXPECT_EQ(unprocessed(), QString());
+
+    // A paper the spooler refuses counts as not sent, or the kitchen would never see an order
+    // the till shows as sent; both printers failing leave everything to send again.
+    line("tabline1", 4, 3, 11, "Steak", 1, "Kitchen", 3);
+    line("tabline1", 5, 3, 12, "Beer", 1, "Bar", 4);
+    spooler.refusing << QStringLiteral("KitchenPrinter");
+    EXPECT_EQ(failureOf(), QStringLiteral("Printer KitchenPrinter did not take the order for Kitchen."));
+    EXPECT_EQ(unprocessed(), QStringLiteral("4"));
+    spooler.refusing.clear();
+    spooler.failingSend = 3; // every paper's first line
+    line("tabline1", 6, 3, 12, "Beer", 1, "Bar", 5);
+    EXPECT_EQ(failureOf(), QStringLiteral("Printer KitchenPrinter did not take the order for Kitchen.\n"
+                                          "Printer BarPrinter did not take the order for Bar."));
+    EXPECT_EQ(unprocessed(), QStringLiteral("4,6"));
 }
 
 TEST_F(OrderProcessingTest, TheStocktakeTabIsNeverSent) {

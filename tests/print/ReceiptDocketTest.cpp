@@ -4,6 +4,8 @@
 
 #include "PrintFixture.h"
 
+#include <optional>
+
 using namespace pelora;
 
 namespace {
@@ -18,10 +20,11 @@ protected:
         PrintTest::SetUp();
         addOutput(1, QStringLiteral("Docket"), QStringLiteral("Front"), {{QStringLiteral("bcpl"), 40}});
     }
-    void receipt(int id, const char* mop, double tendered, double cr) {
-        exec(QStringLiteral("INSERT INTO receipt (id, pcref, tabref, mop, tendered, cr, istamp)"
-                            " VALUES (?, 'Bar', 'Table 1', ?, ?, ?, ?)"),
-             {id, mop, tendered, cr, kStamp});
+    // A receipt as the till records it, with its total; without one, as older rows may be.
+    void receipt(int id, const char* mop, double tendered, double cr, std::optional<double> total = std::nullopt) {
+        exec(QStringLiteral("INSERT INTO receipt (id, pcref, tabref, mop, tendered, cr, total, istamp)"
+                            " VALUES (?, 'Bar', 'Table 1', ?, ?, ?, ?, ?)"),
+             {id, mop, tendered, cr, total ? db::Value(*total) : db::Value(), kStamp});
     }
     void line(int id, int recId, int itemId, const QString& name, double qty, double extprice, double exttax,
               double disc = 0) {
@@ -87,6 +90,34 @@ TEST_F(ReceiptDocketTest, RefundAccountAndPartAccountDockets) {
     EXPECT_EQ(part.at(5), blanks(2) + QStringLiteral("Cash & Cr (10.00)  Tendered:    23.50 "));
     EXPECT_EQ(part.at(6), blanks(23) + QStringLiteral("Change:") + blanks(5) + QStringLiteral("0.00 "));
     EXPECT_EQ(part.at(8), blanks(12) + QStringLiteral("Included Discount:") + blanks(5) + QStringLiteral("1.25 "));
+}
+
+// With the layout's rounding the receipt charges more (or less) than its lines: the docket
+// says so, and the change is counted against what was charged.
+TEST_F(ReceiptDocketTest, ARoundedTotalIsWhatTheDocketChargesAndGivesChangeAgainst) {
+    receipt(14, "Cash", 50, 0, 32.5);
+    line(7, 14, 20, QStringLiteral("Beer"), 1, 9.5, 0.8636);
+    line(8, 14, 21, QStringLiteral("Steak"), 1, 22.975, 2.0886);
+    const QStringList sale = docket(14);
+    ASSERT_GE(sale.size(), 9);
+    EXPECT_EQ(sale.at(5), blanks(21) + QStringLiteral("Rounding:") + blanks(4) + QStringLiteral("0.025 "));
+    EXPECT_EQ(sale.at(6), blanks(24) + QStringLiteral("Total:") + blanks(4) + QStringLiteral("32.50 "));
+    EXPECT_EQ(sale.at(7), blanks(16) + QStringLiteral("Cash Tendered:") + blanks(4) + QStringLiteral("50.00 "));
+    EXPECT_EQ(sale.at(8), blanks(23) + QStringLiteral("Change:") + blanks(4) + QStringLiteral("17.50 "));
+
+    receipt(15, "Cash", -32.5, 0, -32.5); // its refund
+    line(9, 15, 21, QStringLiteral("Steak"), -1, -32.475, -2.9523);
+    const QStringList refund = docket(15);
+    EXPECT_EQ(refund.at(4), blanks(21) + QStringLiteral("Rounding:") + blanks(3) + QStringLiteral("-0.025 "));
+    EXPECT_EQ(refund.at(5), blanks(24) + QStringLiteral("Total:") + blanks(3) + QStringLiteral("-32.50 "));
+    EXPECT_EQ(refund.at(6), blanks(18) + QStringLiteral("Cash Refund:") + blanks(4) + QStringLiteral("32.50 "));
+
+    // A part-account sale records only the tendered part as its total: nothing was rounded.
+    receipt(16, "Cash", 20, 10, 13.5);
+    line(10, 16, 21, QStringLiteral("Steak"), 1, 23.5, 2.1364);
+    const QStringList part = docket(16);
+    EXPECT_EQ(part.at(4), blanks(24) + QStringLiteral("Total:") + blanks(4) + QStringLiteral("23.50 "));
+    EXPECT_EQ(part.at(6), blanks(23) + QStringLiteral("Change:") + blanks(5) + QStringLiteral("6.50 "));
 }
 
 TEST_F(ReceiptDocketTest, AZeroSumReceiptAndAccountMovementsWithoutLines) {

@@ -93,6 +93,13 @@ std::optional<Money> Money::parse(QStringView text) {
     return Money(*units);
 }
 
+std::optional<Money> Money::parseTyped(QStringView text) {
+    const std::optional<Money> amount = parse(text);
+    if (!amount || amount->units_ > kMostTypedUnits || amount->units_ < -kMostTypedUnits)
+        return std::nullopt;
+    return amount;
+}
+
 namespace {
 
 // Sign, whole part and `decimals` decimals (trailing zeros beyond minDecimals dropped).

@@ -30,6 +30,12 @@ public:
     // Anything else, an empty text included, gives no value.
     static std::optional<Money> parse(QStringView text);
 
+    // Typed text (a tendered amount, a price) as parse() reads it, refused beyond the most an
+    // operator types: a slip of the finger past it, and such amounts no longer come back exact
+    // from the database's float.
+    static constexpr std::int64_t kMostTypedUnits = 1'000'000'000 * kUnitsPerWhole - 1;
+    static std::optional<Money> parseTyped(QStringView text);
+
     constexpr std::int64_t units() const { return units_; }
     double toDouble() const { return static_cast<double>(units_) / kUnitsPerWhole; }
     constexpr bool isZero() const { return units_ == 0; }

@@ -13,7 +13,7 @@ QString press(const QString& tendered, QChar key) {
 
 QString shortcut(int whole) { return Money::fromWhole(whole).toString(); }
 
-std::optional<Money> read(QStringView tendered) { return Money::parse(tendered); }
+std::optional<Money> read(QStringView tendered) { return Money::parseTyped(tendered); }
 
 QString changeText(QStringView tendered, QStringView total) {
     const std::optional<Money> paid = read(tendered);

@@ -32,7 +32,8 @@ QString press(const QString& tendered, QChar key);
 // A shortcut key: "10.00" for 10.
 QString shortcut(int whole);
 
-// The tendered amount; none for a text that is not one ("1.2.3", ".", "").
+// The tendered amount; none for a text that is not one ("1.2.3", ".", "") or is more than an
+// operator types (Money::parseTyped).
 std::optional<Money> read(QStringView tendered);
 // "Change:    6.50" when the tendered amount covers the total, else empty (also when either
 // text is not an amount).

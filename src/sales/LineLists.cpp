@@ -5,6 +5,8 @@
 #include "sales/TabLines.h"
 
 #include <cmath>
+#include <stdexcept>
+#include <string>
 
 namespace pelora {
 
@@ -88,7 +90,15 @@ void LineLists::changeEach(int n, const std::function<void(db::RowSet&)>& change
     l.moveTo(current);
 }
 
+bool LineLists::qtyFits(int n, double qty) const {
+    LineMath::LineInput line = LineRecord::input(list(n));
+    line.qty = qty;
+    return LineMath::fits(line);
+}
+
 void LineLists::setQty(int n, double qty) {
+    if (!qtyFits(n, qty))
+        throw std::range_error("The line cannot take a quantity of " + std::to_string(qty) + ".");
     list(n).setField(u"qty", qty);
     recalc(n);
     save(n);

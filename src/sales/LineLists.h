@@ -60,7 +60,10 @@ public:
     // all back and reads both lists again before going on to the caller. The list stays on its
     // line.
     void changeEach(int n, const std::function<void(db::RowSet&)>& change);
-    // Sets the quantity of a list's current line, recomputes it and saves it.
+    // Whether a list's current line can take this quantity (LineMath::fits).
+    bool qtyFits(int n, double qty) const;
+    // Sets the quantity of a list's current line, recomputes it and saves it. A quantity the
+    // line cannot take throws std::range_error with nothing changed.
     void setQty(int n, double qty);
     // The sum of a list's extended prices, each rounded to four decimals.
     Money total(int n) const;

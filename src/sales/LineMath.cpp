@@ -2,6 +2,9 @@
 
 #include "common/Mode.h"
 
+#include <cmath>
+#include <stdexcept>
+
 namespace pelora::LineMath {
 
 double round4(double value) { return Money::fromDouble(value).toDouble(); }
@@ -31,6 +34,19 @@ LineAmounts recalc(const LineInput& line, List list) {
     else
         out.disc = qty * price.toDouble() * rate / 100.0;
     return out;
+}
+
+bool fits(const LineInput& line) {
+    if (!std::isfinite(line.qty) || std::fabs(line.qty) > kMostQty)
+        return false;
+    try {
+        const LineAmounts a = recalc(line, List::Main); // both lists' discounts stay below qty × price
+        for (double amount : {a.extCost, a.extPrice, a.extTax, line.qty * a.adjPrice.toDouble()})
+            Money::fromDouble(amount);
+        return true;
+    } catch (const std::runtime_error&) { // out of the range of money
+        return false;
+    }
 }
 
 Money roundTotal(Money total, QStringView roundMode) {

@@ -48,6 +48,13 @@ enum class List { Main, Split };
 
 LineAmounts recalc(const LineInput& line, List list);
 
+// The most a line's quantity (or a count) may be either way: more is a slip of the finger, and
+// the line lists have room for no more digits.
+constexpr double kMostQty = 99999;
+// Whether a line can take its quantity: within kMostQty either way, and every amount the
+// line's pricing gives within the range of money.
+bool fits(const LineInput& line);
+
 // A float rounded to four decimals, ties to even.
 double round4(double value);
 

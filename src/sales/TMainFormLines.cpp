@@ -108,6 +108,7 @@ void TMainForm::OpenQtyForm() {
     const QString qty = lines_->list(LineLists::kMain).value(u"qty").asText();
     auto keypad = createForm<TQtyForm>(
         prompter_, qty, state_.currentTab == SalesState::kStocktakeTab, prompter_,
+        [this](double value) { return lines_->qtyFits(LineLists::kMain, value); },
         [this](double value) {
             lines_->setQty(LineLists::kMain, value);
             ShowTotals();

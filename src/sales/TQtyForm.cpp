@@ -14,9 +14,9 @@
 
 namespace pelora {
 
-TQtyForm::TQtyForm(const QString& qty, bool stocktake, Prompter& prompter, std::function<void(double)> apply,
-                   QWidget* parent)
-    : QDialog(parent), prompter_(prompter), apply_(std::move(apply)), stocktake_(stocktake) {
+TQtyForm::TQtyForm(const QString& qty, bool stocktake, Prompter& prompter, std::function<bool(double)> fits,
+                   std::function<void(double)> apply, QWidget* parent)
+    : QDialog(parent), prompter_(prompter), fits_(std::move(fits)), apply_(std::move(apply)), stocktake_(stocktake) {
     setObjectName(QStringLiteral("QtyForm"));
     setWindowTitle(QStringLiteral("QtyForm"));
     setModal(true);
@@ -88,7 +88,7 @@ void TQtyForm::btnIncClick() { edtQty->setText(QtyKeypad::increase(edtQty->text(
 
 void TQtyForm::btnOKClick() {
     const std::optional<double> qty = QtyKeypad::read(edtQty->text());
-    if (!qty) {
+    if (!qty || !fits_(*qty)) { // a quantity the line's amounts cannot take is no quantity either
         prompter_.warning(QStringLiteral("Qty not valid."));
         return;
     }

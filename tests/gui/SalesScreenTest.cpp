@@ -297,6 +297,26 @@ TEST_F(SalesScreen, QuantityButtonsStepAndTheKeypadSets) {
         [&] { right.btnQtyInc->click(); });
     EXPECT_EQ(shown(right.tabline1), QStringList{"3 Pale Ale 28.50"});
 
+    // A quantity the line cannot hold is refused, and nothing changes: 16 digits, or more than
+    // 99,999.
+    prompter.expectWarning(QStringLiteral("Qty not valid."));
+    prompter.expectWarning(QStringLiteral("Qty not valid."));
+    onKeypad(
+        [&](TQtyForm* keypad) {
+            for (const char* typed : {"1234567890123456", "100000"}) {
+                keypad->edtQty->setText(QString::fromLatin1(typed));
+                keypad->btnOK->click();
+                EXPECT_TRUE(keypad->isVisible());
+                EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM tabline1")), QStringLiteral("3"));
+            }
+            keypad->edtQty->setText(QStringLiteral("99999"));
+            keypad->btnOK->click();
+            EXPECT_FALSE(keypad->isVisible());
+        },
+        [&] { right.btnQtyInc->click(); });
+    EXPECT_EQ(shown(right.tabline1), QStringList{"99999 Pale Ale 949990.50"});
+    EXPECT_EQ(total1(), QStringLiteral("949990.50"));
+
     // qtymode "3": every line added opens the keypad at once.
     relayout(QStringLiteral("qtymode = '3'"));
     chooseNonTab();

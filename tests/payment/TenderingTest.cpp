@@ -23,6 +23,11 @@ TEST(Tendering, OnlyATextThatIsAnAmountCanBeTenderedAndChangeShowsWhenItCovers) 
     EXPECT_EQ(Tendering::read(u"30."), Money::fromWhole(30));
     for (const char16_t* bad : {u".", u"1.2.3", u"..", u""})
         EXPECT_FALSE(Tendering::read(bad).has_value()) << QString::fromUtf16(bad).toStdString();
+    // More than anyone hands over is a slip of the finger, refused before it reaches a receipt.
+    EXPECT_EQ(Tendering::read(u"999999999.9999"), Money::fromUnits(Money::kMostTypedUnits));
+    for (const char16_t* huge : {u"1000000000", u"9999999999999999", u"99999999999999999999"})
+        EXPECT_FALSE(Tendering::read(huge).has_value()) << QString::fromUtf16(huge).toStdString();
+    EXPECT_EQ(Tendering::changeText(u"9999999999999999", u"23.50"), QString());
 
     EXPECT_EQ(Tendering::changeText(u"30", u"23.50"), QStringLiteral("Change:    6.50"));
     EXPECT_EQ(Tendering::changeText(u"23.5", u"23.50"), QStringLiteral("Change:    0.00"));

@@ -3,6 +3,8 @@
 
 #include "GTestSupport.h"
 
+#include <limits>
+
 using namespace pelora;
 using LineMath::List;
 
@@ -57,6 +59,20 @@ TEST(LineMath, ExtendedAmountsAreNotRoundedButTheMainListDiscountIs) {
     EXPECT_EQ(a.disc, 0.3333);
     const LineMath::LineAmounts b = LineMath::recalc(line(1, 1, 0, 33.333), List::Split);
     EXPECT_DOUBLE_EQ(b.disc, 0.33333);
+}
+
+// A quantity is taken only when the line can be priced and stored with it.
+TEST(LineMath, ALineFitsUpToNinetyNineThousandAndWhatMoneyHolds) {
+    EXPECT_TRUE(LineMath::fits(line(99999, 9.5, 0.8636, 0)));
+    EXPECT_TRUE(LineMath::fits(line(-99999, 9.5, 0.8636, 0))); // a count may go below nothing
+    EXPECT_TRUE(LineMath::fits(line(0.5, 9.5, 0.8636, 10)));
+    EXPECT_FALSE(LineMath::fits(line(100000, 9.5, 0.8636, 0)));
+    EXPECT_FALSE(LineMath::fits(line(1e16, 9.5, 0.8636, 0)));
+    EXPECT_FALSE(LineMath::fits(line(std::numeric_limits<double>::quiet_NaN(), 9.5, 0, 0)));
+    EXPECT_FALSE(LineMath::fits(line(1000, 1e12, 0, 0))); // 1e15 is beyond money
+    LineMath::LineInput costly = line(2, 1, 0, 0);
+    costly.options[0] = {true, 0, 8e14, 0};
+    EXPECT_FALSE(LineMath::fits(costly)); // twice the option's price
 }
 
 TEST(LineMath, ListTotalsRoundEachLineFirst) {

@@ -17,12 +17,11 @@ std::optional<IniSettings> connectFromIni(QTextStream& out, db::Connection& db, 
         return std::nullopt;
     }
     QString refusals;
-    const bool connected = connectAsTill(db, IniFile::databasePath(ini->dbPath), ini->password,
-                                         [&](const QString& user, const db::DbError& e) {
-                                             refusals += QStringLiteral("Connecting as %1 failed: %2 (%3)\n")
-                                                             .arg(user, e.text())
-                                                             .arg(e.code());
-                                         });
+    const auto refused = [&](const QString& user, const db::DbError& e) {
+        refusals += QStringLiteral("Connecting as %1 failed: %2 (%3)\n").arg(user, e.text()).arg(e.code());
+    };
+    const bool connected =
+        connectWithIniPassword(db, IniFile::databasePath(ini->dbPath), ini->password, kLastUserFileName, refused);
     if (sayRefusals || !connected)
         out << refusals;
     if (!connected) {

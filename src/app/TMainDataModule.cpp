@@ -44,7 +44,7 @@ bool TMainDataModule::MainDataModuleCreate() {
         session_.dbPath = ini->dbPath;
 
         if (!connectAtStartUp(db1, session_.databasePath(), session_.iniPassword, prompter_,
-                              [&splash] { splash->paintNow(); })) {
+                              [&splash] { splash->paintNow(); }, kLastUserFileName)) {
             return false;
         }
         splash->advance(50);

@@ -256,24 +256,4 @@ INSERT INTO receipt (id, pcref, staffref, tabid, tabref, total, tendered, mop, c
 INSERT INTO recline (id, pcref, staffref, recid, itemid, itemname, qty, price, tax, extprice, exttax, disc, istamp)
     VALUES (3, 'Bar', 'Sam', 2, 8, 'Gin & Tonic', 2, 13, 1.1818, 26, 2.3636, 0,
     DATEADD(-2 HOUR TO CAST(CURRENT_DATE AS TIMESTAMP)));
-ALTER SEQUENCE receiptid_gen RESTART WITH 2;
-ALTER SEQUENCE reclineid_gen RESTART WITH 3;
 
--- The id generators carry on after the demo's own rows, so that a row the till or the back
--- office adds never takes an id the demo already uses.
-ALTER SEQUENCE deviceid_gen RESTART WITH 3;
-ALTER SEQUENCE discid_gen RESTART WITH 5;
-ALTER SEQUENCE imageid_gen RESTART WITH 4;
-ALTER SEQUENCE itemid_gen RESTART WITH 18;
-ALTER SEQUENCE layoutid_gen RESTART WITH 2;
-ALTER SEQUENCE liid_gen RESTART WITH 28;
-ALTER SEQUENCE linkid_gen RESTART WITH 3;
-ALTER SEQUENCE mapid_gen RESTART WITH 2;
-ALTER SEQUENCE mopid_gen RESTART WITH 3;
-ALTER SEQUENCE odid_gen RESTART WITH 6;
-ALTER SEQUENCE optid_gen RESTART WITH 16;
-ALTER SEQUENCE outputid_gen RESTART WITH 102;
-ALTER SEQUENCE pcid_gen RESTART WITH 2;
-ALTER SEQUENCE splitid_gen RESTART WITH 6;
-ALTER SEQUENCE staffid_gen RESTART WITH 3;
-ALTER SEQUENCE tabid_gen RESTART WITH 12;

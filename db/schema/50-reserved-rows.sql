@@ -38,13 +38,22 @@ INSERT INTO staff (id, ref, pword, fname, lname) VALUES (1, 'Default', NULL, '',
 
 INSERT INTO master (id) VALUES (1);
 
-ALTER SEQUENCE tabid_gen RESTART WITH 2;
-ALTER SEQUENCE itemid_gen RESTART WITH 1;
-ALTER SEQUENCE pcid_gen RESTART WITH 1;
-ALTER SEQUENCE layoutid_gen RESTART WITH 1;
-ALTER SEQUENCE linkid_gen RESTART WITH 1;
-ALTER SEQUENCE mapid_gen RESTART WITH 1;
-ALTER SEQUENCE mopid_gen RESTART WITH 1;
-ALTER SEQUENCE discid_gen RESTART WITH 1;
-ALTER SEQUENCE staffid_gen RESTART WITH 1;
-ALTER SEQUENCE outputid_gen RESTART WITH 100;
+-- Each generator stands at the last id taken, so the next id is one more. GEN_ID moves a
+-- generator alike on every server version; RESTART WITH does not (from Firebird 4 it names the
+-- next value instead of the current one).
+SET TERM ^ ;
+EXECUTE BLOCK AS
+    DECLARE last_id BIGINT;
+BEGIN
+    last_id = GEN_ID(tabid_gen, 2 - GEN_ID(tabid_gen, 0));
+    last_id = GEN_ID(itemid_gen, 1 - GEN_ID(itemid_gen, 0));
+    last_id = GEN_ID(pcid_gen, 1 - GEN_ID(pcid_gen, 0));
+    last_id = GEN_ID(layoutid_gen, 1 - GEN_ID(layoutid_gen, 0));
+    last_id = GEN_ID(linkid_gen, 1 - GEN_ID(linkid_gen, 0));
+    last_id = GEN_ID(mapid_gen, 1 - GEN_ID(mapid_gen, 0));
+    last_id = GEN_ID(mopid_gen, 1 - GEN_ID(mopid_gen, 0));
+    last_id = GEN_ID(discid_gen, 1 - GEN_ID(discid_gen, 0));
+    last_id = GEN_ID(staffid_gen, 1 - GEN_ID(staffid_gen, 0));
+    last_id = GEN_ID(outputid_gen, 100 - GEN_ID(outputid_gen, 0));
+END^
+SET TERM ; ^

@@ -27,6 +27,9 @@ ItemPage::ItemPage(QWidget* parent) : QWidget(parent) {
     btnOpt = touchButton(tr("Option"), QStringLiteral("btnOpt"), this);
     btnPreProcess = touchButton(QStringLiteral("PP"), QStringLiteral("btnPreProcess"), this);
     btnPreProcess->setCheckable(true);
+    // Out of sight: a waiter who left it down would keep lines from the kitchen without a word.
+    // The layout's `processmode` "3" marks lines sent as they are rung up instead.
+    btnPreProcess->hide();
     auto* bar = new QHBoxLayout;
     for (QPushButton* b : {btnReset, btnManual, btnOpt, btnPreProcess})
         bar->addWidget(b);

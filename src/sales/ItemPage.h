@@ -11,7 +11,8 @@ class ItemGrid;
 class ManRegisterPanel;
 
 // The Item page of the sales screen: the item grid of one link page, the manual register
-// centred over it while it is open, and the button bar "Reset", "Manual", "Option" and "PP".
+// centred over it while it is open, and the button bar "Reset", "Manual", "Option" (and the
+// hidden "PP").
 class ItemPage : public QWidget {
     Q_OBJECT
 public:

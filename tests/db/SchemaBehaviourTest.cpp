@@ -81,7 +81,7 @@ TEST_F(SchemaBehaviour, OutputIdsStayAbove100EvenIfTheGeneratorIsReset) {
     exec(QStringLiteral("INSERT INTO output (id, name) VALUES (101, 'Kitchen')"));
     Connection owner;
     owner.connect(database.sysdba());
-    owner.executeDirect(QStringLiteral("ALTER SEQUENCE outputid_gen RESTART WITH 0"));
+    owner.executeDirect(QStringLiteral("SET GENERATOR outputid_gen TO 0"));
     StoredProc sp(db);
     EXPECT_GT(sp.nextId(QStringLiteral("output")), 100);
 }

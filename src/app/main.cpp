@@ -2,8 +2,10 @@
 #include "app/DocketCommand.h"
 #include "app/PeloraApplication.h"
 #include "app/TMainDataModule.h"
+#include "common/TerminationSignal.h"
 #include "print/CupsSpooler.h"
 #include "sales/TMainForm.h"
+#include "ui/CloseWithoutAsking.h"
 #include "ui/QtPrompter.h"
 
 #include <QCoreApplication>
@@ -32,5 +34,7 @@ int main(int argc, char* argv[]) {
         return 1;
     if (!mainForm.isVisible())
         mainForm.show();
+    // Told to stop (a shut-down, Ctrl+C), the till closes as "Close" does and disconnects.
+    const pelora::TerminationSignal stop([&mainForm] { pelora::closeWithoutAsking(mainForm); });
     return app.exec();
 }

@@ -293,6 +293,7 @@ void TMainForm::LoadTerminalSettings() {
 
     ResetTabState();
     ApplyButtonSettings();
+    ShowTabBalance();
     ReadLineLists();
 
     pgcMain->tabBar()->hide();
@@ -358,6 +359,8 @@ void TMainForm::buttontag_li(QPushButton* button) {
     const GridPage::Button row = shownPage_.buttons.at(static_cast<std::size_t>(found - buttons.begin()));
     const bool cached = shownPage_.cached;
     BusyCursor busy;
+    if (refreshTimerOn())
+        refreshTimer_.start(); // no refresh in the middle of a round of touches
     if (buttonEditor_) {
         buttonEditor_->pickButton(row.liId, cached ? row.tag : -1, row.colour);
         return;

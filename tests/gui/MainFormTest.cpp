@@ -1,13 +1,17 @@
 #include "TillFixture.h"
 
+#include "ModalWatcher.h"
+#include "common/TerminationSignal.h"
 #include "sales/ExtraPage.h"
 #include "sales/ItemGrid.h"
 #include "sales/ItemPage.h"
+#include "sales/LineLists.h"
 #include "sales/LinePanel.h"
 #include "sales/ManRegisterPanel.h"
 #include "sales/OptionsColumn.h"
 #include "sales/StatusLine.h"
 #include "sales/TabPage.h"
+#include "ui/CloseWithoutAsking.h"
 #include "ui/TouchWidgets.h"
 
 #include <QGroupBox>
@@ -18,6 +22,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+
+#include <csignal>
 
 using namespace pelora;
 using test::TillTest;
@@ -148,6 +154,12 @@ TEST_F(MainForm, TheRefreshTimerFollowsRefreshmode) {
     EXPECT_LT(form->refreshTimer().remainingTime(), 29800);
     form->ShowLink(1);
     EXPECT_GT(form->refreshTimer().remainingTime(), 29800);
+    // So does a touch on an item, though adding its line rebuilds nothing.
+    form->pgeTab->btnNonTab->click();
+    QTest::qWait(300);
+    EXPECT_LT(form->refreshTimer().remainingTime(), 29800);
+    touchItem(QStringLiteral("Pale Ale"));
+    EXPECT_GT(form->refreshTimer().remainingTime(), 29800);
 
     sql(QStringLiteral("UPDATE pc SET refreshmode = '1' WHERE ref = 'Bar'"));
     reload();
@@ -160,6 +172,35 @@ TEST_F(MainForm, TheRefreshTimerFollowsRefreshmode) {
     EXPECT_FALSE(form->refreshTimer().isActive());
     form->ShowLink(1);
     EXPECT_FALSE(form->refreshTimer().isActive());
+}
+
+// A reset of the application starts with no tab chosen: the last account's balance goes too.
+TEST_F(MainForm, LoadingTheSettingsShowsTheBalanceOfTheTabItLeavesChosen) {
+    ASSERT_TRUE(start());
+    touchTab(QStringLiteral("Smith J"));
+    EXPECT_EQ(form->pnlRight->lblBalance->text(), QStringLiteral("Bal: 42.50"));
+    reload();
+    EXPECT_EQ(form->state().currentTab, 0);
+    EXPECT_EQ(form->pnlRight->lblBalance->text(), QString());
+}
+
+// A shut-down or Ctrl+C closes the till as "Close" does, without the question, also with a
+// window open over the sales screen.
+TEST_F(MainForm, TerminationClosesTheTillWithoutAsking) {
+    ASSERT_TRUE(start());
+    const TerminationSignal stop([this] { closeWithoutAsking(*form); });
+    touchTab(QStringLiteral("Table 1"));
+    touchItem(QStringLiteral("Pale Ale"));
+    bool wasOpen = false;
+    test::whenModalOpens(QStringLiteral("QtyForm"), [&](QWidget*) {
+        wasOpen = true;
+        ::raise(SIGTERM);
+    });
+    form->OpenQtyForm(); // returns once the keypad is closed as its "Close" would
+    EXPECT_TRUE(wasOpen);
+    QTRY_VERIFY(!form->isVisible());
+    EXPECT_FALSE(form->lines().list(LineLists::kMain).isOpen());
+    EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM tabline1")), QStringLiteral("1"));
 }
 
 TEST_F(MainForm, AFailedRefreshIsReportedOnceWhileItsMessageIsShowing) {

@@ -2,8 +2,8 @@
 
 #include "JobFormat.h"
 #include "PrintServer.h"
-#include "QuitOnSignal.h"
 #include "ReadCommands.h"
+#include "common/TerminationSignal.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -96,7 +96,7 @@ int serve(QCoreApplication& app, const QStringList& args, QTextStream& out, QTex
                      [&err](const QString& printer, const QString& reason) {
                          err << printer << ": job not kept: " << reason << Qt::endl;
                      });
-    quitOnTermination(app);
+    const pelora::TerminationSignal quit([] { QCoreApplication::quit(); });
 
     QStringList listening;
     for (const auto& p : printers)

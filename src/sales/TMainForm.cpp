@@ -21,12 +21,14 @@
 #include "sales/StatusLine.h"
 #include "sales/TabPage.h"
 #include "ui/BusyCursor.h"
+#include "ui/FormOpener.h"
 #include "ui/GeneralError.h"
 #include "ui/TKeyBoardForm.h"
 #include "ui/TouchWidgets.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -556,6 +558,28 @@ bool TMainForm::logIn(const QString& password, TKeyBoardForm& keyboard) {
 }
 
 void TMainForm::btnLoginClick() { Login(); }
+
+void TMainForm::setAdminConsole(AdminConsoleMaker make) {
+    adminConsole_ = std::move(make);
+    if (!isWired(btnAdmin))
+        wire(btnAdmin, &TMainForm::btnAdminClick);
+    btnAdmin->setEnabled(true);
+}
+
+void TMainForm::btnAdminClick() {
+    std::unique_ptr<QDialog> console;
+    try {
+        BusyCursor busy;
+        console = adminConsole_(*this);
+    } catch (const std::exception&) {
+        console.reset();
+    }
+    if (!console) {
+        prompter_.error(cannotOpenMessage("TAdminForm"));
+        return;
+    }
+    showModal(*console);
+}
 
 void TMainForm::logOut() {
     setSidePanelsShown(false);

@@ -20,6 +20,7 @@
 #include <memory>
 
 class QAbstractButton;
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -128,6 +129,14 @@ public:
     // the lists and balance cleared, the first item page (or the manual register) and the start
     // page. After "Process" and at "Logout".
     void ReturnToStart();
+
+    // The admin console behind "Admin": made by `make` each time "Admin" is touched (under the
+    // hourglass, ready to show), shown modally and freed. "Admin" stays off until a console is
+    // plugged in.
+    using AdminConsoleMaker = std::function<std::unique_ptr<QDialog>(TMainForm&)>;
+    void setAdminConsole(AdminConsoleMaker make);
+    const AdminConsoleMaker& adminConsole() const { return adminConsole_; }
+    void btnAdminClick();
 
     // Staff login: the keyboard in mode "logout" with the password masked.
     void Login();
@@ -310,6 +319,7 @@ private:
     GridPage shownPage_;
     GridButtonPicker* buttonEditor_ = nullptr;
     TabButtonPicker* tabMapEditor_ = nullptr;
+    AdminConsoleMaker adminConsole_;
     KeyboardModes keyboardModes_;
     KeyboardModes::Registration loginMode_;
     KeyboardModes::Registration optionMessageMode_;

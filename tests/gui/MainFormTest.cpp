@@ -14,6 +14,7 @@
 #include "ui/CloseWithoutAsking.h"
 #include "ui/TouchWidgets.h"
 
+#include <QDialog>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -172,6 +173,42 @@ TEST_F(MainForm, TheRefreshTimerFollowsRefreshmode) {
     EXPECT_FALSE(form->refreshTimer().isActive());
     form->ShowLink(1);
     EXPECT_FALSE(form->refreshTimer().isActive());
+}
+
+// "Admin" opens whatever console is plugged in, under the hourglass until it shows.
+TEST_F(MainForm, AdminOpensThePluggedInConsoleOrSaysItCannot) {
+    ASSERT_TRUE(start());
+    EXPECT_FALSE(form->btnAdmin->isEnabled()); // no console yet
+    int made = 0;
+    bool shown = false;
+    form->setAdminConsole([&](TMainForm& till) -> std::unique_ptr<QDialog> {
+        EXPECT_EQ(&till, form.get());
+        EXPECT_NE(QApplication::overrideCursor(), nullptr);
+        ++made;
+        if (made == 2)
+            throw std::runtime_error("the console's query failed");
+        if (made == 3)
+            return nullptr;
+        auto console = std::make_unique<QDialog>(&till);
+        console->setObjectName(QStringLiteral("AdminForm"));
+        return console;
+    });
+    form->setAdminConsole(form->adminConsole()); // plugged in again: still one console a touch
+    ASSERT_TRUE(form->btnAdmin->isEnabled());
+    test::whenModalOpens(QStringLiteral("AdminForm"), [&](QWidget* console) {
+        shown = true;
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        static_cast<QDialog*>(console)->reject();
+    });
+    form->btnAdmin->click();
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(made, 1);
+    prompter.expectError(QStringLiteral("Cannot open AdminForm."));
+    form->btnAdmin->click();
+    prompter.expectError(QStringLiteral("Cannot open AdminForm."));
+    form->btnAdmin->click();
+    EXPECT_EQ(made, 3);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 // A reset of the application starts with no tab chosen: the last account's balance goes too.

@@ -159,7 +159,7 @@ void TOrderForm::BuildTabButtons() {
         for (const bool all : {false, true}) {
             auto* b = new QPushButton(all ? tr("All") : caption, canvas);
             b->setObjectName(all ? QStringLiteral("btnTabAll") : QStringLiteral("btnTab"));
-            b->setGeometry(all ? 160 : 5, top, all ? 40 : 150, 17);
+            b->setGeometry(all ? 160 : 5, top, all ? 40 : 150, kColumnButtonHeight);
             b->setProperty(kTabId, tabId);
             b->setProperty(kCaption, caption);
             b->setProperty(kAll, all);
@@ -167,7 +167,7 @@ void TOrderForm::BuildTabButtons() {
                     [this, b] { runReportingFailures(printing_.prompter, [this, b] { buttontag1(b); }); });
             tabButtons.push_back(b);
         }
-        top += 30;
+        top += kColumnStep;
     }
     canvas->resize(205, top);
     scrTabs->setWidget(canvas); // frees the previous buttons

@@ -11,8 +11,8 @@ class QWidget;
 namespace pelora {
 
 // The scroll box of choice buttons that the choosers show (payment methods, discounts, option
-// choices): one button per choice, 5 from the left and one every 40 from the top, each 100 by
-// 25, or as wide as the longest caption needs. The box shows up to eight buttons and scrolls
+// choices): one button per choice, 5 from the left and one every 40 from the top, each 100 wide
+// (or as wide as the longest caption needs) and 36 high, so that a finger finds it. The box shows up to eight buttons and scrolls
 // for more.
 class ChoiceColumn {
 public:

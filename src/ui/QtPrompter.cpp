@@ -1,6 +1,7 @@
 #include "ui/QtPrompter.h"
 
 #include "ui/BusyCursor.h"
+#include "ui/TouchWidgets.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -10,34 +11,38 @@
 namespace pelora {
 
 namespace {
+
 QString caption() { return QStringLiteral("Pelora"); }
+
+// A finger, not a mouse, answers the till's questions: every button of a prompt is of touch
+// height.
+void sizeForTouch(QDialog& dialog) {
+    dialog.setStyleSheet(QStringLiteral("QPushButton { min-height: %1px; min-width: 96px; }").arg(kTouchHeight));
+}
+
+QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                QMessageBox::StandardButtons buttons) {
+    NormalCursor normal;
+    QMessageBox box(icon, caption(), text, buttons, parent);
+    sizeForTouch(box);
+    box.exec();
+    return box.standardButton(box.clickedButton());
+}
+
 } // namespace
 
-void QtPrompter::information(const QString& text) {
-    NormalCursor normal;
-    QMessageBox::information(parent_, caption(), text);
-}
+void QtPrompter::information(const QString& text) { ask(parent_, QMessageBox::Information, text, QMessageBox::Ok); }
 
-void QtPrompter::warning(const QString& text) {
-    NormalCursor normal;
-    QMessageBox::warning(parent_, caption(), text);
-}
+void QtPrompter::warning(const QString& text) { ask(parent_, QMessageBox::Warning, text, QMessageBox::Ok); }
 
-void QtPrompter::error(const QString& text) {
-    NormalCursor normal;
-    QMessageBox::critical(parent_, caption(), text);
-}
+void QtPrompter::error(const QString& text) { ask(parent_, QMessageBox::Critical, text, QMessageBox::Ok); }
 
 bool QtPrompter::confirm(const QString& text) {
-    NormalCursor normal;
-    return QMessageBox::question(parent_, caption(), text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return ask(parent_, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 Prompter::Answer QtPrompter::confirmWithCancel(const QString& text) {
-    NormalCursor normal;
-    switch (QMessageBox::question(parent_, caption(), text,
-                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    switch (ask(parent_, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
@@ -50,13 +55,15 @@ Prompter::Answer QtPrompter::confirmWithCancel(const QString& text) {
 std::optional<QString> QtPrompter::inputText(const QString& caption, const QString& prompt,
                                              const QString& initial, Echo echo) {
     NormalCursor normal;
-    bool ok = false;
-    const QString text = QInputDialog::getText(
-        parent_, caption, prompt, echo == Echo::Password ? QLineEdit::Password : QLineEdit::Normal,
-        initial, &ok);
-    if (!ok)
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextEchoMode(echo == Echo::Password ? QLineEdit::Password : QLineEdit::Normal);
+    dialog.setTextValue(initial);
+    sizeForTouch(dialog);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog.textValue();
 }
 
 std::optional<QString> QtPrompter::chooseFile(const QString& caption, const QString& folder,

@@ -22,14 +22,9 @@ QPushButton* touchButton(const QString& caption, const QString& objectName, QWid
 namespace {
 constexpr int kColumnLeft = 5;
 constexpr int kColumnTop = 5;
-constexpr int kColumnStep = 30;
-constexpr int kColumnButtonHeight = 17;
 } // namespace
 
 void placeInButtonColumn(QWidget* button, int index, int width) {
-    QFont font = button->font();
-    font.setPixelSize(kColumnButtonHeight - 5); // the caption fits the low button
-    button->setFont(font);
     button->setGeometry(kColumnLeft, kColumnTop + kColumnStep * index, width, kColumnButtonHeight);
 }
 

@@ -18,10 +18,12 @@ constexpr int kTouchHeight = 44;
 
 // A push button of touch height, with the object name the handlers and tests know it by.
 QPushButton* touchButton(const QString& caption, const QString& objectName, QWidget* parent);
-// The column of small buttons in a scroll box that the tab pickers list categories and tabs in:
-// 5 from the left, one every 30 from the top, each 125 (or `width`) by 17. `columnSize` holds
-// `count` of them.
+// The column of buttons in a scroll box that the tab pickers list categories and tabs in, and
+// the order window its tabs: 5 from the left, one every 30 from the top, each 125 (or `width`)
+// wide and filling its pitch but a gap, for a finger. `columnSize` holds `count` of them.
 constexpr int kColumnButtonWidth = 125;
+constexpr int kColumnStep = 30;
+constexpr int kColumnButtonHeight = 26;
 void placeInButtonColumn(QWidget* button, int index, int width = kColumnButtonWidth);
 QSize buttonColumnSize(int count, int width = kColumnButtonWidth);
 // A read-only grid of whole rows, one chosen at a time, with rows a finger can pick and the

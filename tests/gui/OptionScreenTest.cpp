@@ -81,7 +81,7 @@ TEST_F(OptionScreen, AnItemAsksForItsOptionsInTurnAndTheChoicesPriceTheLine) {
                     EXPECT_TRUE(chooser.isVisible());
                     EXPECT_EQ(chooser.lstOpt->item(1)->text(), QStringLiteral("Medium Rare (0.00)"));
                     EXPECT_EQ(chooser.optButtons().size(), 4u);
-                    EXPECT_EQ(chooser.optButtons()[3]->geometry(), QRect(5, 125, 100, 25));
+                    EXPECT_EQ(chooser.optButtons()[3]->geometry(), QRect(5, 125, 100, 36)); // filling the pitch, for a finger
                     pick("Medium Rare")(chooser);
                 },
                 [](TOptChoiceForm& chooser) {

@@ -14,6 +14,7 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRect>
 
 using namespace pelora;
 using test::TillTest;
@@ -96,6 +97,7 @@ TEST_F(OrderScreen, TheOrderWindowShowsCardsMarksLinesAndPrintsOnRequest) {
         ASSERT_EQ(orders.tabButtons.size(), 2u);
         EXPECT_EQ(orders.tabButtons[0]->text(), QStringLiteral("Table 1"));
         EXPECT_EQ(orders.tabButtons[1]->text(), QStringLiteral("All"));
+        EXPECT_EQ(orders.tabButtons[1]->geometry(), QRect(160, 5, 40, 26));
         ASSERT_EQ(orders.cards.size(), 2u);
         QFrame* burger = orders.cards[0];
         EXPECT_EQ(burger->palette().color(burger->backgroundRole()), QColor(Qt::white));

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QPushButton>
+#include <QRect>
 #include <QTableWidget>
 
 using namespace pelora;
@@ -89,6 +90,8 @@ TEST_F(SplitScreen, TheChooserPutsASplitOnTheLineAndOpensWhereTheLastWasChosen) 
 
     touchItem(QStringLiteral("Pale Ale"));
     chooser([](TSplitChoiceForm& c) {
+        // A finger's height, one every 30.
+        EXPECT_EQ(c.categoryButtons().at(2)->geometry(), QRect(5, 65, c.categoryButtons().at(2)->width(), 26));
         c.categoryButtons().at(2)->click(); // Seats
         EXPECT_EQ(column(c.grdSplits), QStringList({"Seat 1", "Seat 2", "Seat 3", "Seat 4"}));
         c.grdSplits->selectRow(1);

@@ -5,7 +5,7 @@
 BUILD_DIR ?= build
 export BUILD_DIR
 
-.PHONY: demo test build deps services bench clean
+.PHONY: demo test build deps services bench screenshots stop stop-all clean
 
 demo: build services
 	scripts/demo.sh
@@ -15,6 +15,16 @@ test: build services
 
 bench: build services
 	scripts/run-bench.sh
+
+screenshots: build services
+	scripts/screenshots.sh
+
+# The demo's till and stand-in printer; stop-all also the Firebird server and CUPS spooler.
+stop:
+	scripts/stop.sh
+
+stop-all:
+	scripts/stop.sh --services
 
 build: deps
 	scripts/build.sh

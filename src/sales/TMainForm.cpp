@@ -476,6 +476,7 @@ void TMainForm::ResetTabState() {
     }
     state_.currentTab = SalesState::kNoTab;
     pnlRight->lblTabRef->setText(QStringLiteral("Unknown"));
+    pgeTab->tabList->setCurrentRow(-1); // no tab of the list looks chosen either
     setAvailable(extra.btnMove, true);
     setAvailable(btnTab, true);
     setAvailable(pgeTab->btnNonTab, modeIs(s.tabMode, '3'));

@@ -15,6 +15,7 @@
 #include "ui/TouchWidgets.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -188,6 +189,7 @@ TEST_F(Login, TheNextWaiterStartsOnTheStartPageAndTheLastTabKeepsItsLines) {
     EXPECT_EQ(form->state().currentTab, 0);
     EXPECT_EQ(form->pnlRight->lblTabRef->text(), QStringLiteral("Unknown"));
     EXPECT_EQ(form->pgcMain->currentWidget(), form->pgeTab); // the layout's start page
+    EXPECT_EQ(form->pgeTab->tabList->currentRow(), -1);
     EXPECT_EQ(form->lines().list(LineLists::kMain).rowCount(), 0);
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM tabline1 WHERE tabid = 3 AND staffref = 'Alex'")),
               QStringLiteral("1"));

@@ -1,0 +1,178 @@
+// Takes the user guide's pictures: starts the till on the demo venue in the current folder (its
+// pelora.ini), walks a waiter's first sale through every main screen, and saves what the screen
+// shows at each one as a PNG in the folder given. Printing goes into memory.
+// Run: scripts/screenshots.sh (it makes the demo site and runs this under a virtual screen).
+
+#include "ModalWatcher.h"
+#include "app/PeloraApplication.h"
+#include "app/TMainDataModule.h"
+#include "print/MemorySpooler.h"
+#include "sales/ExtraPage.h"
+#include "sales/ItemGrid.h"
+#include "sales/ItemPage.h"
+#include "sales/LinePanel.h"
+#include "sales/OneOrAllForm.h"
+#include "sales/TMainForm.h"
+#include "sales/TOptChoiceForm.h"
+#include "sales/TabPage.h"
+#include "payment/TMopChoiceForm.h"
+#include "payment/TTenderedForm.h"
+#include "ui/GlyphButton.h"
+#include "ui/QtPrompter.h"
+#include "ui/TKeyBoardForm.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
+#include <stdexcept>
+
+using namespace pelora;
+
+namespace {
+
+QString gFolder;
+QStringList gTaken;
+
+// Lets the screen catch up with what was done: events, paints and the X server's drawing.
+void settle() {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 250)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+// The whole screen as the waiter sees it, windows over the sales screen included.
+void shoot(const QString& name) {
+    settle();
+    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
+    const QString path = QDir(gFolder).filePath(name + QStringLiteral(".png"));
+    if (shot.isNull() || !shot.save(path))
+        throw std::runtime_error("could not save " + path.toStdString());
+    gTaken << path;
+}
+
+// The next modal window of that name: pictured, then handed on.
+void whenOpens(const char* objectName, const QString& picture, std::function<void(QWidget*)> then) {
+    test::whenModalOpens(QString::fromLatin1(objectName), [picture, then = std::move(then)](QWidget* w) {
+        if (!picture.isEmpty())
+            shoot(picture);
+        then(w);
+    });
+}
+
+void closeDialog(QWidget* w) { static_cast<QDialog*>(w)->reject(); }
+
+void touch(const std::vector<QPushButton*>& buttons, const QString& caption) {
+    for (QPushButton* b : buttons)
+        if (static_cast<GlyphButton*>(b)->caption() == caption) {
+            b->click();
+            settle();
+            return;
+        }
+    throw std::runtime_error("no button " + caption.toStdString());
+}
+
+void typeOn(TKeyBoardForm& keyboard, const QString& keys) {
+    for (const QChar c : keys)
+        keyboard.key(QString(c))->click();
+}
+
+// A waiter's first sale at Table 1, from the login to the payment.
+void tour(TMainForm& till) {
+    shoot(QStringLiteral("tab-page"));
+
+    std::vector<QPushButton*> tabs(till.pgeTab->tabButtons.begin(), till.pgeTab->tabButtons.end());
+    touch(tabs, QStringLiteral("Table 1"));
+    const auto items = [&] { return till.pgeItem->grid->buttons; };
+    touch(items(), QStringLiteral("Burger"));
+    touch(items(), QStringLiteral("Pale Ale"));
+    // The steak asks how it is cooked, and then for its sauce.
+    whenOpens("OptChoiceForm", QStringLiteral("option-chooser"), [](QWidget* w) {
+        static_cast<TOptChoiceForm*>(w)->optButtons().at(1)->click();
+        whenOpens("OptChoiceForm", QString(), [](QWidget* next) {
+            static_cast<TOptChoiceForm*>(next)->optButtons().at(0)->click();
+        });
+    });
+    touch(items(), QStringLiteral("Steak"));
+    touch(items(), QStringLiteral("Pale Ale"));
+    shoot(QStringLiteral("item-page"));
+
+    whenOpens("QtyForm", QStringLiteral("quantity-keypad"), closeDialog);
+    till.pnlRight->btnQtyInc->click();
+    whenOpens("SplitChoiceForm", QStringLiteral("split-chooser"), closeDialog);
+    till.pnlRight->btnSRef->click();
+    whenOpens("CheckChoiceForm", QStringLiteral("check-window"), closeDialog);
+    till.pnlRight->btnCheck->click();
+
+    till.btnExtra->click();
+    shoot(QStringLiteral("extra-page"));
+    whenOpens("DiscLineForm", QString(), [](QWidget* w) {
+        whenOpens("DiscChoiceForm", QStringLiteral("discount-chooser"), closeDialog);
+        static_cast<OneOrAllForm*>(w)->btnAll->click();
+        closeDialog(w);
+    });
+    till.pgeExtra->btnDiscount->click();
+    whenOpens("OrderForm", QStringLiteral("order-window"), closeDialog);
+    till.pgeExtra->btnTabOrder->click();
+
+    whenOpens("MopChoiceForm", QStringLiteral("payment-methods"), [](QWidget* w) {
+        whenOpens("TenderedForm", QString(), [](QWidget* t) {
+            auto* tender = static_cast<TTenderedForm*>(t);
+            tender->btnTnd100->click();
+            shoot(QStringLiteral("tender-window"));
+            tender->btnProcess->click();
+        });
+        static_cast<TMopChoiceForm*>(w)->mopButton(QStringLiteral("Cash"))->click();
+    });
+    till.pnlRight->btnTendered->click();
+    shoot(QStringLiteral("after-payment"));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    PeloraApplication app(argc, argv);
+    QTextStream err(stderr);
+    if (argc < 2) {
+        err << "usage: " << argv[0] << " PICTURE-FOLDER   (run in a folder with the demo's pelora.ini)\n";
+        return 2;
+    }
+    gFolder = QString::fromLocal8Bit(argv[1]);
+    QtPrompter prompter;
+    app.setPrompter(&prompter);
+    TMainForm till(prompter);
+    TMainDataModule module(till, prompter);
+    auto spooler = std::make_unique<MemorySpooler>();
+    spooler->installed = {QStringLiteral("Docket"), QStringLiteral("Kitchen"), QStringLiteral("BarPrinter")};
+    module.setSpooler(std::move(spooler));
+
+    int result = 0;
+    // The login comes up as the till starts; Alex logs in with 1234.
+    whenOpens("KeyBoardForm", QString(), [&](QWidget* w) {
+        auto* keyboard = static_cast<TKeyBoardForm*>(w);
+        typeOn(*keyboard, QStringLiteral("1234"));
+        shoot(QStringLiteral("login"));
+        keyboard->btnEnter->click();
+        QTimer::singleShot(300, &till, [&] {
+            try {
+                tour(till);
+            } catch (const std::exception& e) {
+                err << "screenshots: " << e.what() << '\n';
+                result = 1;
+            }
+            QCoreApplication::exit(result);
+        });
+    });
+    if (!module.MainDataModuleCreate())
+        return 1;
+    const int loop = QCoreApplication::exec();
+    for (const QString& path : gTaken)
+        err << path << '\n';
+    return loop != 0 ? loop : result;
+}

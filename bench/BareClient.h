@@ -1,9 +1,10 @@
 #pragma once
 
 // What the benchmarks share: an attachment made bare on the client library, as the layer makes
-// it (SYSDBA, role app, UTF8, through a server), and a reporter that keeps each benchmark's
-// time so that the ratios can be printed at the end.
+// it (SYSDBA, role app, UTF8, through a server), a reporter that keeps each benchmark's time so
+// that the ratios can be printed at the end, and the way a program reports a failure.
 
+#include "db/FbClient.h"
 #include "db/Value.h"
 
 #include <QApplication>
@@ -27,6 +28,21 @@
 
 namespace bench {
 
+// Runs a benchmark program's work and returns its exit code. A failure -- of the layer, of the
+// bare client library, or a benchmark's own check -- is printed and ends the program with 1
+// instead of terminating it.
+template <typename Work>
+int reportingFailures(Work&& work) {
+    try {
+        return work();
+    } catch (const Firebird::FbException& e) {
+        std::fprintf(stderr, "%s\n", pelora::db::fb::toDbError(e).what());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+    }
+    return 1;
+}
+
 struct BareClient {
     Firebird::IMaster* master = Firebird::fb_get_master_interface();
     Firebird::ThrowStatusWrapper st{master->getStatus()};
@@ -46,8 +62,12 @@ struct BareClient {
     }
     BareClient(const BareClient&) = delete;
     BareClient& operator=(const BareClient&) = delete;
+    // Quiet on failure: it may run while a failure is on its way out.
     ~BareClient() {
-        att->detach(&st);
+        try {
+            att->detach(&st);
+        } catch (const Firebird::FbException&) {
+        }
         st.dispose();
     }
 
@@ -102,12 +122,15 @@ struct BareSession : BareClient {
         readTx = start(true);
     }
     ~BareSession() {
-        for (BareStatement& s : statements) {
-            s.in->release();
-            s.out->release();
-            s.statement->free(&st);
+        try {
+            for (BareStatement& s : statements) {
+                s.in->release();
+                s.out->release();
+                s.statement->free(&st);
+            }
+            readTx->commit(&st);
+        } catch (const Firebird::FbException&) {
         }
-        readTx->commit(&st);
     }
 
     BareStatement& prepare(const QString& sql) {
@@ -225,21 +248,19 @@ struct Paired {
 };
 
 inline int runPaired(const Paired& p) {
-    try {
+    const int iterations = p.iterations;
+    return reportingFailures([&] {
         benchmark::RegisterBenchmark((p.name + "/LayerAndScreen").c_str(), p.layer)
-            ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(p.iterations);
+            ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(iterations);
         benchmark::RegisterBenchmark((p.name + "/Bare").c_str(), p.bare)
-            ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(p.iterations);
+            ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(iterations);
         benchmark::RunSpecifiedBenchmarks();
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
-    const double layer = median(*p.layerSamples);
-    const double bare = median(*p.bareSamples);
-    std::printf("\n%s, median of %d: till %.2f ms, bare statements %.2f ms (till / bare %.2f)\n", p.what,
-                p.iterations, layer, bare, bare > 0 ? layer / bare : 0.0);
-    return 0;
+        const double layer = median(*p.layerSamples);
+        const double bare = median(*p.bareSamples);
+        std::printf("\n%s, median of %d: till %.2f ms, bare statements %.2f ms (till / bare %.2f)\n", p.what,
+                    iterations, layer, bare, bare > 0 ? layer / bare : 0.0);
+        return 0;
+    });
 }
 
 // Keeps each benchmark's real time per iteration, by its name.

@@ -173,20 +173,17 @@ BENCHMARK(BareInOneTransaction)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 int main(int argc, char** argv) {
     if (!bench::readTarget(argc, argv, gDatabase, gPassword))
         return 2;
-    bench::RatioReporter reporter;
-    try {
+    return bench::reportingFailures([] {
+        bench::RatioReporter reporter;
         benchmark::RunSpecifiedBenchmarks(&reporter);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
-    auto ratio = [&](const char* layer, const char* bare) {
-        const double b = reporter.perIteration[bare];
-        return b > 0 ? reporter.perIteration[layer] / b : 0.0;
-    };
-    std::printf("\nlayer / bare, each statement committing: %.2f\n",
-                ratio("LayerEachStatementCommits/min_time:1.000", "BareEachStatementCommits/min_time:1.000"));
-    std::printf("layer / bare, in one transaction:        %.2f\n",
-                ratio("LayerInOneTransaction/min_time:1.000", "BareInOneTransaction/min_time:1.000"));
-    return 0;
+        auto ratio = [&](const char* layer, const char* bare) {
+            const double b = reporter.perIteration[bare];
+            return b > 0 ? reporter.perIteration[layer] / b : 0.0;
+        };
+        std::printf("\nlayer / bare, each statement committing: %.2f\n",
+                    ratio("LayerEachStatementCommits/min_time:1.000", "BareEachStatementCommits/min_time:1.000"));
+        std::printf("layer / bare, in one transaction:        %.2f\n",
+                    ratio("LayerInOneTransaction/min_time:1.000", "BareInOneTransaction/min_time:1.000"));
+        return 0;
+    });
 }

@@ -166,8 +166,8 @@ int main(int argc, char** argv) {
     const std::unique_ptr<QApplication> app = bench::start(argc, argv, gDatabase, gPassword);
     if (!app)
         return 2;
-    bench::RatioReporter reporter;
-    try {
+    return bench::reportingFailures([] {
+        bench::RatioReporter reporter;
         registerAll("Demo");
         benchmark::RunSpecifiedBenchmarks(&reporter, std::string("Demo/"));
         growCatalogue();
@@ -179,18 +179,15 @@ int main(int argc, char** argv) {
         QThread::sleep(ButtonCache::kLookBackSeconds + 1);
         registerAll("Large");
         benchmark::RunSpecifiedBenchmarks(&reporter, std::string("Large/"));
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
-    for (const char* size : {"Demo", "Large"}) {
-        const std::string s(size);
-        const double layer = reporter.perIteration[s + "/LayerLoad/min_time:2.000"];
-        const double bare = reporter.perIteration[s + "/BareLoad/min_time:2.000"];
-        const double window = reporter.perIteration[s + "/WindowLoad/min_time:2.000"];
-        std::printf("%-5s  terminal settings load: layer %.1f ms, bare %.1f ms (layer / bare %.2f),"
-                    " whole window %.1f ms\n",
-                    size, layer, bare, bare > 0 ? layer / bare : 0.0, window);
-    }
-    return 0;
+        for (const char* size : {"Demo", "Large"}) {
+            const std::string s(size);
+            const double layer = reporter.perIteration[s + "/LayerLoad/min_time:2.000"];
+            const double bare = reporter.perIteration[s + "/BareLoad/min_time:2.000"];
+            const double window = reporter.perIteration[s + "/WindowLoad/min_time:2.000"];
+            std::printf("%-5s  terminal settings load: layer %.1f ms, bare %.1f ms (layer / bare %.2f),"
+                        " whole window %.1f ms\n",
+                        size, layer, bare, bare > 0 ? layer / bare : 0.0, window);
+        }
+        return 0;
+    });
 }

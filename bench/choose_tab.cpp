@@ -20,7 +20,7 @@ namespace {
 QString gDatabase;
 QString gPassword;
 constexpr int kTab = 3; // "Table 1"
-constexpr int kLinesOnTab = 50;
+const int kLinesOnTab = bench::scaled(50, 5);
 constexpr int kChoices = 400;
 
 std::vector<double> gLayer;

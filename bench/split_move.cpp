@@ -21,7 +21,7 @@ namespace {
 
 QString gDatabase;
 QString gPassword;
-constexpr int kLinesOnTab = 20;
+const int kLinesOnTab = bench::scaled(20, 4);
 constexpr int kRuns = 100;
 const QString kGuest = QStringLiteral("Seat 1");
 

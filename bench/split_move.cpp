@@ -1,10 +1,10 @@
-// "▼" in the split chooser on a table whose guest has 10 of its 20 lines: the guest's lines are
-// read, then in one transaction copied to the second list with new ids in one statement and
-// deleted from the first in another (which must take the lines read: the guard against another
+// "▼" in the split chooser on a table whose guest has 10 of its 20 lines: in one transaction the
+// guest's lines are copied to the second list with new ids in one statement and deleted from the
+// first in another (which must take as many lines as the till holds: the guard against another
 // till's change), and both lists are read again for the screen. Runs alternate with "▲", so that
 // every run moves the same 10 lines. Beside it, bare on the client library, the least the
-// database needs for the same result: the same copy and delete in one transaction, without the
-// read before them, then both lists read once.
+// database needs for the same result: the same copy and delete in one transaction, then both
+// lists read once.
 // Run: bench_split_move localhost:/path/to/scratch.gdb (scripts/run-bench.sh).
 
 #include "BareClient.h"

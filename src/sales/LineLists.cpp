@@ -231,19 +231,28 @@ void LineLists::copyLines(int from, const TabLines& lines) {
 }
 
 bool LineLists::moveSplit(int from, const std::optional<QString>& splitRef, bool unitMoves, db::StoredProc& proc) {
-    if (!list(otherList(from)).isOpen())
-        return false;
-    narrow(from, splitRef);
     db::RowSet& lines = list(from);
-    if (!hasLines(from))
+    if (!hasLines(from) || !list(otherList(from)).isOpen())
+        return false;
+    // The unit moves copy from what was read: they read the split's lines afresh.
+    if (unitMoves)
+        narrow(from, splitRef);
+    std::vector<int> rows; // the split's lines as this till read them
+    const int ref = lines.fieldIndex(u"splitref");
+    for (int r = 0; r < lines.rowCount(); ++r)
+        if (TabLines::takes(splitRef, lines.valueAt(r, ref).asText()))
+            rows.push_back(r);
+    if (rows.empty())
         return false;
     const TabLines split = splitLines(splitRef);
 
-    db::ControlsDisabled quiet(list(otherList(from)));
+    db::ControlsDisabled quietFrom(lines);
+    db::ControlsDisabled quietTo(list(otherList(from)));
     try {
         asOneChange([&] {
             if (unitMoves) {
-                for (int r = 0; lines.moveTo(r); ++r) {
+                for (int r : rows) {
+                    lines.moveTo(r);
                     const double qty = lines.value(u"qty").asDouble();
                     putOnOtherList(from, qty, movesByUnit(true, qty), proc);
                 }
@@ -252,7 +261,7 @@ bool LineLists::moveSplit(int from, const std::optional<QString>& splitRef, bool
             }
             const db::ResultData deleted =
                 db_.run(QStringLiteral("DELETE FROM %1 WHERE %2").arg(tableName(from), split.where), split.params);
-            if (deleted.rowsAffected != lines.rowCount())
+            if (deleted.rowsAffected != static_cast<long long>(rows.size()))
                 throw db::DbError(QStringLiteral("Another till has changed the split's lines."));
         });
     } catch (const std::exception&) {

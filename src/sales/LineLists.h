@@ -73,16 +73,16 @@ public:
     // result is then false (also when there was nothing to move).
     bool moveLine(int from, bool unitMoves, db::StoredProc& proc);
     // Moves the lines of one split (picked as `narrow` picks them) from list `from` to the other
-    // list, all of them in one transaction or none. The split's lines are read first (list
-    // `from` stays narrowed to them) and deleted from their list at the end in one statement,
-    // which must take exactly as many lines as were read: when another till has taken one of
-    // them away meanwhile (paid, deleted, moved, split otherwise) or given the split another,
-    // nothing moves. Without `unitMoves` the lines are copied whole with new ids in one
-    // statement. With it each line ends as `moveLine` leaves it after moving its units one by
-    // one (joined to an equal line there, or its first unit starting one, the rest joining
-    // it), which takes a few statements a line, still in the one transaction. A failure
-    // rolls back and reads both lists again; the result is then false (also when there was
-    // nothing to move). On success the caller reads both lists again.
+    // list, all of them in one transaction or none. They are deleted from their list in one
+    // statement, which must take exactly the split's lines this till holds: when another till
+    // has taken one of them away meanwhile (paid, deleted, moved, split otherwise) or given the
+    // split another, nothing moves. Without `unitMoves` the lines are copied whole with new ids
+    // in one statement, as the database holds them. With it the split's lines are read afresh
+    // first (list `from` stays narrowed to them) and each ends as `moveLine` leaves it after
+    // moving its units one by one (joined to an equal line there, or its first unit starting
+    // one, the rest joining it), which takes a few statements a line, still in the one
+    // transaction. A failure rolls back and reads both lists again; the result is then false
+    // (also when there was nothing to move). On success the caller reads both lists again.
     bool moveSplit(int from, const std::optional<QString>& splitRef, bool unitMoves, db::StoredProc& proc);
 
 private:

@@ -1,9 +1,11 @@
 #pragma once
 
 // What the benchmarks share: an attachment made bare on the client library, as the layer makes
-// it (SYSDBA, role app, UTF8, through a server), and a reporter that keeps each benchmark's
-// time so that the ratios can be printed at the end.
+// it (SYSDBA, role app, UTF8, through a server), a reporter that keeps each benchmark's time so
+// that the ratios can be printed at the end, the smoke run, and the way a program reports a
+// failure.
 
+#include "db/FbClient.h"
 #include "db/Value.h"
 
 #include <QApplication>
@@ -27,6 +29,39 @@
 
 namespace bench {
 
+// A smoke run (PELORA_BENCH_SMOKE set, as `make test` runs every program): each benchmark runs
+// a couple of times on small data, only to show that the program still runs to its end. Its
+// timings mean nothing.
+inline bool smokeRun() { return qEnvironmentVariableIsSet("PELORA_BENCH_SMOKE"); }
+constexpr int kSmokeIterations = 2;
+// `full` in a timed run, `small` in a smoke run: the iterations or the data a benchmark fills.
+inline int scaled(int full, int small) { return smokeRun() ? small : full; }
+
+// Runs a benchmark program's work and returns its exit code. A failure -- of the layer, of the
+// bare client library, or a benchmark's own check -- is printed and ends the program with 1
+// instead of terminating it.
+template <typename Work>
+int reportingFailures(Work&& work) {
+    try {
+        return work();
+    } catch (const Firebird::FbException& e) {
+        std::fprintf(stderr, "%s\n", pelora::db::fb::toDbError(e).what());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+    }
+    return 1;
+}
+
+// Registers a benchmark that runs for at least `seconds` (twice in a smoke run), shown in `unit`.
+inline void registerTimed(const std::string& name, void (*run)(benchmark::State&), benchmark::TimeUnit unit,
+                          double seconds) {
+    benchmark::internal::Benchmark* b = benchmark::RegisterBenchmark(name.c_str(), run)->Unit(unit);
+    if (smokeRun())
+        b->Iterations(kSmokeIterations);
+    else
+        b->MinTime(seconds);
+}
+
 struct BareClient {
     Firebird::IMaster* master = Firebird::fb_get_master_interface();
     Firebird::ThrowStatusWrapper st{master->getStatus()};
@@ -46,8 +81,12 @@ struct BareClient {
     }
     BareClient(const BareClient&) = delete;
     BareClient& operator=(const BareClient&) = delete;
+    // Quiet on failure: it may run while a failure is on its way out.
     ~BareClient() {
-        att->detach(&st);
+        try {
+            att->detach(&st);
+        } catch (const Firebird::FbException&) {
+        }
         st.dispose();
     }
 
@@ -102,12 +141,15 @@ struct BareSession : BareClient {
         readTx = start(true);
     }
     ~BareSession() {
-        for (BareStatement& s : statements) {
-            s.in->release();
-            s.out->release();
-            s.statement->free(&st);
+        try {
+            for (BareStatement& s : statements) {
+                s.in->release();
+                s.out->release();
+                s.statement->free(&st);
+            }
+            readTx->commit(&st);
+        } catch (const Firebird::FbException&) {
         }
-        readTx->commit(&st);
     }
 
     BareStatement& prepare(const QString& sql) {
@@ -212,8 +254,8 @@ void timeOne(benchmark::State& state, std::vector<double>& samples, Action&& act
     samples.push_back(seconds * 1e3);
 }
 
-// A path through the till and the same statements bare, each run `iterations` times and timed
-// one by one; prints the medians and their ratio under `what`.
+// A path through the till and the same statements bare, each run `iterations` times (twice in a
+// smoke run) and timed one by one; prints the medians and their ratio under `what`.
 struct Paired {
     std::string name;
     void (*layer)(benchmark::State&);
@@ -225,31 +267,34 @@ struct Paired {
 };
 
 inline int runPaired(const Paired& p) {
-    try {
+    const int iterations = scaled(p.iterations, kSmokeIterations);
+    return reportingFailures([&] {
         benchmark::RegisterBenchmark((p.name + "/LayerAndScreen").c_str(), p.layer)
-            ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(p.iterations);
+            ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(iterations);
         benchmark::RegisterBenchmark((p.name + "/Bare").c_str(), p.bare)
-            ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(p.iterations);
+            ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(iterations);
         benchmark::RunSpecifiedBenchmarks();
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
-    const double layer = median(*p.layerSamples);
-    const double bare = median(*p.bareSamples);
-    std::printf("\n%s, median of %d: till %.2f ms, bare statements %.2f ms (till / bare %.2f)\n", p.what,
-                p.iterations, layer, bare, bare > 0 ? layer / bare : 0.0);
-    return 0;
+        const double layer = median(*p.layerSamples);
+        const double bare = median(*p.bareSamples);
+        std::printf("\n%s, median of %d: till %.2f ms, bare statements %.2f ms (till / bare %.2f)\n", p.what,
+                    iterations, layer, bare, bare > 0 ? layer / bare : 0.0);
+        return 0;
+    });
 }
 
-// Keeps each benchmark's real time per iteration, by its name.
+// Keeps each benchmark's real time per iteration, by the name it was registered under.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, double> perIteration;
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs)
-            perIteration[r.benchmark_name()] = r.GetAdjustedRealTime();
+            perIteration[r.run_name.function_name] = r.GetAdjustedRealTime();
+    }
+    // The ratio of two benchmarks' times, 0 when the second did not run.
+    double ratio(const std::string& over, const std::string& under) {
+        const double u = perIteration[under];
+        return u > 0 ? perIteration[over] / u : 0.0;
     }
 };
 

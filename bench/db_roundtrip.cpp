@@ -14,7 +14,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <string>
 
 using namespace Firebird;
@@ -163,30 +162,22 @@ void BareInOneTransaction(benchmark::State& state) {
     bare.tx = nullptr;
 }
 
-BENCHMARK(LayerEachStatementCommits)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
-BENCHMARK(BareEachStatementCommits)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
-BENCHMARK(LayerInOneTransaction)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
-BENCHMARK(BareInOneTransaction)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
-
 } // namespace
 
 int main(int argc, char** argv) {
     if (!bench::readTarget(argc, argv, gDatabase, gPassword))
         return 2;
-    bench::RatioReporter reporter;
-    try {
+    return bench::reportingFailures([] {
+        bench::registerTimed("LayerEachStatementCommits", LayerEachStatementCommits, benchmark::kMicrosecond, 1.0);
+        bench::registerTimed("BareEachStatementCommits", BareEachStatementCommits, benchmark::kMicrosecond, 1.0);
+        bench::registerTimed("LayerInOneTransaction", LayerInOneTransaction, benchmark::kMicrosecond, 1.0);
+        bench::registerTimed("BareInOneTransaction", BareInOneTransaction, benchmark::kMicrosecond, 1.0);
+        bench::RatioReporter reporter;
         benchmark::RunSpecifiedBenchmarks(&reporter);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
-    auto ratio = [&](const char* layer, const char* bare) {
-        const double b = reporter.perIteration[bare];
-        return b > 0 ? reporter.perIteration[layer] / b : 0.0;
-    };
-    std::printf("\nlayer / bare, each statement committing: %.2f\n",
-                ratio("LayerEachStatementCommits/min_time:1.000", "BareEachStatementCommits/min_time:1.000"));
-    std::printf("layer / bare, in one transaction:        %.2f\n",
-                ratio("LayerInOneTransaction/min_time:1.000", "BareInOneTransaction/min_time:1.000"));
-    return 0;
+        std::printf("\nlayer / bare, each statement committing: %.2f\n",
+                    reporter.ratio("LayerEachStatementCommits", "BareEachStatementCommits"));
+        std::printf("layer / bare, in one transaction:        %.2f\n",
+                    reporter.ratio("LayerInOneTransaction", "BareInOneTransaction"));
+        return 0;
+    });
 }

@@ -22,7 +22,7 @@ namespace {
 
 QString gDatabase;
 QString gPassword;
-constexpr int kLinesOnTab = 50;
+const int kLinesOnTab = bench::scaled(50, 5);
 constexpr int kRuns = 200;
 
 std::vector<double> gLayer;

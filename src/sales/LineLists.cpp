@@ -1,5 +1,6 @@
 #include "sales/LineLists.h"
 
+#include "db/DbError.h"
 #include "db/StoredProc.h"
 #include "sales/LineRecord.h"
 #include "sales/TabLines.h"
@@ -41,8 +42,12 @@ void LineLists::read(const Selection& selection) {
     list1_.last();
 }
 
+TabLines LineLists::splitLines(const std::optional<QString>& splitRef) const {
+    return TabLines::of(selection_.tabId, selection_.pcRef).ofSplit(splitRef);
+}
+
 void LineLists::narrow(int n, const std::optional<QString>& splitRef) {
-    const TabLines lines = TabLines::of(selection_.tabId, selection_.pcRef).ofSplit(splitRef);
+    const TabLines lines = splitLines(splitRef);
     db::RowSet& l = list(n);
     db::ControlsDisabled quiet(l);
     l.setSql(QStringLiteral("SELECT * FROM ") + tableName(n) + QStringLiteral(" WHERE ") + lines.where +
@@ -73,20 +78,26 @@ void LineLists::save(int n) {
     }
 }
 
-void LineLists::changeEach(int n, const std::function<void(db::RowSet&)>& change) {
-    db::RowSet& l = list(n);
-    const int current = l.row();
-    db::ControlsDisabled quiet(l);
+void LineLists::asOneChange(const std::function<void()>& change) {
     db::Transaction transaction(db_);
     try {
-        for (int r = 0; l.moveTo(r); ++r)
-            change(l);
+        change();
         transaction.commit();
     } catch (const std::exception&) {
         transaction.rollback();
         reread();
         throw;
     }
+}
+
+void LineLists::changeEach(int n, const std::function<void(db::RowSet&)>& change) {
+    db::RowSet& l = list(n);
+    const int current = l.row();
+    db::ControlsDisabled quiet(l);
+    asOneChange([&] {
+        for (int r = 0; l.moveTo(r); ++r)
+            change(l);
+    });
     l.moveTo(current);
 }
 
@@ -148,7 +159,7 @@ void LineLists::copyLine(int from, double qty, db::StoredProc& proc) {
         const double amount = source.value(column).asDouble();
         return LineMath::round4(qty == wholeQty ? amount : amount * qty / wholeQty);
     };
-    const int target = from == kMain ? kSplit : kMain;
+    const int target = otherList(from);
     const int id = proc.nextId(tableName(target));
     const QStringList& columns = LineRecord::movedColumns();
     std::vector<db::Value> values;
@@ -169,40 +180,101 @@ void LineLists::copyLine(int from, double qty, db::StoredProc& proc) {
             values);
 }
 
-bool LineLists::moveLine(int from, bool unitMoves, db::StoredProc& proc) {
-    const int to = from == kMain ? kSplit : kMain;
-    db::RowSet& source = list(from);
+bool LineLists::movesByUnit(bool unitMoves, double qty) {
+    return unitMoves && qty >= 1 && std::floor(qty) == qty;
+}
+
+void LineLists::putOnOtherList(int from, double moved, bool byUnit, db::StoredProc& proc) {
+    const int to = otherList(from);
     db::RowSet& target = list(to);
-    if (!hasLines(from) || !target.isOpen())
+    const int equal = byUnit ? findEqualLine(target, list(from)) : -1;
+    double joining = moved;
+    if (equal >= 0) {
+        target.moveTo(equal);
+    } else {
+        const double copied = byUnit ? 1.0 : moved;
+        copyLine(from, copied, proc);
+        target.reopen();
+        target.last();
+        joining -= copied;
+    }
+    if (joining > 0)
+        setQty(to, target.value(u"qty").asDouble() + joining);
+}
+
+bool LineLists::moveLine(int from, bool unitMoves, db::StoredProc& proc) {
+    db::RowSet& source = list(from);
+    if (!hasLines(from) || !list(otherList(from)).isOpen())
         return false;
     const double qty = source.value(u"qty").asDouble();
-    const bool oneUnit = unitMoves && qty >= 1 && std::floor(qty) == qty;
-    const double moved = oneUnit ? 1.0 : qty;
+    const bool byUnit = movesByUnit(unitMoves, qty);
+    const double moved = byUnit ? 1.0 : qty;
 
-    db::ControlsDisabled quiet(target);
-    db::Transaction transaction(db_);
+    db::ControlsDisabled quiet(list(otherList(from)));
     try {
-        const int equal = oneUnit ? findEqualLine(target, source) : -1;
-        if (equal >= 0) {
-            target.moveTo(equal);
-            setQty(to, target.value(u"qty").asDouble() + 1);
-        } else {
-            copyLine(from, moved, proc);
-            target.reopen();
-            target.last();
-        }
-        const int lineId = static_cast<int>(source.value(u"id").asInt());
-        setQty(from, qty - moved);
-        if (qty - moved == 0) {
-            proc.setName(tableName(from) + QStringLiteral("_del_one"));
-            proc.setParam(0, lineId);
-            proc.execute();
-            source.reopen();
-        }
-        transaction.commit();
+        asOneChange([&] {
+            putOnOtherList(from, moved, byUnit, proc);
+            const int lineId = static_cast<int>(source.value(u"id").asInt());
+            setQty(from, qty - moved); // finds a line another till has taken meanwhile
+            if (qty - moved == 0) {
+                proc.setName(tableName(from) + QStringLiteral("_del_one"));
+                proc.setParam(0, lineId);
+                proc.execute();
+                source.reopen();
+            }
+        });
     } catch (const std::exception&) {
-        transaction.rollback();
-        reread();
+        return false;
+    }
+    return true;
+}
+
+void LineLists::copyLines(int from, const TabLines& lines) {
+    const QString target = tableName(otherList(from));
+    const QStringList& columns = LineRecord::movedColumns();
+    QStringList selected = columns;
+    selected[columns.indexOf(QStringLiteral("id"))] = QStringLiteral("NEXT VALUE FOR %1id_gen").arg(target);
+    db_.run(QStringLiteral("INSERT INTO %1 (%2) SELECT %3 FROM %4 WHERE %5 ORDER BY id")
+                .arg(target, columns.join(QStringLiteral(", ")), selected.join(QStringLiteral(", ")),
+                     tableName(from), lines.where),
+            lines.params);
+}
+
+bool LineLists::moveSplit(int from, const std::optional<QString>& splitRef, bool unitMoves, db::StoredProc& proc) {
+    db::RowSet& lines = list(from);
+    if (!hasLines(from) || !list(otherList(from)).isOpen())
+        return false;
+    // The unit moves copy from what was read: they read the split's lines afresh.
+    if (unitMoves)
+        narrow(from, splitRef);
+    std::vector<int> rows; // the split's lines as this till read them
+    const int ref = lines.fieldIndex(u"splitref");
+    for (int r = 0; r < lines.rowCount(); ++r)
+        if (TabLines::takes(splitRef, lines.valueAt(r, ref).asText()))
+            rows.push_back(r);
+    if (rows.empty())
+        return false;
+    const TabLines split = splitLines(splitRef);
+
+    db::ControlsDisabled quietFrom(lines);
+    db::ControlsDisabled quietTo(list(otherList(from)));
+    try {
+        asOneChange([&] {
+            if (unitMoves) {
+                for (int r : rows) {
+                    lines.moveTo(r);
+                    const double qty = lines.value(u"qty").asDouble();
+                    putOnOtherList(from, qty, movesByUnit(true, qty), proc);
+                }
+            } else {
+                copyLines(from, split);
+            }
+            const db::ResultData deleted =
+                db_.run(QStringLiteral("DELETE FROM %1 WHERE %2").arg(tableName(from), split.where), split.params);
+            if (deleted.rowsAffected != static_cast<long long>(rows.size()))
+                throw db::DbError(QStringLiteral("Another till has changed the split's lines."));
+        });
+    } catch (const std::exception&) {
         return false;
     }
     return true;

@@ -14,6 +14,7 @@ namespace pelora {
 namespace db {
 class StoredProc;
 }
+struct TabLines;
 
 // The two open-line lists of the current tab: list 1 (`tabline1`) takes every new line, list 2
 // (`tabline2`) holds the lines split out to be paid by themselves. Both are live: a line is
@@ -74,10 +75,36 @@ public:
     // failure rolls back and reads both lists again, so they show what the database holds; the
     // result is then false (also when there was nothing to move).
     bool moveLine(int from, bool unitMoves, db::StoredProc& proc);
+    // Moves the lines of one split (picked as `narrow` picks them) from list `from` to the other
+    // list, all of them in one transaction or none. They are deleted from their list in one
+    // statement, which must take exactly the split's lines this till holds: when another till
+    // has taken one of them away meanwhile (paid, deleted, moved, split otherwise) or given the
+    // split another, nothing moves. Without `unitMoves` the lines are copied whole with new ids
+    // in one statement, as the database holds them. With it the split's lines are read afresh
+    // first (list `from` stays narrowed to them) and each ends as `moveLine` leaves it after
+    // moving its units one by one (joined to an equal line there, or its first unit starting
+    // one, the rest joining it), which takes a few statements a line, still in the one
+    // transaction. A failure rolls back and reads both lists again; the result is then false
+    // (also when there was nothing to move). On success the caller reads both lists again.
+    bool moveSplit(int from, const std::optional<QString>& splitRef, bool unitMoves, db::StoredProc& proc);
 
 private:
+    static int otherList(int n) { return n == kMain ? kSplit : kMain; }
+    // Whether a line of `qty` moves one unit at a time: in the unit modes, when it is whole.
+    static bool movesByUnit(bool unitMoves, double qty);
+    TabLines splitLines(const std::optional<QString>& splitRef) const;
+    // Runs `change` in one transaction; a failure rolls it back and reads both lists again
+    // before it goes on to the caller.
+    void asOneChange(const std::function<void()>& change);
     int findEqualLine(const db::RowSet& target, const db::RowSet& source) const;
     void copyLine(int from, double qty, db::StoredProc& proc);
+    // Copies the lines of list `from` that `lines` picks to the other list whole, with new ids
+    // in their order, in one statement.
+    void copyLines(int from, const TabLines& lines);
+    // Puts `moved` units of the current line of list `from` on the other list, leaving the
+    // source line as it is. By unit, the first unit joins an equal line there or starts one, and
+    // the rest join it; otherwise they make a line of their own.
+    void putOnOtherList(int from, double moved, bool byUnit, db::StoredProc& proc);
 
     db::Connection& db_;
     db::RowSet list1_;

@@ -21,4 +21,10 @@ TabLines TabLines::ofSplit(const std::optional<QString>& splitRef) const {
     return narrowed;
 }
 
+bool TabLines::takes(const std::optional<QString>& splitRef, const QString& lineRef) {
+    if (!splitRef)
+        return !lineRef.isEmpty();
+    return lineRef == *splitRef;
+}
+
 } // namespace pelora

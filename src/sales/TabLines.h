@@ -20,6 +20,9 @@ struct TabLines {
     // Narrowed to one split: a ref takes that split's lines, the empty ref the lines without a
     // split, none every line that has one.
     TabLines ofSplit(const std::optional<QString>& splitRef) const;
+    // The same choice for a line already read: whether ofSplit(splitRef) takes a line whose
+    // split ref is `lineRef` (empty for none).
+    static bool takes(const std::optional<QString>& splitRef, const QString& lineRef);
 };
 
 } // namespace pelora

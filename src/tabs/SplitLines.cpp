@@ -53,12 +53,9 @@ bool clear(const Context& c, const QString& ref) {
 }
 
 void move(const Context& c, bool toSplitList, const std::optional<QString>& ref, bool unitMoves) {
-    const int from = toSplitList ? LineLists::kMain : LineLists::kSplit;
-    c.lines.narrow(from, ref);
-    // A line that cannot move (another till took it meanwhile) ends the moves: the lists then
+    // When another till has changed the split's lines meanwhile nothing moves, and the lists
     // show what the database holds.
-    while (c.lines.hasLines(from) && c.lines.moveLine(from, unitMoves, c.proc)) {
-    }
+    c.lines.moveSplit(toSplitList ? LineLists::kMain : LineLists::kSplit, ref, unitMoves, c.proc);
 }
 
 } // namespace pelora::SplitLines

@@ -49,8 +49,9 @@ bool clear(const Context& context, const QString& ref);
 
 // The moves of a split's lines between the lists. `toSplitList` moves from list 1 to list 2.
 // `ref` picks the lines: a ref takes that split's lines, an empty ref the lines without a
-// split, none every line that has one. Each line moves as the move buttons move it (one unit
-// at a time in the "x1" modes). The caller reads both lists again afterwards.
+// split, none every line that has one. The lines move together or not at all, each ending as
+// the move buttons would leave it (moving one unit at a time in the split modes "3" and "4").
+// The caller reads both lists again afterwards.
 void move(const Context& context, bool toSplitList, const std::optional<QString>& ref, bool unitMoves);
 
 } // namespace SplitLines

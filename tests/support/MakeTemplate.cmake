@@ -14,11 +14,7 @@ if(leftover_sites)
     file(REMOVE_RECURSE ${leftover_sites})
 endif()
 
-if("$ENV{ISC_PASSWORD}" STREQUAL "" AND EXISTS /etc/firebird/3.0/SYSDBA.password)
-    file(STRINGS /etc/firebird/3.0/SYSDBA.password line REGEX "^ISC_PASSWORD=")
-    string(REGEX REPLACE "^ISC_PASSWORD=\"?([^\"]*)\"?$" "\\1" password "${line}")
-    set(ENV{ISC_PASSWORD} "${password}")
-endif()
+include("${CMAKE_CURRENT_LIST_DIR}/SysdbaPassword.cmake")
 
 # The bare definition, and the demo venue for the tests of the windows.
 execute_process(

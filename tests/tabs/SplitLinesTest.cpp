@@ -53,12 +53,25 @@ protected:
         }
         return out;
     }
+    // Another till makes `change` just before this till first sends a statement that starts
+    // with `before`.
+    void onAnotherTillBefore(const char* before, const QString& change) {
+        if (!other.isConnected())
+            other.connect(database.admin1());
+        db.setStatementHook([this, before, change, done = false](const QString& sql) mutable {
+            if (!done && sql.startsWith(QLatin1String(before))) {
+                done = true;
+                other.run(change);
+            }
+        });
+    }
     static SplitLines::Split birthday() {
         return {4, QStringLiteral("Birthday"), QStringLiteral("Parties"), QStringLiteral("Birthday party"),
                 QStringLiteral("Happy Hour"), 10, QStringLiteral("F")};
     }
 
     db::StoredProc proc{db};
+    db::Connection other; // another till
     std::unique_ptr<LineLists> lists;
     test::ScriptedPrompter prompter{test::gtestFailures()};
 };
@@ -166,6 +179,96 @@ TEST_F(SplitLinesTest, InTheOneUnitModesEveryUnitMovesAndTheUnitsMeetAgain) {
     SplitLines::move(context(4), true, QStringLiteral("Seat 1"), true);
     EXPECT_TRUE(lines(1).isEmpty());
     EXPECT_EQ(lines(2), QStringList({"Pie|3|Seat 1|msg|Regular|5|28.5"}));
+}
+
+TEST_F(SplitLinesTest, InTheOneUnitModesEqualLinesJoinAndAJoinedLineIsPricedAgain) {
+    line(2, 4, "Soup", "Seat 1"); // waiting on list 2 already
+    line(1, 4, "Pie", "Seat 1", 2);
+    line(1, 4, "Soup", "Seat 1");
+    line(1, 4, "Pie", "Seat 1");
+    line(1, 4, "Bread", "Seat 1", 0.5); // not whole units: it moves whole
+    line(1, 4, "Stew", "Seat 2");
+    SplitLines::move(context(4), true, QStringLiteral("Seat 1"), true);
+    EXPECT_EQ(lines(1), QStringList({"Stew|1|Seat 2|msg|Regular|5|9.5"}));
+    // The joined lines are priced the list-2 way (the discount with its tax); the bread keeps
+    // the amounts it had.
+    const db::TextTable moved = db::TextTable::load(
+        db, QStringLiteral("SELECT itemname, qty, extprice, COALESCE(disc, 0) FROM tabline2 ORDER BY id"));
+    QStringList out;
+    for (const auto& r : moved.rows())
+        out << r.at(0) + u'|' + r.at(1) + u'|' + r.at(2) + u'|' + r.at(3);
+    EXPECT_EQ(out, QStringList({"Soup|2|19|1", "Pie|3|28.5|1.5", "Bread|0.5|4.75|0"}));
+}
+
+// Another till pays one of the guest's lines, splits it to another guest, or gives the guest a
+// line, after this till has read the guest's lines: nothing moves, in either way of moving,
+// and the list shows what the database holds.
+TEST_F(SplitLinesTest, AnotherTillsChangeToTheGuestsLinesStopsTheWholeMove) {
+    const std::pair<const char*, QString> changes[] = {
+        {"paid", QStringLiteral("DELETE FROM tabline1 WHERE itemname = 'Pie'")},
+        {"split otherwise", QStringLiteral("UPDATE tabline1 SET splitref = 'Seat 2' WHERE itemname = 'Pie'")},
+        {"a line added", QStringLiteral("INSERT INTO tabline1 (id, pcref, tabid, itemid, itemname, qty, splitref,"
+                                        " processed) VALUES (NEXT VALUE FOR tabline1id_gen, 'Deck', 4, 2, 'Tart',"
+                                        " 1, 'Seat 1', 'F')")}};
+    for (const bool unitMoves : {false, true}) {
+        for (const auto& [what, change] : changes) {
+            SCOPED_TRACE(std::string(what) + (unitMoves ? ", by unit" : ""));
+            exec(QStringLiteral("DELETE FROM tabline1"));
+            line(1, 4, "Soup", "Seat 1");
+            line(1, 4, "Stew", "Seat 2");
+            line(1, 4, "Pie", "Seat 1", 3);
+            SplitLines::Context c = context(4);
+            onAnotherTillBefore("INSERT INTO tabline2", change);
+            SplitLines::move(c, true, QStringLiteral("Seat 1"), unitMoves);
+            db.setStatementHook({});
+            EXPECT_TRUE(lines(2).isEmpty());
+            EXPECT_TRUE(lines(1).contains("Soup|1|Seat 1|msg|Regular|5|9.5"));
+            int shown = 0;
+            for (int r = 0; lists->list(1).moveTo(r); ++r)
+                shown += lists->list(1).value(u"splitref").asText() == QStringLiteral("Seat 1");
+            EXPECT_EQ(QString::number(shown),
+                      scalar(QStringLiteral("SELECT COUNT(*) FROM tabline1 WHERE splitref = 'Seat 1'")));
+            EXPECT_FALSE(db.inTransaction());
+        }
+    }
+}
+
+// A failure once the lines are on the other list undoes the whole move, the line joined there
+// included.
+TEST_F(SplitLinesTest, AMoveThatFailsAtTheEndLeavesBothListsAsTheyWere) {
+    for (const bool unitMoves : {false, true}) {
+        SCOPED_TRACE(unitMoves ? "by unit" : "whole lines");
+        line(2, 4, "Soup", "Seat 1");
+        line(1, 4, "Soup", "Seat 1");
+        line(1, 4, "Pie", "Seat 1", 3);
+        const QStringList before1 = lines(1);
+        const QStringList before2 = lines(2);
+        SplitLines::Context c = context(4);
+        db.setStatementHook([](const QString& sql) {
+            if (sql.startsWith(QLatin1String("DELETE FROM tabline1")))
+                throw std::runtime_error("the connection dropped");
+        });
+        SplitLines::move(c, true, QStringLiteral("Seat 1"), unitMoves);
+        db.setStatementHook({});
+        EXPECT_EQ(lines(1), before1);
+        EXPECT_EQ(lines(2), before2);
+        EXPECT_EQ(lists->list(1).rowCount(), 2);
+        EXPECT_FALSE(db.inTransaction());
+        exec(QStringLiteral("DELETE FROM tabline1"));
+        exec(QStringLiteral("DELETE FROM tabline2"));
+    }
+}
+
+TEST_F(SplitLinesTest, AQuantityChangedOnAnotherTillMovesAsItIsNow) {
+    line(1, 4, "Soup", "Seat 1");
+    line(1, 4, "Pie", "Seat 1");
+    SplitLines::Context c = context(4);
+    onAnotherTillBefore("INSERT INTO tabline2",
+                        QStringLiteral("UPDATE tabline1 SET qty = 4, extprice = 38 WHERE itemname = 'Pie'"));
+    SplitLines::move(c, true, QStringLiteral("Seat 1"), false);
+    db.setStatementHook({});
+    EXPECT_TRUE(lines(1).isEmpty());
+    EXPECT_EQ(lines(2), QStringList({"Soup|1|Seat 1|msg|Regular|5|9.5", "Pie|4|Seat 1|msg|Regular|5|38"}));
 }
 
 TEST_F(SplitLinesTest, TheNonTabsSplitLinesAreThisTerminalsOwn) {

@@ -2,12 +2,12 @@
 
 #include "db/DbError.h"
 #include "db/StoredProc.h"
+#include "db/Value.h"
 #include "sales/LineRecord.h"
 #include "sales/TabLines.h"
 
 #include <cmath>
 #include <stdexcept>
-#include <string>
 
 namespace pelora {
 
@@ -109,7 +109,9 @@ bool LineLists::qtyFits(int n, double qty) const {
 
 void LineLists::setQty(int n, double qty) {
     if (!qtyFits(n, qty))
-        throw std::range_error("The line cannot take a quantity of " + std::to_string(qty) + ".");
+        throw std::range_error(
+            QString(QStringLiteral("The line cannot take a quantity of ") + db::shortestDecimal(qty) + u'.')
+                .toStdString());
     list(n).setField(u"qty", qty);
     recalc(n);
     save(n);

@@ -228,16 +228,17 @@ TEST_F(MainForm, TerminationClosesTheTillWithoutAsking) {
     const TerminationSignal stop([this] { closeWithoutAsking(*form); });
     touchTab(QStringLiteral("Table 1"));
     touchItem(QStringLiteral("Pale Ale"));
+    // The steak's "How is it cooked?" cannot be closed without a choice: it ends all the same.
     bool wasOpen = false;
-    test::whenModalOpens(QStringLiteral("QtyForm"), [&](QWidget*) {
+    test::whenModalOpens(QStringLiteral("OptChoiceForm"), [&](QWidget*) {
         wasOpen = true;
         ::raise(SIGTERM);
     });
-    form->OpenQtyForm(); // returns once the keypad is closed as its "Close" would
+    touchItem(QStringLiteral("Steak"));
     EXPECT_TRUE(wasOpen);
     QTRY_VERIFY(!form->isVisible());
     EXPECT_FALSE(form->lines().list(LineLists::kMain).isOpen());
-    EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM tabline1")), QStringLiteral("1"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM tabline1")), QStringLiteral("2")); // both lines kept
 }
 
 TEST_F(MainForm, AFailedRefreshIsReportedOnceWhileItsMessageIsShowing) {

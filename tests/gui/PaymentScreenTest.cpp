@@ -283,6 +283,20 @@ TEST_F(PaymentScreen, MoneyIsPaidIntoAnAccountAndOutOfOneInCredit) {
     EXPECT_TRUE(docket().contains(QStringLiteral("Cash Paid Out:")));
 }
 
+// The demo rounds list 1's total up to 0.05: Jones Catering's 5% off a Pale Ale is 9.025, and
+// the guest pays 9.05. The receipt, the change and the docket all say 9.05.
+TEST_F(PaymentScreen, ARoundedSaleChargesTheRoundedTotalOnTheDocketToo) {
+    touchTab(QStringLiteral("Jones"));
+    touchItem(QStringLiteral("Pale Ale"));
+    pay(payment(), "Cash", "10");
+    EXPECT_EQ(lastReceipt(), QStringLiteral("Jones Catering|9.05|10.00|Cash|0.00"));
+    EXPECT_EQ(form->statusLine().text(2), QStringLiteral("Change: 0.95"));
+    EXPECT_TRUE(docket().contains(QStringLiteral("Rounding:    0.025 \r\n"))) << docket().toStdString();
+    EXPECT_TRUE(docket().contains(QStringLiteral("Total:     9.05 \r\n")));
+    EXPECT_TRUE(docket().contains(QStringLiteral("Change:     0.95 \r\n")));
+    EXPECT_FALSE(docket().contains(QStringLiteral("0.975"))); // the change against the lines' sum
+}
+
 TEST_F(PaymentScreen, APrinterFailureNeverLeavesAPaidLineToPayAgain) {
     // The kitchen printer is gone: nothing is committed, the window stays.
     spooler->installed.removeAll(QStringLiteral("Kitchen"));

@@ -30,7 +30,7 @@ INSERT INTO map (id, name, filename) VALUES (2, 'Dining', 'dining.jpg');
 -- Payment methods, discounts (Staff only from the admin console; Manager Comp also takes
 -- items that refuse discounts), staff with their PINs.
 INSERT INTO mop (id, name) VALUES (2, 'Cash');
-INSERT INTO mop (id, name) VALUES (3, 'Card');
+INSERT INTO mop (id, name) VALUES (3, 'EFTPOS');
 INSERT INTO disc (id, name, rate, restricted, stopoveride) VALUES (2, 'Happy Hour', 10, 'F', 'F');
 INSERT INTO disc (id, name, rate, restricted, stopoveride) VALUES (3, 'Staff', 25, 'T', 'F');
 INSERT INTO disc (id, name, rate, restricted, stopoveride) VALUES (4, 'Manager Comp', 100, 'F', 'T');
@@ -252,7 +252,7 @@ INSERT INTO recline (id, pcref, staffref, recid, itemid, itemname, qty, price, t
     VALUES (2, 'Bar', 'Alex', 1, 2, 'Pale Ale', 1, 9.5, 0.8636, 9.5, 0.8636, 0,
     DATEADD(-3 HOUR TO CAST(CURRENT_DATE AS TIMESTAMP)));
 INSERT INTO receipt (id, pcref, staffref, tabid, tabref, total, tendered, mop, cr, istamp)
-    VALUES (2, 'Bar', 'Sam', 1, 'Non Tab', 26, 26, 'Card', 0, DATEADD(-2 HOUR TO CAST(CURRENT_DATE AS TIMESTAMP)));
+    VALUES (2, 'Bar', 'Sam', 1, 'Non Tab', 26, 26, 'EFTPOS', 0, DATEADD(-2 HOUR TO CAST(CURRENT_DATE AS TIMESTAMP)));
 INSERT INTO recline (id, pcref, staffref, recid, itemid, itemname, qty, price, tax, extprice, exttax, disc, istamp)
     VALUES (3, 'Bar', 'Sam', 2, 8, 'Gin & Tonic', 2, 13, 1.1818, 26, 2.3636, 0,
     DATEADD(-2 HOUR TO CAST(CURRENT_DATE AS TIMESTAMP)));

@@ -11,6 +11,10 @@ struct Session {
     QString pcRef;       // this terminal's reference, matched with pc.ref
     QString dbPath;      // folder of pelora.gdb, from pelora.ini
     QString staffRef = QStringLiteral("Default"); // written into lines and receipts
+    // The admin console's session logins ("Session Password"): kept until its Logout or the end
+    // of the program, never stored. The Admin one also lets an old receipt be restarted.
+    bool adminSession = false;
+    bool admin2Session = false;
 
     // The database the till opens: DBPath followed directly by "pelora.gdb".
     QString databasePath() const;

@@ -1,3 +1,4 @@
+#include "admin/AdminConsole.h"
 #include "app/ConnectionCheck.h"
 #include "app/DocketCommand.h"
 #include "app/PeloraApplication.h"
@@ -30,6 +31,7 @@ int main(int argc, char* argv[]) {
     app.setPrompter(&prompter);
     pelora::TMainForm mainForm(prompter);
     pelora::TMainDataModule dataModule(mainForm, prompter);
+    pelora::plugInAdminConsole(mainForm, dataModule, prompter);
     if (!dataModule.MainDataModuleCreate())
         return 1;
     if (!mainForm.isVisible())

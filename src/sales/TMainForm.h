@@ -208,6 +208,8 @@ public:
     void ProcessOrders();
     void btnProcessClick();
     void btnTabOrderClick();
+    // The order window on the unprocessed orders of every tab (the admin console's "Orders").
+    void OpenUnprocessedOrders();
     void btnNoSaleClick();
     void btnCheckClick();
     // The print paths of this terminal: database, spooler, outputs, prompter.
@@ -290,6 +292,7 @@ private:
     // Runs ProcessOrders; on a failure tells the operator, naming the printers that failed,
     // and returns false.
     bool processOrdersTelling();
+    void openOrderForm(int tabId, bool all);
     void setPreProcessDown(bool down);
     void setSplitControlsShown(bool shown);
     bool splitShown() const;

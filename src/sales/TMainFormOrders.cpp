@@ -55,13 +55,21 @@ void TMainForm::btnTabOrderClick() {
         prompter_.information(QStringLiteral("Select a Tab."));
         return;
     }
+    openOrderForm(state_.currentTab, true);
+}
+
+void TMainForm::OpenUnprocessedOrders() { openOrderForm(0, false); }
+
+void TMainForm::openOrderForm(int tabId, bool all) {
     const TerminalSettings& s = data_.settings;
     std::unique_ptr<TOrderForm> form;
     {
         BusyCursor busy;
         form = createForm<TOrderForm>(prompter_, printing(),
                                       OrderWindowSettings{module_->session().pcRef, s.ordMode, s.countMode, s.splitMode},
-                                      state_.currentTab, this);
+                                      tabId, this);
+        if (form && !all)
+            form->btnRefresh1Click();
     }
     if (!form)
         return;

@@ -108,8 +108,8 @@ TEST_F(TerminalLoad, CachesAreInTheirOrderAndHoldTexts) {
 
     ASSERT_EQ(d.mops.rowCount(), 3);
     EXPECT_EQ(d.mops.at(0, 1), QStringLiteral("Account"));
-    EXPECT_EQ(d.mops.at(1, 1), QStringLiteral("Card"));
-    EXPECT_EQ(d.mops.at(2, 1), QStringLiteral("Cash"));
+    EXPECT_EQ(d.mops.at(1, 1), QStringLiteral("Cash"));
+    EXPECT_EQ(d.mops.at(2, 1), QStringLiteral("EFTPOS"));
 
     // One map's tab buttons together, by the tab's ref.
     QStringList refs;

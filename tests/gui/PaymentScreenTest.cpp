@@ -74,7 +74,7 @@ TEST_F(PaymentScreen, CashWithChangeSendsTheOrdersPrintsTheDocketAndStartsAgain)
         QStringList names;
         for (QPushButton* b : chooser.mopButtons)
             names << b->text();
-        EXPECT_EQ(names, QStringList({"Account", "Card", "Cash"}));
+        EXPECT_EQ(names, QStringList({"Account", "Cash", "EFTPOS"}));
         EXPECT_EQ(chooser.lblTotal->text(), QStringLiteral("33.50"));
         EXPECT_EQ(chooser.source, QStringLiteral("tabline1"));
         // Table 1 runs no account.
@@ -219,7 +219,7 @@ TEST_F(PaymentScreen, ARefundIsCommittedAtOnceAndABadTenderIsRefused) {
     touchItem(QStringLiteral("Pale Ale"));
     for (const char* keys : {"..", "1.2.3"}) {
         prompter.expectWarning(QStringLiteral("Cash tendered is invalid. Clear and try again."));
-        onChooser([](TMopChoiceForm& chooser) { chooser.mopButton(QStringLiteral("Card"))->click(); });
+        onChooser([](TMopChoiceForm& chooser) { chooser.mopButton(QStringLiteral("EFTPOS"))->click(); });
         onTender([keys](TTenderedForm& tender) {
             for (const char* k = keys; *k; ++k)
                 tender.buttontag(QLatin1Char(*k));
@@ -332,7 +332,7 @@ TEST_F(PaymentScreen, LinesChangedOnAnotherTillAreReadAgainInsteadOfPaid) {
     touchTab(QStringLiteral("Table 1"));
     touchItem(QStringLiteral("Burger"));
     touchItem(QStringLiteral("Pale Ale"));
-    onChooser([](TMopChoiceForm& chooser) { chooser.mopButton(QStringLiteral("Card"))->click(); });
+    onChooser([](TMopChoiceForm& chooser) { chooser.mopButton(QStringLiteral("EFTPOS"))->click(); });
     onTender([&](TTenderedForm& tender) {
         tender.buttontag(u'4');
         tender.buttontag(u'0');

@@ -131,7 +131,7 @@ TEST_F(DbInitTest, TheDemoVenue) {
     EXPECT_GE(count("SELECT COUNT(*) FROM split"), 2);
     EXPECT_EQ(count("SELECT COUNT(*) FROM disc WHERE restricted = 'T'"), 1);
     EXPECT_GE(count("SELECT COUNT(*) FROM disc WHERE stopoveride = 'T'"), 1);
-    EXPECT_EQ(count("SELECT COUNT(*) FROM mop WHERE name IN ('Account', 'Cash', 'Card')"), 3);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM mop WHERE name IN ('Account', 'Cash', 'EFTPOS')"), 3);
     EXPECT_GE(count("SELECT COUNT(*) FROM staff WHERE pword > ''"), 2);
     EXPECT_EQ(count("SELECT COUNT(*) FROM output WHERE id > 100 AND name IN ('Kitchen', 'Bar')"), 2);
     EXPECT_GE(count("SELECT COUNT(*) FROM od"), 4);

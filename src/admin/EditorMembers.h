@@ -1,0 +1,14 @@
+#pragma once
+
+#include "admin/RecordEditorMember.h"
+
+namespace pelora {
+
+// The payment methods the chooser offers; method 1 (account credit) is never listed.
+RecordEditorMember mopMember();
+// The discounts; discount 1 is never listed.
+RecordEditorMember discMember();
+// The staff who log in; staff 1 must remain.
+RecordEditorMember staffMember();
+
+} // namespace pelora

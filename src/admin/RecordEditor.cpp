@@ -1,0 +1,205 @@
+#include "admin/RecordEditor.h"
+
+#include "common/Prompter.h"
+#include "db/DbError.h"
+#include "db/StoredProc.h"
+
+namespace pelora {
+
+namespace {
+
+const QString kSaveChanges = QStringLiteral("Save changes?");
+
+} // namespace
+
+RecordEditor::RecordEditor(db::Connection& db, Prompter& prompter, RecordEditorMember member)
+    : prompter_(prompter), member_(std::move(member)), rows_(db, member_.table) {
+    rows_.setSql(member_.selectSql);
+}
+
+RecordEditor::~RecordEditor() = default;
+
+void RecordEditor::load() {
+    if (rows_.isOpen()) {
+        rows_.cancel();
+        rows_.reopen();
+    } else {
+        rows_.open();
+    }
+}
+
+bool RecordEditor::locateNoCase(const QString& column, const QString& text) {
+    const int c = rows_.fieldIndex(column);
+    if (c < 0)
+        return false;
+    for (int r = 0; r < rows_.rowCount(); ++r)
+        if (rows_.valueAt(r, c).asText().compare(text, Qt::CaseInsensitive) == 0)
+            return moveTo(r);
+    return false;
+}
+
+bool RecordEditor::locateId(int id) {
+    const int c = rows_.fieldIndex(u"id");
+    for (int r = 0; r < rows_.rowCount(); ++r)
+        if (rows_.valueAt(r, c).asInt() == id)
+            return moveTo(r);
+    return false;
+}
+
+int RecordEditor::currentId() const {
+    return rows_.isEmpty() ? 0 : static_cast<int>(rows_.value(u"id").asInt());
+}
+
+QString RecordEditor::nameAt(int row) const {
+    return rows_.valueAt(row, rows_.fieldIndex(member_.nameColumn)).asText();
+}
+
+void RecordEditor::setField(const QString& column, db::Value value) {
+    rows_.setField(column, std::move(value));
+}
+
+bool RecordEditor::insertOrSave() {
+    return isEditing() ? save() : insertRow();
+}
+
+int RecordEditor::placeholderRow() const {
+    for (int r = 0; r < rows_.rowCount(); ++r)
+        if (nameAt(r).compare(member_.placeholder, Qt::CaseInsensitive) == 0)
+            return r;
+    return -1;
+}
+
+bool RecordEditor::insertRow() {
+    if (isEditing() && !save())
+        return false;
+    if (const int r = placeholderRow(); r >= 0)
+        return moveTo(r);
+    const int id = db::StoredProc(connection()).nextId(member_.table);
+    QStringList columns{QStringLiteral("id"), member_.nameColumn};
+    std::vector<db::Value> values{id, member_.placeholder};
+    for (const auto& [column, value] : member_.insertValues) {
+        columns << column;
+        values.push_back(value);
+    }
+    const QString marks = QStringLiteral("?, ").repeated(columns.size() - 1) + QStringLiteral("?");
+    try {
+        connection().run(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                             .arg(member_.table, columns.join(QStringLiteral(", ")), marks),
+                         values);
+    } catch (const db::DbError& failure) {
+        // Another till made the placeholder since the list was read: go to theirs.
+        if (!failure.hasCode(db::DbError::kUniqueKey))
+            throw;
+        load();
+        const int r = placeholderRow();
+        return r >= 0 && moveTo(r);
+    }
+    load();
+    return locateId(id);
+}
+
+std::optional<QString> RecordEditor::commonRefusal() const {
+    const QString name = rows_.value(member_.nameColumn).asText().trimmed();
+    if (name.isEmpty())
+        return member_.nameLabel + QStringLiteral(" cannot be blank.");
+    for (const RecordEditorMember::NumberRange& range : member_.numberRanges) {
+        const db::Value& v = rows_.value(range.column);
+        if (v.isNull() || v.asDouble() < range.lowest || v.asDouble() > range.highest)
+            return range.message;
+    }
+    return std::nullopt;
+}
+
+bool RecordEditor::save() {
+    if (!isEditing())
+        return true;
+    std::optional<QString> refused = commonRefusal();
+    if (!refused)
+        refused = refusal();
+    if (refused) {
+        prompter_.warning(*refused);
+        return false;
+    }
+    try {
+        rows_.post();
+    } catch (const db::DbError&) {
+        prompter_.warning(member_.writeFailure);
+        return false;
+    }
+    return true;
+}
+
+void RecordEditor::cancel() { rows_.cancel(); }
+
+void RecordEditor::deleteOrCancel() {
+    if (isEditing())
+        cancel();
+    else
+        deleteRow();
+}
+
+void RecordEditor::deleteRow() {
+    if (isEmpty()) {
+        prompter_.warning(member_.nothingToDelete);
+        return;
+    }
+    if (member_.keptId > 0 && currentId() == member_.keptId) {
+        prompter_.warning(member_.mustRemain);
+        return;
+    }
+    if (!prompter_.confirm(member_.deleteQuestion))
+        return;
+    db::StoredProc proc(connection());
+    proc.setName(member_.table + QStringLiteral("_del_one"));
+    proc.setParam(0, currentId());
+    proc.execute();
+    load();
+}
+
+bool RecordEditor::leaveEdit() {
+    if (!isEditing())
+        return true;
+    if (member_.askOnNavigate && !prompter_.confirm(kSaveChanges)) {
+        cancel();
+        return true;
+    }
+    return save();
+}
+
+bool RecordEditor::move(Move where) {
+    if (isEmpty())
+        return false;
+    const int last = rows_.rowCount() - 1;
+    switch (where) {
+    case Move::First:
+        return moveTo(0);
+    case Move::Prior:
+        return moveTo(std::max(0, rows_.row() - 1));
+    case Move::Next:
+        return moveTo(std::min(last, rows_.row() + 1));
+    case Move::Last:
+        return moveTo(last);
+    }
+    return false;
+}
+
+bool RecordEditor::moveTo(int row) {
+    if (row == rows_.row() && !isEmpty())
+        return true;
+    if (!leaveEdit())
+        return false;
+    return rows_.moveTo(row);
+}
+
+bool RecordEditor::mayClose() {
+    if (isEditing()) {
+        if (!prompter_.confirm(kSaveChanges))
+            cancel();
+        else if (!save())
+            return false;
+    }
+    rows_.close();
+    return true;
+}
+
+} // namespace pelora

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "admin/RecordEditorMember.h"
+#include "db/RowSet.h"
+
+#include <optional>
+
+namespace pelora {
+
+class Prompter;
+
+// The one record editor of the back office, without its window: the rows of a member's table,
+// the edit of the current row and the rules every editor keeps. "Insert" finds the placeholder
+// (in any letter case) before it makes a new row; while a row is being edited "Insert" saves
+// and "Delete" cancels; a failed write keeps the edit open with the member's warning; leaving
+// an edited row writes it first (or asks, for the members that ask); closing asks
+// "Save changes?". A member with rules of its own extends it (`refusal`).
+class RecordEditor {
+public:
+    enum class Move { First, Prior, Next, Last };
+
+    RecordEditor(db::Connection& db, Prompter& prompter, RecordEditorMember member);
+    virtual ~RecordEditor();
+    RecordEditor(const RecordEditor&) = delete;
+    RecordEditor& operator=(const RecordEditor&) = delete;
+
+    const RecordEditorMember& member() const { return member_; }
+    db::RowSet& rows() { return rows_; }
+    const db::RowSet& rows() const { return rows_; }
+    db::Connection& connection() const { return rows_.connection(); }
+    Prompter& prompter() const { return prompter_; }
+
+    // Reads the member's rows again, staying on the same row where it still exists.
+    void load();
+    // Goes to the first row whose column equals the text in any letter case; false when none.
+    bool locateNoCase(const QString& column, const QString& text);
+    bool locateId(int id);
+    int currentId() const;
+    bool isEmpty() const { return rows_.isEmpty(); }
+    bool isEditing() const { return rows_.isEditing(); }
+    // The list's caption of a row.
+    QString nameAt(int row) const;
+
+    // A typed value: the current row goes into edit.
+    void setField(const QString& column, db::Value value);
+
+    // "Insert" (or "Save" while editing). True when the editor now stands on a row to type in.
+    bool insertOrSave();
+    // Goes to the placeholder row, making it when there is none. True when it stands on it.
+    bool insertRow();
+    // Writes the edit; on a refusal or a failed write the operator is told, the edit stays
+    // open and false is returned.
+    bool save();
+    // "Delete" (or "Cancel" while editing).
+    void deleteOrCancel();
+    void cancel();
+    // Deletes the current row after the member's refusals and question.
+    void deleteRow();
+
+    // Navigation; the edit is written first (or the member asks). False when the editor stays.
+    bool move(Move where);
+    bool moveTo(int row);
+    // The window is closing: an edit is written or dropped as the operator answers; false keeps
+    // the window open (a write that failed).
+    bool mayClose();
+
+protected:
+    // A member's refusal of the edited row before it is written: the warning, or nothing.
+    virtual std::optional<QString> refusal() { return std::nullopt; }
+
+private:
+    std::optional<QString> commonRefusal() const;
+    bool leaveEdit();
+    int placeholderRow() const;
+
+    Prompter& prompter_;
+    RecordEditorMember member_;
+    db::RowSet rows_;
+};
+
+} // namespace pelora

@@ -1,0 +1,372 @@
+#include "admin/TAdminForm.h"
+
+#include "admin/AdminLogin.h"
+#include "admin/TDiscForm.h"
+#include "admin/TMopForm.h"
+#include "admin/TStaffForm.h"
+#include "app/TINIForm.h"
+#include "app/TMainDataModule.h"
+#include "common/Mode.h"
+#include "common/Prompter.h"
+#include "sales/LineLists.h"
+#include "sales/TMainForm.h"
+#include "ui/BusyCursor.h"
+#include "ui/FormOpener.h"
+#include "ui/GeneralError.h"
+#include "ui/THelpForm.h"
+#include "ui/TouchWidgets.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace pelora {
+
+namespace {
+
+// The object names of the Admin2 buttons, in the permission table's order.
+constexpr std::array<const char*, AdminPermissions::kCount> kButtonNames{
+    "btnIni",    "btnPC",         "btnStaff",      "btnLayouts",       "btnImages",  "btnItems",
+    "btnLinks",  "btnMaps",       "btnTabs",       "btnMops",          "btnDiscounts", "btnDevices",
+    "btnXDelete", "btnXDiscount", "btnXRefund",    "btnXSplit",        "btnXStocktake", "btnXNoSale",
+    "btnRptX",   "btnRptTranx",   "btnRptTranxLines", "btnRptDay",     "btnRptMonth", "btnRptYear",
+    "btnRptSplit", "btnRptAccount", "btnRptInventory"};
+
+// A window the console opens: made and filled under the hourglass; any failure on the way is
+// "Cannot open ..." with the window's name, and what follows the window still happens.
+template <typename Form, typename Make, typename Show>
+void openWindow(Prompter& prompter, Make make, Show show) {
+    std::unique_ptr<Form> form;
+    try {
+        BusyCursor busy;
+        form = make();
+    } catch (const std::exception&) {
+        form.reset();
+    }
+    if (!form) {
+        prompter.error(cannotOpenMessage(Form::staticMetaObject.className()));
+        return;
+    }
+    show(*form);
+}
+
+template <typename EditorForm>
+void openRecordEditor(Prompter& prompter, TMainDataModule& module, TMainForm& till,
+                      const std::function<void(EditorForm&)>& position = {}) {
+    openWindow<EditorForm>(
+        prompter,
+        [&] {
+            auto form = std::make_unique<EditorForm>(module.db1, prompter, &till);
+            form->open();
+            if (position)
+                position(*form);
+            return form;
+        },
+        [](EditorForm& form) { showModal(form); });
+}
+
+} // namespace
+
+TAdminForm::TAdminForm(TMainForm& till, TMainDataModule& module, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), till_(till), module_(module), prompter_(prompter) {
+    setObjectName(QStringLiteral("AdminForm"));
+    setWindowTitle(tr("Admin"));
+    setModal(true);
+
+    auto* logo = namedLabel(QStringLiteral("Pelora"), QStringLiteral("imgLogo"), this);
+    logo->setStyleSheet(QStringLiteral("QLabel { font-size: 22pt; font-weight: bold; color: #e09f3e; }"));
+    btnClose = touchButton(tr("Close"), QStringLiteral("btnClose"), this);
+    auto* header = new QHBoxLayout;
+    header->addWidget(logo);
+    header->addStretch(1);
+    header->addWidget(btnClose);
+
+    grpSecurity = new QGroupBox(tr("Security"), this);
+    grpSecurity->setObjectName(QStringLiteral("grpSecurity"));
+    edtPassword = new QLineEdit(grpSecurity);
+    edtPassword->setObjectName(QStringLiteral("edtPassword"));
+    edtPassword->setEchoMode(QLineEdit::Password);
+    edtPassword->setMinimumHeight(kTouchHeight - 8);
+    chkSession = new QCheckBox(tr("Session Password"), grpSecurity);
+    chkSession->setObjectName(QStringLiteral("chkSession"));
+    chkSession->setMinimumHeight(kTouchHeight - 8);
+    btnLogin = touchButton(tr("Login"), QStringLiteral("btnLogin"), grpSecurity);
+    btnLogin->setDefault(true); // Enter in the password box logs in
+    btnHelp = touchButton(tr("Help"), QStringLiteral("btnHelp"), grpSecurity);
+    auto* security = new QVBoxLayout(grpSecurity);
+    security->addWidget(namedLabel(tr("Enter password"), QStringLiteral("lblPassword"), grpSecurity));
+    security->addWidget(edtPassword);
+    security->addWidget(chkSession);
+    auto* securityButtons = new QHBoxLayout;
+    securityButtons->addWidget(btnLogin);
+    securityButtons->addWidget(btnHelp);
+    security->addLayout(securityButtons);
+
+    grpGeneral = new QGroupBox(tr("General"), this);
+    grpGeneral->setObjectName(QStringLiteral("grpGeneral"));
+    btnLayout = touchButton(tr("Layout"), QStringLiteral("btnLayout"), grpGeneral);
+    btnOrders = touchButton(tr("Orders"), QStringLiteral("btnOrders"), grpGeneral);
+    btnReceipt = touchButton(tr("Receipt"), QStringLiteral("btnReceipt"), grpGeneral);
+    btnSplit = touchButton(tr("Split"), QStringLiteral("btnSplit"), grpGeneral);
+    btnStocktake = touchButton(tr("Stocktake"), QStringLiteral("btnStocktake"), grpGeneral);
+    auto* general = new QVBoxLayout(grpGeneral);
+    for (QPushButton* b : {btnLayout, btnOrders, btnReceipt, btnSplit, btnStocktake})
+        general->addWidget(b);
+
+    buildGroups();
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(grpSecurity);
+    left->addWidget(grpGeneral);
+    left->addStretch(1);
+    auto* groups = new QHBoxLayout;
+    groups->addLayout(left);
+    groups->addWidget(grpSetup, 0, Qt::AlignTop);
+    groups->addWidget(grpExtras, 0, Qt::AlignTop);
+    groups->addWidget(grpReports, 0, Qt::AlignTop);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(header);
+    layout->addLayout(groups, 1);
+
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnLogin, &QPushButton::clicked, this, [this] { btnLoginClick(); });
+    connect(btnHelp, &QPushButton::clicked, this, [this] { btnHelpClick(); });
+    wireActions();
+
+    // Opening: a session login carries on without a password; the General group follows the
+    // terminal's settings.
+    const Session& session = module_.session();
+    if (session.adminSession)
+        showLoggedIn(AdminLevel::Admin);
+    else if (session.admin2Session)
+        showLoggedIn(AdminLevel::Admin2);
+    else
+        logout();
+    const TerminalSettings& s = till_.settings();
+    btnOrders->setEnabled(!modeIs(s.ordMode, '0'));
+    // "Layout" (with the terminal's layoutmode "1") and "Stocktake" (countmode not "0") wait for
+    // the button editor and the stocktake.
+    btnLayout->setEnabled(false);
+    btnStocktake->setEnabled(false);
+}
+
+TAdminForm::~TAdminForm() = default;
+
+void TAdminForm::buildGroups() {
+    grpSetup = new QGroupBox(tr("Setup"), this);
+    grpSetup->setObjectName(QStringLiteral("grpSetup"));
+    grpExtras = new QGroupBox(tr("Extras"), this);
+    grpExtras->setObjectName(QStringLiteral("grpExtras"));
+    grpReports = new QGroupBox(tr("Reports"), this);
+    grpReports->setObjectName(QStringLiteral("grpReports"));
+    const std::array<QGroupBox*, 3> boxes{grpSetup, grpExtras, grpReports};
+    std::array<QGridLayout*, 3> grids{};
+    std::array<int, 3> rows{1, 1, 1};
+    for (int g = 0; g < 3; ++g) {
+        grids[g] = new QGridLayout(boxes[g]);
+        admin2Labels[g] = namedLabel(tr("Admin2"), QStringLiteral("lblAdmin2_%1").arg(g + 1), boxes[g]);
+        grids[g]->addWidget(admin2Labels[g], 0, 1);
+    }
+    const auto& entries = AdminPermissions::entries();
+    for (int i = 0; i < AdminPermissions::kCount; ++i) {
+        const int g = static_cast<int>(entries[i].group);
+        QGroupBox* box = boxes[g];
+        auto* button = touchButton(tr(entries[i].caption), QString::fromLatin1(kButtonNames[i]), box);
+        button->setMinimumWidth(130);
+        auto* permission = new QCheckBox(box);
+        permission->setObjectName(QStringLiteral("chk") + QString::fromLatin1(entries[i].column));
+        permission->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: 28px; height: 28px; }"));
+        grids[g]->addWidget(button, rows[g], 0);
+        grids[g]->addWidget(permission, rows[g], 1, Qt::AlignCenter);
+        ++rows[g];
+        permissionButtons[i] = button;
+        permissionBoxes[i] = permission;
+        connect(button, &QPushButton::clicked, this, [this, i] { runPermitted(i); });
+        connect(permission, &QCheckBox::toggled, this, [this, i](bool on) { permissionToggled(i, on); });
+    }
+    for (int g = 0; g < 3; ++g)
+        grids[g]->setRowStretch(rows[g], 1);
+}
+
+void TAdminForm::wireActions() {
+    const auto at = [](const char* column) { return AdminPermissions::indexOf(QString::fromLatin1(column)); };
+    using A = Afterwards;
+    actions_[at("admin2master")] = {[this] { openIni(); }, A::ConsoleClosesReset, {}};
+    actions_[at("admin2staff")] = {[this] { openStaff(); }, A::ConsoleClosesReset, {}};
+    actions_[at("admin2mop")] = {[this] { openMops(); }, A::ConsoleClosesReset, {}};
+    actions_[at("admin2disc")] = {[this] { openDiscounts(); }, A::ConsoleClosesReset, {}};
+    actions_[at("admin2xdelete")] = {[this] { till_.OpenDeleteLineForm(QStringLiteral("Admin")); },
+                                     A::LogoutQuestion, [this] { return tabHasLines(false); }};
+    actions_[at("admin2xdisc")] = {[this] { till_.OpenDiscLineForm(true); }, A::LogoutQuestion,
+                                   [this] { return tabHasLines(true); }};
+    actions_[at("admin2xrefund")] = {[this] { till_.btnRefundClick(); }, A::LogoutQuestion,
+                                     [this] { return tabHasLines(true); }};
+    actions_[at("admin2xsplit")] = {[this] { openSplit(QStringLiteral("Admin")); }, A::LogoutQuestion, {}};
+    actions_[at("admin2xnosale")] = {[this] { till_.btnNoSaleClick(); }, A::ConsoleStays, {}};
+
+    connect(btnOrders, &QPushButton::clicked, this, [this] {
+        run({[this] { till_.OpenUnprocessedOrders(); }, A::ConsoleCloses, {}});
+    });
+    connect(btnSplit, &QPushButton::clicked, this, [this] {
+        run({[this] { openSplit(QString()); }, A::ConsoleCloses, {}});
+    });
+    btnReceipt->setEnabled(false);
+}
+
+QStringList TAdminForm::helpLines() {
+    return {QStringLiteral("The password is the same as the database SYSDBA password."),
+            QStringLiteral("Enable the session checkbox to save having to retype the password this session."),
+            QStringLiteral("Once Admin tasks are complete, logout to prevent unauthorised access.")};
+}
+
+void TAdminForm::btnHelpClick() { showHelp(this, prompter_, helpLines()); }
+
+void TAdminForm::btnLoginClick() {
+    if (level_ != AdminLevel::None) {
+        logout();
+        return;
+    }
+    const QString password = edtPassword->text();
+    if (password.isEmpty()) {
+        prompter_.information(QStringLiteral("Password cannot be blank."));
+        return;
+    }
+    AdminLevel level = AdminLevel::None;
+    {
+        BusyCursor busy;
+        level = adminLevelForPassword(module_.session().databasePath(), password);
+    }
+    if (level == AdminLevel::None) {
+        prompter_.error(QStringLiteral("Cannot Login. Check password and try again."));
+        return;
+    }
+    if (chkSession->isChecked()) {
+        Session& session = module_.session();
+        (level == AdminLevel::Admin ? session.adminSession : session.admin2Session) = true;
+    }
+    BusyCursor busy;
+    showLoggedIn(level);
+}
+
+void TAdminForm::showLoggedIn(AdminLevel level) {
+    level_ = level;
+    runReportingFailures(prompter_, [this] { loadPermissions(); });
+    grpSetup->show();
+    grpExtras->show();
+    grpReports->show();
+    edtPassword->setEnabled(false);
+    chkSession->setEnabled(false);
+    btnLogin->setText(tr("Logout"));
+}
+
+void TAdminForm::logout() {
+    level_ = AdminLevel::None;
+    grpSetup->hide();
+    grpExtras->hide();
+    grpReports->hide();
+    edtPassword->setEnabled(true);
+    edtPassword->clear();
+    edtPassword->setFocus();
+    chkSession->setEnabled(true);
+    btnLogin->setText(tr("Login"));
+    module_.session().adminSession = false;
+    module_.session().admin2Session = false;
+}
+
+void TAdminForm::loadPermissions() {
+    // Until the grants are read, an Admin2 has none.
+    granted_.assign(AdminPermissions::kCount, false);
+    for (QPushButton* button : permissionButtons)
+        button->setEnabled(false);
+    const bool admin = level_ == AdminLevel::Admin;
+    granted_ = AdminPermissions::load(module_.query1);
+    loadingPermissions_ = true;
+    for (QLabel* label : admin2Labels)
+        label->setVisible(admin);
+    for (int i = 0; i < AdminPermissions::kCount; ++i) {
+        const bool wired = static_cast<bool>(actions_[i].open);
+        permissionButtons[i]->setEnabled(wired && (admin || granted_[i]));
+        permissionBoxes[i]->setChecked(granted_[i]);
+        permissionBoxes[i]->setVisible(admin);
+    }
+    loadingPermissions_ = false;
+}
+
+void TAdminForm::permissionToggled(int index, bool on) {
+    if (loadingPermissions_ || level_ != AdminLevel::Admin)
+        return;
+    try {
+        AdminPermissions::write(module_.query1, index, on);
+        granted_[index] = on;
+    } catch (const std::exception&) {
+        prompter_.information(QStringLiteral("Problem updating Admin2 permissions."));
+    }
+}
+
+void TAdminForm::runPermitted(int index) {
+    // However the button was reached, only a login that holds it runs it.
+    const bool permitted = level_ == AdminLevel::Admin ||
+                           (level_ == AdminLevel::Admin2 && index < static_cast<int>(granted_.size()) && granted_[index]);
+    if (!permitted || !actions_[index].open || !permissionButtons[index]->isEnabled())
+        return;
+    run(actions_[index]);
+}
+
+bool TAdminForm::tabHasLines(bool warn) const {
+    LineLists& lines = till_.lines();
+    if (lines.hasLines(LineLists::kMain) || lines.hasLines(LineLists::kSplit))
+        return true;
+    if (warn)
+        prompter_.warning(QStringLiteral("Add a line to the tab."));
+    else
+        prompter_.information(QStringLiteral("Add an item to the tab."));
+    return false;
+}
+
+void TAdminForm::run(const Action& action) {
+    if (action.ready && !action.ready())
+        return;
+    if (action.afterwards == Afterwards::ConsoleStays) {
+        runReportingFailures(prompter_, action.open);
+        return;
+    }
+    hide(); // closing the window it opens returns to the sales screen
+    runReportingFailures(prompter_, action.open);
+    if (action.afterwards == Afterwards::ConsoleClosesReset)
+        runReportingFailures(prompter_, [this] { module_.ApplicationReset(); });
+    if (action.afterwards == Afterwards::LogoutQuestion && prompter_.confirm(QStringLiteral("Logout Admin?")))
+        logout();
+    accept();
+}
+
+void TAdminForm::openIni() {
+    openWindow<TINIForm>(
+        prompter_,
+        [this] {
+            auto form = std::make_unique<TINIForm>(module_, till_.settings().imagePath, prompter_, &till_);
+            form->btnWriteFile->setEnabled(false); // this PC's file is not the console's business
+            form->openMaster();
+            return form;
+        },
+        [](TINIForm& form) { showModal(form); });
+}
+
+void TAdminForm::openStaff() {
+    const QString staffRef = module_.session().staffRef;
+    openRecordEditor<TStaffForm>(prompter_, module_, till_, [staffRef](TStaffForm& form) {
+        form.editor().locateNoCase(QStringLiteral("ref"), staffRef);
+    });
+}
+
+void TAdminForm::openMops() { openRecordEditor<TMopForm>(prompter_, module_, till_); }
+
+void TAdminForm::openDiscounts() { openRecordEditor<TDiscForm>(prompter_, module_, till_); }
+
+void TAdminForm::openSplit(const QString& source) { till_.OpenSplitForm(source, QString(), QString()); }
+
+} // namespace pelora

@@ -1,0 +1,238 @@
+#include "admin/TRecordEditorForm.h"
+
+#include "common/Flag.h"
+#include "common/Prompter.h"
+#include "ui/GeneralError.h"
+#include "ui/THelpForm.h"
+#include "ui/TouchWidgets.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace pelora {
+
+TRecordEditorForm::TRecordEditorForm(std::unique_ptr<RecordEditor> editor, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), editor_(std::move(editor)), prompter_(prompter) {
+    setModal(true);
+    resize(640, 420);
+
+    lstRecords = new QListWidget(this);
+    lstRecords->setObjectName(QStringLiteral("lstRecords"));
+    lstRecords->setFixedWidth(240);
+    lstRecords->setStyleSheet(QStringLiteral("QListWidget::item { min-height: %1px; }").arg(kColumnStep));
+
+    btnFirst = touchButton(QStringLiteral("|<"), QStringLiteral("btnFirst"), this);
+    btnPrior = touchButton(QStringLiteral("<"), QStringLiteral("btnPrior"), this);
+    btnNext = touchButton(QStringLiteral(">"), QStringLiteral("btnNext"), this);
+    btnLast = touchButton(QStringLiteral(">|"), QStringLiteral("btnLast"), this);
+    btnInsert = touchButton(tr("Insert"), QStringLiteral("btnInsert"), this);
+    btnDelete = touchButton(tr("Delete"), QStringLiteral("btnDelete"), this);
+    btnHelp = touchButton(tr("Help"), QStringLiteral("btnHelp"), this);
+    btnClose = touchButton(tr("Close"), QStringLiteral("btnClose"), this);
+
+    grpDetails = new QGroupBox(tr("Details"), this);
+    grpDetails->setObjectName(QStringLiteral("grpDetails"));
+    fields_ = new QFormLayout(grpDetails);
+
+    auto* navigation = new QHBoxLayout;
+    for (QPushButton* b : {btnFirst, btnPrior, btnNext, btnLast})
+        navigation->addWidget(b);
+    auto* left = new QVBoxLayout;
+    left->addWidget(lstRecords, 1);
+    left->addLayout(navigation);
+    auto* right = new QVBoxLayout;
+    right->addWidget(grpDetails);
+    right->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->addLayout(left);
+    top->addLayout(right, 1);
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(btnInsert);
+    bar->addWidget(btnDelete);
+    bar->addWidget(btnHelp);
+    bar->addStretch(1);
+    bar->addWidget(btnClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(bar);
+
+    connect(btnFirst, &QPushButton::clicked, this, [this] { navigate(RecordEditor::Move::First); });
+    connect(btnPrior, &QPushButton::clicked, this, [this] { navigate(RecordEditor::Move::Prior); });
+    connect(btnNext, &QPushButton::clicked, this, [this] { navigate(RecordEditor::Move::Next); });
+    connect(btnLast, &QPushButton::clicked, this, [this] { navigate(RecordEditor::Move::Last); });
+    connect(btnInsert, &QPushButton::clicked, this, [this] { btnInsertClick(); });
+    connect(btnDelete, &QPushButton::clicked, this, [this] { btnDeleteClick(); });
+    connect(btnHelp, &QPushButton::clicked, this, [this] { btnHelpClick(); });
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(lstRecords, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && row != editor_->rows().row())
+            act([this, row] { editor_->moveTo(row); });
+    });
+
+    db::RowSet& rows = editor_->rows();
+    connect(&rows, &db::RowSet::dataChanged, this, [this] { showRows(); });
+    connect(&rows, &db::RowSet::scrolled, this, [this] { showFields(); });
+    connect(&rows, &db::RowSet::stateChanged, this, [this] { showState(); });
+}
+
+TRecordEditorForm::~TRecordEditorForm() = default;
+
+void TRecordEditorForm::open() {
+    editor_->load();
+    showRows();
+}
+
+void TRecordEditorForm::act(const std::function<void()>& action) {
+    runReportingFailures(prompter_, action);
+    // Whatever happened, the window shows the rows as they now are.
+    showRows();
+}
+
+void TRecordEditorForm::edited(const std::function<void()>& setField) {
+    runReportingFailures(prompter_, setField);
+}
+
+void TRecordEditorForm::btnInsertClick() {
+    act([this] {
+        const bool inserting = !editor_->isEditing();
+        if (editor_->insertOrSave() && inserting)
+            focusFirstField();
+    });
+}
+
+void TRecordEditorForm::btnDeleteClick() {
+    act([this] { editor_->deleteOrCancel(); });
+}
+
+void TRecordEditorForm::btnHelpClick() { showHelp(this, prompter_, editor_->member().helpLines); }
+
+void TRecordEditorForm::navigate(RecordEditor::Move where) {
+    act([this, where] { editor_->move(where); });
+}
+
+void TRecordEditorForm::focusFirstField() {
+    if (firstField_) {
+        firstField_->setFocus();
+        if (auto* edit = qobject_cast<QLineEdit*>(firstField_))
+            edit->selectAll();
+    }
+}
+
+void TRecordEditorForm::showRows() {
+    {
+        const QSignalBlocker quiet(lstRecords);
+        lstRecords->clear();
+        for (int r = 0; r < editor_->rows().rowCount(); ++r)
+            lstRecords->addItem(editor_->nameAt(r));
+        if (!editor_->isEmpty())
+            lstRecords->setCurrentRow(editor_->rows().row());
+    }
+    showFields();
+    showState();
+}
+
+void TRecordEditorForm::showFields() {
+    {
+        const QSignalBlocker quiet(lstRecords);
+        if (!editor_->isEmpty() && lstRecords->currentRow() != editor_->rows().row())
+            lstRecords->setCurrentRow(editor_->rows().row());
+    }
+    for (const auto& show : showers_)
+        show();
+}
+
+void TRecordEditorForm::showState() {
+    const bool editing = editor_->isEditing();
+    btnInsert->setText(editing ? tr("Save") : tr("Insert"));
+    btnDelete->setText(editing ? tr("Cancel") : tr("Delete"));
+    const bool rows = !editor_->isEmpty();
+    btnDelete->setEnabled(rows);
+    grpDetails->setEnabled(rows);
+}
+
+QLineEdit* TRecordEditorForm::addTextField(const QString& label, const QString& column, int maxLength,
+                                           const QString& objectName) {
+    auto* edit = new QLineEdit(grpDetails);
+    edit->setObjectName(objectName);
+    edit->setMaxLength(maxLength);
+    edit->setMinimumHeight(kTouchHeight - 8);
+    fields_->addRow(label, edit);
+    if (!firstField_)
+        firstField_ = edit;
+    connect(edit, &QLineEdit::textEdited, this, [this, column](const QString& text) {
+        edited([this, column, text] { editor_->setField(column, text.isEmpty() ? db::Value() : db::Value(text)); });
+    });
+    showers_.push_back([this, edit, column] {
+        const QString text = editor_->rows().value(column).asText();
+        if (edit->text() != text)
+            edit->setText(text);
+    });
+    return edit;
+}
+
+QLineEdit* TRecordEditorForm::addNumberField(const QString& label, const QString& column, const QString& objectName) {
+    auto* edit = new QLineEdit(grpDetails);
+    edit->setObjectName(objectName);
+    edit->setMinimumHeight(kTouchHeight - 8);
+    fields_->addRow(label, edit);
+    if (!firstField_)
+        firstField_ = edit;
+    connect(edit, &QLineEdit::textEdited, this, [this, column](const QString& text) {
+        bool ok = false;
+        const double number = text.trimmed().toDouble(&ok);
+        edited([this, column, ok, number] { editor_->setField(column, ok ? db::Value(number) : db::Value()); });
+    });
+    showers_.push_back([this, edit, column] {
+        const db::Value& v = editor_->rows().value(column);
+        // While typing, a half-typed number ("1e") stays as it is.
+        if (editor_->isEditing() && edit->hasFocus())
+            return;
+        const QString text = v.isNull() ? QString() : db::shortestDecimal(v.asDouble());
+        if (edit->text() != text)
+            edit->setText(text);
+    });
+    return edit;
+}
+
+QCheckBox* TRecordEditorForm::addCheckField(const QString& caption, const QString& column, const QString& objectName) {
+    auto* box = new QCheckBox(caption, grpDetails);
+    box->setObjectName(objectName);
+    box->setMinimumHeight(kTouchHeight - 8);
+    fields_->addRow(QString(), box);
+    connect(box, &QCheckBox::clicked, this, [this, column](bool on) {
+        edited([this, column, on] { editor_->setField(column, flagText(on)); });
+    });
+    showers_.push_back([this, box, column] {
+        const QSignalBlocker quiet(box);
+        box->setChecked(isTrue(editor_->rows().value(column).asText()));
+    });
+    return box;
+}
+
+void TRecordEditorForm::reject() {
+    if (closed_)
+        return QDialog::reject();
+    bool mayClose = false;
+    runReportingFailures(prompter_, [this, &mayClose] { mayClose = editor_->mayClose(); });
+    if (!mayClose) {
+        showRows();
+        return;
+    }
+    closed_ = true;
+    QDialog::reject();
+}
+
+void TRecordEditorForm::done(int result) {
+    if (!closed_ && result == QDialog::Rejected)
+        return reject();
+    QDialog::done(result);
+}
+
+} // namespace pelora

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "admin/RecordEditor.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QCheckBox;
+class QFormLayout;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace pelora {
+
+class Prompter;
+
+// The one window of the record editors: the list of rows, the navigation, "Insert"/"Save",
+// "Delete"/"Cancel", the help and the "Details" group, whose fields a member adds and binds to
+// its columns. Typing in a field puts the row into edit. Everything it does is the editor's.
+class TRecordEditorForm : public QDialog {
+    Q_OBJECT
+public:
+    TRecordEditorForm(std::unique_ptr<RecordEditor> editor, Prompter& prompter, QWidget* parent = nullptr);
+    ~TRecordEditorForm() override;
+
+    RecordEditor& editor() { return *editor_; }
+
+    // Reads the rows (the opener may then position them) and shows them.
+    void open();
+
+    void btnInsertClick();
+    void btnDeleteClick();
+    void btnHelpClick();
+    void navigate(RecordEditor::Move where);
+
+    QListWidget* lstRecords;
+    QPushButton* btnFirst;
+    QPushButton* btnPrior;
+    QPushButton* btnNext;
+    QPushButton* btnLast;
+    QPushButton* btnInsert;
+    QPushButton* btnDelete;
+    QPushButton* btnHelp;
+    QPushButton* btnClose;
+    QGroupBox* grpDetails;
+
+    // Closing asks "Save changes?" while a row is being edited.
+    void reject() override;
+    void done(int result) override;
+
+protected:
+    // A text field of a column, at most `maxLength` characters; empty text writes null.
+    QLineEdit* addTextField(const QString& label, const QString& column, int maxLength, const QString& objectName);
+    // A number field; text that is not a number writes null, which the member refuses.
+    QLineEdit* addNumberField(const QString& label, const QString& column, const QString& objectName);
+    // A "T"/"F" check box of a column.
+    QCheckBox* addCheckField(const QString& caption, const QString& column, const QString& objectName);
+
+private:
+    void act(const std::function<void()>& action);
+    // A field typed in: only the edit changes, the list stays as it is.
+    void edited(const std::function<void()>& setField);
+    void showRows();
+    void showFields();
+    void showState();
+    void focusFirstField();
+
+    std::unique_ptr<RecordEditor> editor_;
+    Prompter& prompter_;
+    QFormLayout* fields_;
+    std::vector<std::function<void()>> showers_; // each field's display of the current row
+    QWidget* firstField_ = nullptr;
+    bool closed_ = false;
+};
+
+} // namespace pelora

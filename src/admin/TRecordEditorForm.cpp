@@ -126,6 +126,8 @@ void TRecordEditorForm::focusFirstField() {
 }
 
 void TRecordEditorForm::showRows() {
+    if (!editor_->rows().isOpen())
+        return; // closing
     {
         const QSignalBlocker quiet(lstRecords);
         lstRecords->clear();
@@ -139,6 +141,8 @@ void TRecordEditorForm::showRows() {
 }
 
 void TRecordEditorForm::showFields() {
+    if (!editor_->rows().isOpen())
+        return;
     {
         const QSignalBlocker quiet(lstRecords);
         if (!editor_->isEmpty() && lstRecords->currentRow() != editor_->rows().row())
@@ -149,6 +153,8 @@ void TRecordEditorForm::showFields() {
 }
 
 void TRecordEditorForm::showState() {
+    if (!editor_->rows().isOpen())
+        return;
     const bool editing = editor_->isEditing();
     btnInsert->setText(editing ? tr("Save") : tr("Insert"));
     btnDelete->setText(editing ? tr("Cancel") : tr("Delete"));

@@ -1,0 +1,254 @@
+#include "TillFixture.h"
+
+#include "ModalWatcher.h"
+#include "admin/AdminConsole.h"
+#include "admin/TAdminForm.h"
+#include "admin/TMopForm.h"
+#include "admin/TStaffForm.h"
+#include "app/StaffList.h"
+#include "DatabaseInit.h"
+#include "print/MemorySpooler.h"
+#include "ui/THelpForm.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace pelora;
+using test::TillTest;
+
+namespace {
+
+const QString kAdmin2Password = QString::fromLatin1(dbinit::kDemoAdmin2Password);
+
+class AdminConsole : public TillTest {
+protected:
+    void SetUp() override {
+        TillTest::SetUp();
+        sql(QStringLiteral("UPDATE layout SET logoutmode = '0'")); // no login keyboard after a reset
+        QStringList none; // the demo grants a few buttons; each test grants its own
+        for (const AdminPermissions::Entry& e : AdminPermissions::entries())
+            none << QString::fromLatin1(e.column) + QStringLiteral(" = 'F'");
+        sql(QStringLiteral("UPDATE master SET ") + none.join(QStringLiteral(", ")));
+    }
+    // The console as "Admin" shows it (Enter goes to a window that is up).
+    std::unique_ptr<TAdminForm> openConsole() {
+        auto console = std::make_unique<TAdminForm>(*form, *module, prompter, form.get());
+        console->show();
+        return console;
+    }
+    static void login(TAdminForm& console, const QString& password, bool session = false) {
+        console.chkSession->setChecked(session);
+        console.edtPassword->setText(password);
+        QTest::keyClick(console.edtPassword, Qt::Key_Return); // Enter presses "Login"
+    }
+    static QPushButton* button(TAdminForm& console, const char* column) {
+        return console.permissionButtons.at(AdminPermissions::indexOf(QString::fromLatin1(column)));
+    }
+    static QCheckBox* box(TAdminForm& console, const char* column) {
+        return console.permissionBoxes.at(AdminPermissions::indexOf(QString::fromLatin1(column)));
+    }
+    static QStringList enabledButtons(TAdminForm& console) {
+        QStringList on;
+        for (QPushButton* b : console.permissionButtons)
+            if (b->isEnabled())
+                on << b->text();
+        return on;
+    }
+    static bool loggedOut(TAdminForm& console) {
+        return console.grpSetup->isHidden() && console.grpExtras->isHidden() && console.grpReports->isHidden() &&
+               console.btnLogin->text() == QLatin1String("Login") && console.edtPassword->isEnabled();
+    }
+    static const inline QStringList kWired{"INI", "Staff", "Mops", "Discounts", "Delete", "Discount",
+                                           "Refund", "Split", "No Sale"};
+};
+
+TEST_F(AdminConsole, LoggedOutOnlyTheGeneralGroupWorksAndAWrongPasswordIsRefused) {
+    ASSERT_TRUE(start());
+    auto console = openConsole();
+    EXPECT_TRUE(loggedOut(*console));
+    EXPECT_TRUE(console->btnOrders->isEnabled());
+    EXPECT_TRUE(console->btnSplit->isEnabled());
+    EXPECT_FALSE(console->btnLayout->isEnabled());
+    EXPECT_FALSE(console->btnStocktake->isEnabled());
+
+    prompter.expectInformation(QStringLiteral("Password cannot be blank."));
+    login(*console, QString());
+    prompter.expectError(QStringLiteral("Cannot Login. Check password and try again."));
+    login(*console, QStringLiteral("1234")); // a staff PIN is no admin password
+    EXPECT_TRUE(loggedOut(*console));
+    EXPECT_EQ(module->session().staffRef, QStringLiteral("Default")); // the till is untouched
+
+    // Without orders on this terminal, "Orders" is off.
+    sql(QStringLiteral("UPDATE layout SET ordmode = '0'"));
+    reload();
+    EXPECT_FALSE(openConsole()->btnOrders->isEnabled());
+}
+
+TEST_F(AdminConsole, AFullAdminHasEveryBuiltButtonAndGrantsAdmin2AtOnce) {
+    sql(QStringLiteral("UPDATE master SET admin2item = 'T'"));
+    ASSERT_TRUE(start());
+    int masterUpdates = 0;
+    module->db1.setStatementHook([&masterUpdates](const QString& statement) {
+        masterUpdates += statement.startsWith(QLatin1String("UPDATE master"));
+    });
+    auto console = openConsole();
+    login(*console, test::admin1Password());
+    EXPECT_EQ(console->level(), AdminLevel::Admin);
+    EXPECT_FALSE(console->grpSetup->isHidden());
+    EXPECT_EQ(console->btnLogin->text(), QStringLiteral("Logout"));
+    EXPECT_FALSE(console->edtPassword->isEnabled());
+    EXPECT_EQ(enabledButtons(*console), kWired);
+    for (QLabel* label : console->admin2Labels)
+        EXPECT_FALSE(label->isHidden());
+    EXPECT_FALSE(box(*console, "admin2xnosale")->isHidden());
+    // Loading ticks the granted box without writing it.
+    EXPECT_TRUE(box(*console, "admin2item")->isChecked());
+    EXPECT_EQ(masterUpdates, 0);
+
+    box(*console, "admin2xnosale")->click();
+    box(*console, "admin2item")->click();
+    EXPECT_EQ(masterUpdates, 2);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT admin2xnosale || admin2item FROM master")), QStringLiteral("TF"));
+
+    // A failed write is told; the box keeps its new state.
+    module->db1.setStatementHook([](const QString& statement) {
+        if (statement.startsWith(QLatin1String("UPDATE master")))
+            throw std::runtime_error("connection lost");
+    });
+    prompter.expectInformation(QStringLiteral("Problem updating Admin2 permissions."));
+    box(*console, "admin2rptx")->click();
+    EXPECT_TRUE(box(*console, "admin2rptx")->isChecked());
+    module->db1.setStatementHook({});
+
+    console->btnLogin->click();
+    EXPECT_TRUE(loggedOut(*console));
+}
+
+TEST_F(AdminConsole, AnAdmin2ReachesOnlyWhatIsGrantedAndTheSessionLastsUntilLogout) {
+    sql(QStringLiteral("UPDATE master SET admin2xnosale = 'T'"));
+    ASSERT_TRUE(start());
+    MemorySpooler& printers = printIntoMemory();
+    auto console = openConsole();
+    login(*console, kAdmin2Password, true);
+    EXPECT_EQ(console->level(), AdminLevel::Admin2);
+    EXPECT_EQ(enabledButtons(*console), QStringList({"No Sale"}));
+    for (QCheckBox* b : console->permissionBoxes)
+        EXPECT_TRUE(b->isHidden());
+    for (QLabel* label : console->admin2Labels)
+        EXPECT_TRUE(label->isHidden());
+
+    // No other button does anything however it is reached: a click, or Enter (which is Logout's).
+    for (QPushButton* b : console->permissionButtons)
+        if (b != button(*console, "admin2xnosale"))
+            QTest::mouseClick(b, Qt::LeftButton);
+    EXPECT_TRUE(printers.documents.empty());
+    button(*console, "admin2xnosale")->click();
+    EXPECT_EQ(printers.documents.size(), 1u); // the drawer; the console stays
+    EXPECT_EQ(console->result(), 0);
+
+    // The session login carries on at the next opening, with what is granted by then.
+    console.reset();
+    sql(QStringLiteral("UPDATE master SET admin2xrefund = 'T'"));
+    console = openConsole();
+    EXPECT_EQ(console->level(), AdminLevel::Admin2);
+    EXPECT_FALSE(console->edtPassword->isEnabled());
+    EXPECT_EQ(enabledButtons(*console), QStringList({"Refund", "No Sale"}));
+    QTest::keyClick(console.get(), Qt::Key_Return);
+    EXPECT_TRUE(loggedOut(*console));
+    EXPECT_FALSE(module->session().admin2Session);
+    console = openConsole();
+    EXPECT_TRUE(loggedOut(*console));
+}
+
+TEST_F(AdminConsole, ExtrasNeedALineAndAskToLogoutAfterTheirWindow) {
+    ASSERT_TRUE(start());
+    auto console = openConsole();
+    login(*console, test::admin1Password(), true);
+    prompter.expectInformation(QStringLiteral("Add an item to the tab."));
+    button(*console, "admin2xdelete")->click();
+    prompter.expectWarning(QStringLiteral("Add a line to the tab."));
+    button(*console, "admin2xdisc")->click();
+    prompter.expectWarning(QStringLiteral("Add a line to the tab."));
+    button(*console, "admin2xrefund")->click();
+    EXPECT_EQ(console->result(), 0); // nothing opened, the console is still up
+
+    bool opened = false;
+    test::whenModalOpens(QStringLiteral("SplitForm"), [&opened](QWidget* split) {
+        opened = true;
+        static_cast<QDialog*>(split)->reject();
+    });
+    prompter.expectConfirm(QStringLiteral("Logout Admin?"), true);
+    button(*console, "admin2xsplit")->click();
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(console->result(), QDialog::Accepted); // the console ended with its window
+    EXPECT_FALSE(module->session().adminSession);
+}
+
+TEST_F(AdminConsole, ANewPaymentMethodAndStaffMemberWorkAfterTheReset) {
+    ASSERT_TRUE(start());
+    module->session().staffRef = QStringLiteral("SAM");
+    auto console = openConsole();
+    login(*console, test::admin1Password());
+
+    // Mops: Insert, type the name, close and save.
+    test::whenOpens<TMopForm>(QStringLiteral("MopForm"), [](TMopForm& mops) {
+        mops.btnInsert->click();
+        auto* name = mops.findChild<QLineEdit*>(QStringLiteral("edtName"));
+        EXPECT_EQ(name->text(), QStringLiteral("New MOP"));
+        EXPECT_EQ(mops.btnInsert->text(), QStringLiteral("Insert"));
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("Card"));
+        EXPECT_EQ(mops.btnInsert->text(), QStringLiteral("Save"));
+        EXPECT_EQ(mops.btnDelete->text(), QStringLiteral("Cancel"));
+        mops.reject();
+    });
+    prompter.expectConfirm(QStringLiteral("Save changes?"), true);
+    prompter.expectConfirm(QStringLiteral("Reset the application?"), true);
+    button(*console, "admin2mop")->click();
+    settle();
+    EXPECT_EQ(console->result(), QDialog::Accepted);
+    QStringList mops;
+    for (int r = 0; r < form->terminal().mops.rowCount(); ++r)
+        mops << form->terminal().mops.at(r, 1);
+    EXPECT_TRUE(mops.contains(QStringLiteral("Card"))) << mops.join(u',').toStdString();
+
+    // Staff opens on the logged-in staff member; a new one logs in with the PIN after the reset.
+    console = openConsole();
+    login(*console, test::admin1Password());
+    test::whenOpens<TStaffForm>(QStringLiteral("StaffForm"), [](TStaffForm& staff) {
+        EXPECT_EQ(staff.lstRecords->currentItem()->text(), QStringLiteral("Sam"));
+        staff.btnInsert->click();
+        QTest::keyClicks(staff.findChild<QLineEdit*>(QStringLiteral("edtPword")), QStringLiteral("4321"));
+        staff.btnInsert->click(); // "Save"
+        EXPECT_EQ(staff.btnInsert->text(), QStringLiteral("Insert"));
+        staff.btnClose->click();
+    });
+    prompter.expectConfirm(QStringLiteral("Reset the application?"), true);
+    button(*console, "admin2staff")->click();
+    settle();
+    EXPECT_EQ(staffRefForPassword(form->terminal().staff, QStringLiteral("4321")), QStringLiteral("New Staff"));
+}
+
+TEST_F(AdminConsole, HelpAndTheAdminButtonOpenTheConsole) {
+    ASSERT_TRUE(start());
+    plugInAdminConsole(*form, *module, prompter);
+    bool opened = false;
+    test::whenOpens<TAdminForm>(QStringLiteral("AdminForm"), [&](TAdminForm& console) {
+        opened = true;
+        test::whenOpens<THelpForm>(QStringLiteral("HelpForm"), [](THelpForm& help) {
+            EXPECT_EQ(help.lines(), TAdminForm::helpLines());
+            help.reject();
+        });
+        console.btnHelp->click();
+        console.btnClose->click();
+    });
+    form->btnAdmin->click();
+    EXPECT_TRUE(opened);
+}
+
+} // namespace

@@ -124,11 +124,17 @@ TAdminForm::TAdminForm(TMainForm& till, TMainDataModule& module, Prompter& promp
     left->addWidget(grpSecurity);
     left->addWidget(grpGeneral);
     left->addStretch(1);
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(grpSetup);
+    middle->addWidget(grpExtras);
+    middle->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(grpReports);
+    right->addStretch(1);
     auto* groups = new QHBoxLayout;
     groups->addLayout(left);
-    groups->addWidget(grpSetup, 0, Qt::AlignTop);
-    groups->addWidget(grpExtras, 0, Qt::AlignTop);
-    groups->addWidget(grpReports, 0, Qt::AlignTop);
+    groups->addLayout(middle);
+    groups->addLayout(right);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(header);
     layout->addLayout(groups, 1);
@@ -164,33 +170,58 @@ void TAdminForm::buildGroups() {
     grpExtras->setObjectName(QStringLiteral("grpExtras"));
     grpReports = new QGroupBox(tr("Reports"), this);
     grpReports->setObjectName(QStringLiteral("grpReports"));
-    const std::array<QGroupBox*, 3> boxes{grpSetup, grpExtras, grpReports};
-    std::array<QGridLayout*, 3> grids{};
-    std::array<int, 3> rows{1, 1, 1};
-    for (int g = 0; g < 3; ++g) {
-        grids[g] = new QGridLayout(boxes[g]);
-        admin2Labels[g] = namedLabel(tr("Admin2"), QStringLiteral("lblAdmin2_%1").arg(g + 1), boxes[g]);
-        grids[g]->addWidget(admin2Labels[g], 0, 1);
+    // Setup and Extras lie in two columns of buttons, so that the console fits a small screen.
+    struct Group {
+        QGroupBox* box;
+        int columns;
+        QGridLayout* grid = nullptr;
+        int placed = 0;
+    };
+    std::array<Group, 3> groups{{{grpSetup, 2}, {grpExtras, 2}, {grpReports, 1}}};
+    for (Group& g : groups) {
+        g.grid = new QGridLayout(g.box);
+        for (int c = 0; c < g.columns; ++c) {
+            auto* label = namedLabel(tr("Admin2"), QStringLiteral("lblAdmin2"), g.box);
+            g.grid->addWidget(label, 0, 2 * c + 1);
+            admin2Labels.push_back(label);
+        }
     }
     const auto& entries = AdminPermissions::entries();
     for (int i = 0; i < AdminPermissions::kCount; ++i) {
-        const int g = static_cast<int>(entries[i].group);
-        QGroupBox* box = boxes[g];
+        Group& g = groups[static_cast<int>(entries[i].group)];
+        QGroupBox* box = g.box;
         auto* button = touchButton(tr(entries[i].caption), QString::fromLatin1(kButtonNames[i]), box);
-        button->setMinimumWidth(130);
+        button->setMinimumWidth(120);
         auto* permission = new QCheckBox(box);
         permission->setObjectName(QStringLiteral("chk") + QString::fromLatin1(entries[i].column));
         permission->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: 28px; height: 28px; }"));
-        grids[g]->addWidget(button, rows[g], 0);
-        grids[g]->addWidget(permission, rows[g], 1, Qt::AlignCenter);
-        ++rows[g];
         permissionButtons[i] = button;
         permissionBoxes[i] = permission;
         connect(button, &QPushButton::clicked, this, [this, i] { runPermitted(i); });
         connect(permission, &QCheckBox::toggled, this, [this, i](bool on) { permissionToggled(i, on); });
     }
-    for (int g = 0; g < 3; ++g)
-        grids[g]->setRowStretch(rows[g], 1);
+    // Top to bottom, then the next column, in the table's order.
+    std::array<int, 3> counts{};
+    for (const AdminPermissions::Entry& e : entries)
+        ++counts[static_cast<int>(e.group)];
+    for (int i = 0; i < AdminPermissions::kCount; ++i) {
+        const int gi = static_cast<int>(entries[i].group);
+        Group& g = groups[gi];
+        const int perColumn = (counts[gi] + g.columns - 1) / g.columns;
+        const int row = 1 + g.placed % perColumn;
+        const int column = 2 * (g.placed / perColumn);
+        g.grid->addWidget(permissionButtons[i], row, column);
+        g.grid->addWidget(permissionBoxes[i], row, column + 1, Qt::AlignCenter);
+        ++g.placed;
+    }
+    for (Group& g : groups)
+        g.grid->setRowStretch(g.grid->rowCount(), 1);
+}
+
+void TAdminForm::fitAndCentre() {
+    adjustSize();
+    if (QWidget* over = parentWidget(); over && isVisible())
+        move(over->geometry().center() - rect().center());
 }
 
 void TAdminForm::wireActions() {
@@ -262,6 +293,7 @@ void TAdminForm::showLoggedIn(AdminLevel level) {
     edtPassword->setEnabled(false);
     chkSession->setEnabled(false);
     btnLogin->setText(tr("Logout"));
+    fitAndCentre();
 }
 
 void TAdminForm::logout() {
@@ -276,6 +308,7 @@ void TAdminForm::logout() {
     btnLogin->setText(tr("Login"));
     module_.session().adminSession = false;
     module_.session().admin2Session = false;
+    fitAndCentre();
 }
 
 void TAdminForm::loadPermissions() {

@@ -66,7 +66,8 @@ public:
     // The Admin2 buttons and their permission boxes, in the permission table's order.
     std::array<QPushButton*, AdminPermissions::kCount> permissionButtons{};
     std::array<QCheckBox*, AdminPermissions::kCount> permissionBoxes{};
-    std::array<QLabel*, 3> admin2Labels{};
+    // "Admin2" over each column of permission boxes.
+    std::vector<QLabel*> admin2Labels;
 
 private:
     struct Action {
@@ -76,6 +77,8 @@ private:
     };
 
     void buildGroups();
+    // The console takes the size of what it shows, centred on the sales screen.
+    void fitAndCentre();
     void wireActions();
     void showLoggedIn(AdminLevel level);
     void logout();

@@ -4,6 +4,8 @@
 // Run: scripts/screenshots.sh (it makes the demo site and runs this under a virtual screen).
 
 #include "ModalWatcher.h"
+#include "admin/AdminConsole.h"
+#include "admin/TAdminForm.h"
 #include "app/PeloraApplication.h"
 #include "app/TMainDataModule.h"
 #include "print/MemorySpooler.h"
@@ -22,6 +24,7 @@
 #include "ui/TKeyBoardForm.h"
 
 #include <QDialog>
+#include <QLineEdit>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -134,6 +137,31 @@ void tour(TMainForm& till) {
     shoot(QStringLiteral("after-payment"));
 }
 
+// The manager's side: the console logged out, as Admin and as Admin2, and the staff editor.
+void adminTour(TMainForm& till) {
+    whenOpens("AdminForm", QStringLiteral("admin-console"), [](QWidget* w) {
+        auto* console = static_cast<TAdminForm*>(w);
+        const auto login = [console](const char* password) {
+            console->edtPassword->setText(QString::fromLatin1(password));
+            console->btnLogin->click();
+        };
+        login("pelora-demo1");
+        shoot(QStringLiteral("admin-console-admin"));
+        console->btnLogin->click(); // Logout
+        login("pelora-demo2");
+        shoot(QStringLiteral("admin-console-admin2"));
+        console->btnLogin->click();
+        login("pelora-demo1");
+        whenOpens("StaffForm", QStringLiteral("staff-editor"), [](QWidget* staff) {
+            // "Reset the application?" follows the editor: not now.
+            test::whenModalOpens(closeDialog);
+            closeDialog(staff);
+        });
+        console->permissionButtons.at(AdminPermissions::indexOf(QStringLiteral("admin2staff")))->click();
+    });
+    till.btnAdmin->click();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -148,6 +176,7 @@ int main(int argc, char** argv) {
     app.setPrompter(&prompter);
     TMainForm till(prompter);
     TMainDataModule module(till, prompter);
+    plugInAdminConsole(till, module, prompter);
     auto spooler = std::make_unique<MemorySpooler>();
     spooler->installed = {QStringLiteral("Docket"), QStringLiteral("Kitchen"), QStringLiteral("BarPrinter")};
     module.setSpooler(std::move(spooler));
@@ -162,6 +191,7 @@ int main(int argc, char** argv) {
         QTimer::singleShot(300, &till, [&] {
             try {
                 tour(till);
+                adminTour(till);
             } catch (const std::exception& e) {
                 err << "screenshots: " << e.what() << '\n';
                 result = 1;

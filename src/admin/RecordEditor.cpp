@@ -167,18 +167,19 @@ bool RecordEditor::leaveEdit() {
 }
 
 bool RecordEditor::move(Move where) {
-    if (isEmpty())
+    // The edit is written even where there is no row to move to (Next on the last row).
+    if (isEmpty() || !leaveEdit())
         return false;
     const int last = rows_.rowCount() - 1;
     switch (where) {
     case Move::First:
-        return moveTo(0);
+        return rows_.moveTo(0);
     case Move::Prior:
-        return moveTo(std::max(0, rows_.row() - 1));
+        return rows_.moveTo(std::max(0, rows_.row() - 1));
     case Move::Next:
-        return moveTo(std::min(last, rows_.row() + 1));
+        return rows_.moveTo(std::min(last, rows_.row() + 1));
     case Move::Last:
-        return moveTo(last);
+        return rows_.moveTo(last);
     }
     return false;
 }

@@ -382,7 +382,7 @@ void TAdminForm::openIni() {
         prompter_,
         [this] {
             auto form = std::make_unique<TINIForm>(module_, till_.settings().imagePath, prompter_, &till_);
-            form->btnWriteFile->setEnabled(false); // this PC's file is not the console's business
+            form->forbidWriting(); // this PC's file is not the console's business
             form->openMaster();
             return form;
         },

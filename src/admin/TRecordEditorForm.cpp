@@ -197,8 +197,8 @@ QLineEdit* TRecordEditorForm::addNumberField(const QString& label, const QString
     });
     showers_.push_back([this, edit, column] {
         const db::Value& v = editor_->rows().value(column);
-        // While typing, a half-typed number ("1e") stays as it is.
-        if (editor_->isEditing() && edit->hasFocus())
+        // While the row is in edit, what was typed stays as it is (a half-typed "1e" too).
+        if (editor_->isEditing() && edit->isModified())
             return;
         const QString text = v.isNull() ? QString() : db::shortestDecimal(v.asDouble());
         if (edit->text() != text)

@@ -144,7 +144,12 @@ void TINIForm::FormCreate() {
     }
     btnWriteFile->setEnabled(false);
     for (QLineEdit* e : {edtPassword, edtPCRef, edtDBPath})
-        connect(e, &QLineEdit::textChanged, btnWriteFile, [this] { btnWriteFile->setEnabled(true); });
+        connect(e, &QLineEdit::textChanged, btnWriteFile, [this] { btnWriteFile->setEnabled(writingAllowed_); });
+}
+
+void TINIForm::forbidWriting() {
+    writingAllowed_ = false;
+    btnWriteFile->setEnabled(false);
 }
 
 void TINIForm::openMaster() {

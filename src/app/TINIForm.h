@@ -26,6 +26,9 @@ public:
              QWidget* parent = nullptr);
     ~TINIForm() override;
 
+    // Keeps "Write to INI file" off whatever is typed (the admin console edits the shared flags
+    // only).
+    void forbidWriting();
     // Opens `master1` on the requery flags; the opener runs it before showing the window.
     void openMaster();
     db::RowSet& master1() { return master1_; }
@@ -69,6 +72,7 @@ private:
     Prompter& prompter_;
     db::RowSet master1_;
     bool showingFlags_ = false;
+    bool writingAllowed_ = true;
 };
 
 } // namespace pelora

@@ -1,0 +1,114 @@
+#include "TillFixture.h"
+
+#include "ModalWatcher.h"
+#include "admin/TAdminForm.h"
+#include "admin/TDiscForm.h"
+#include "admin/TMopForm.h"
+#include "app/TINIForm.h"
+#include "ui/THelpForm.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace pelora;
+using test::TillTest;
+
+namespace {
+
+class RecordEditorScreen : public TillTest {
+protected:
+    void SetUp() override {
+        TillTest::SetUp();
+        sql(QStringLiteral("UPDATE layout SET logoutmode = '0'"));
+    }
+    static QStringList listed(TRecordEditorForm& editor) {
+        QStringList names;
+        for (int r = 0; r < editor.lstRecords->count(); ++r)
+            names << editor.lstRecords->item(r)->text();
+        return names;
+    }
+};
+
+TEST_F(RecordEditorScreen, TypingEditsTheRowAndTheCaptionsFollowTheEdit) {
+    ASSERT_TRUE(start());
+    TDiscForm discs(module->db1, prompter);
+    discs.open();
+    discs.show();
+    EXPECT_EQ(listed(discs), QStringList({"Happy Hour", "Manager Comp", "Regular", "Staff"}));
+    auto* rate = discs.findChild<QLineEdit*>(QStringLiteral("edtRate"));
+    auto* restricted = discs.findChild<QCheckBox*>(QStringLiteral("chkRestricted"));
+    EXPECT_EQ(rate->text(), QStringLiteral("10"));
+
+    // Choosing a row in the list shows it; typing puts it into edit; Cancel drops the edit.
+    discs.lstRecords->setCurrentRow(3);
+    EXPECT_TRUE(restricted->isChecked());
+    restricted->click();
+    EXPECT_EQ(discs.btnInsert->text(), QStringLiteral("Save"));
+    EXPECT_EQ(discs.btnDelete->text(), QStringLiteral("Cancel"));
+    discs.btnDelete->click();
+    EXPECT_TRUE(restricted->isChecked());
+    EXPECT_EQ(discs.btnInsert->text(), QStringLiteral("Insert"));
+
+    // A rate typed with a slip is refused on Save and stays to be mended.
+    rate->setFocus();
+    rate->selectAll();
+    QTest::keyClicks(rate, QStringLiteral("2x"));
+    prompter.expectWarning(QStringLiteral("Rate must be a number from 0 to 100."));
+    discs.btnInsert->click();
+    EXPECT_EQ(rate->text(), QStringLiteral("2x"));
+    QTest::keyClick(rate, Qt::Key_Backspace);
+    discs.btnNext->click(); // moving on writes it
+    EXPECT_EQ(scalar(QStringLiteral("SELECT rate FROM disc WHERE name = 'Staff'")),
+              QStringLiteral("2"));
+
+    test::whenOpens<THelpForm>(QStringLiteral("HelpForm"), [](THelpForm& help) {
+        EXPECT_EQ(help.lines().size(), 5);
+        EXPECT_EQ(help.lines().last(),
+                  QStringLiteral("A discount of 100 will charge goods at zero, but still adjust any stock qty's if required."));
+        help.reject();
+    });
+    discs.btnHelp->click();
+}
+
+TEST_F(RecordEditorScreen, AnEmptyListOffersOnlyInsert) {
+    sql(QStringLiteral("DELETE FROM mop WHERE id > 1"));
+    ASSERT_TRUE(start());
+    TMopForm mops(module->db1, prompter);
+    mops.open();
+    EXPECT_TRUE(listed(mops).isEmpty());
+    EXPECT_FALSE(mops.btnDelete->isEnabled());
+    EXPECT_FALSE(mops.grpDetails->isEnabled());
+    mops.btnInsert->click();
+    EXPECT_EQ(listed(mops), QStringList({"New MOP"}));
+    EXPECT_TRUE(mops.btnDelete->isEnabled());
+    EXPECT_TRUE(mops.grpDetails->isEnabled());
+    mops.btnInsert->click(); // the placeholder is there: no second one
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM mop")), QStringLiteral("2"));
+}
+
+TEST_F(RecordEditorScreen, TheConsolesIniKeepsWritingTheFileOffAndOffersTheReset) {
+    ASSERT_TRUE(start());
+    TAdminForm console(*form, *module, prompter, form.get());
+    console.show();
+    console.edtPassword->setText(test::admin1Password());
+    console.btnLogin->click();
+    bool opened = false;
+    test::whenOpens<TINIForm>(QStringLiteral("INIForm"), [&opened](TINIForm& ini) {
+        opened = true;
+        EXPECT_FALSE(ini.btnWriteFile->isEnabled());
+        ini.edtPCRef->setText(QStringLiteral("Elsewhere"));
+        EXPECT_FALSE(ini.btnWriteFile->isEnabled());
+        EXPECT_EQ(ini.master1().fieldIndex(u"moprequery") >= 0, true);
+        ini.btnClose->click();
+    });
+    prompter.expectConfirm(QStringLiteral("Reset the application?"), false);
+    console.permissionButtons.at(AdminPermissions::indexOf(QStringLiteral("admin2master")))->click();
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(console.result(), QDialog::Accepted);
+}
+
+} // namespace

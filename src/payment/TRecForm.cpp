@@ -21,11 +21,13 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 namespace pelora {
 
 namespace {
 
-constexpr int kCardsWidth = 320;
+constexpr int kCardsWidth = 300;
 
 // A box on a line card for the options or the message.
 QLabel* cardBox(const QString& text, const QString& objectName, QWidget* card) {
@@ -86,8 +88,9 @@ TRecForm::TRecForm(ReceiptHistoryTill& till, Prompter& prompter, QWidget* parent
     grdReceipts->verticalHeader()->hide();
     grdReceipts->verticalHeader()->setDefaultSectionSize(kTouchHeight * 3 / 4);
     grdReceipts->horizontalHeader()->setStretchLastSection(true);
-    grdReceipts->horizontalHeader()->setDefaultSectionSize(72);
-    grdReceipts->setColumnWidth(1, 150);
+    static constexpr int kWidths[] = {56, 170, 72, 72, 64, 64, 90, 64, 80};
+    for (int c = 0; c < static_cast<int>(std::size(kWidths)); ++c)
+        grdReceipts->setColumnWidth(c, kWidths[c]);
 
     scrLines = new QScrollArea(this);
     scrLines->setObjectName(QStringLiteral("scrLines"));

@@ -12,7 +12,6 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
@@ -79,15 +78,7 @@ TRecForm::TRecForm(ReceiptHistoryTill& till, Prompter& prompter, QWidget* parent
     resize(1000, 620);
 
     model_ = new ReceiptListModel(receipts_, this);
-    grdReceipts = new QTableView(this);
-    grdReceipts->setObjectName(QStringLiteral("grdReceipts"));
-    grdReceipts->setModel(model_);
-    grdReceipts->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdReceipts->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdReceipts->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdReceipts->verticalHeader()->hide();
-    grdReceipts->verticalHeader()->setDefaultSectionSize(kTouchHeight * 3 / 4);
-    grdReceipts->horizontalHeader()->setStretchLastSection(true);
+    grdReceipts = touchGridView(model_, QStringLiteral("grdReceipts"), this);
     static constexpr int kWidths[] = {56, 170, 72, 72, 64, 64, 90, 64, 80};
     for (int c = 0; c < static_cast<int>(std::size(kWidths)); ++c)
         grdReceipts->setColumnWidth(c, kWidths[c]);

@@ -74,16 +74,6 @@ protected:
     ReceiptRestart::Outcome restart(int id, bool admin = false, double restartMins = 30) {
         return restart(listed(id, db), admin, restartMins);
     }
-    QString rows(const QString& sql, std::vector<db::Value> params = {}) {
-        QStringList out;
-        for (const db::Row& row : db.run(sql, params).rows) {
-            QStringList columns;
-            for (const db::Value& v : row)
-                columns << v.asText();
-            out << columns.join(u'|');
-        }
-        return out.join(QStringLiteral(" ; "));
-    }
     QString receiptRow(int id) {
         return rows(QStringLiteral("SELECT pcref, staffref, tabid, tabref, total, tendered, mop, cr, revrecid FROM receipt"
                                    " WHERE id = ?"),

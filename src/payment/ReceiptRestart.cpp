@@ -115,8 +115,7 @@ ReceiptRestart::Outcome ReceiptRestart::run(const ReceiptRow& receipt, bool reve
         if (claimed.rowsAffected != 1)
             throw TakenMeanwhile{};
         if (reversal) {
-            moveStockOut(receipt);
-            outcome.stockMoved = true;
+            outcome.stockMoved = moveStockOut(receipt);
         } else {
             RestoreLines(receipt);
         }
@@ -158,7 +157,7 @@ void ReceiptRestart::RestoreLines(const ReceiptRow& receipt) {
             {till_.pcRef, till_.staffRef, receipt.tabId, QStringLiteral("T"), receipt.id});
 }
 
-void ReceiptRestart::moveStockOut(const ReceiptRow& receipt) {
+bool ReceiptRestart::moveStockOut(const ReceiptRow& receipt) {
     const db::ResultData lines =
         db_.run(QStringLiteral("SELECT itemid, qty FROM recline WHERE recid = ? ORDER BY id"), {receipt.id});
     db::StoredProc proc(db_);
@@ -168,6 +167,7 @@ void ReceiptRestart::moveStockOut(const ReceiptRow& receipt) {
         proc.setParam(1, std::abs(line.at(1).asDouble()));
         proc.execute();
     }
+    return !lines.rows.empty();
 }
 
 void ReceiptRestart::WriteReversal(const ReceiptRow& receipt, int mirrorId) {

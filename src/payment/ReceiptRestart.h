@@ -60,8 +60,8 @@ private:
     // The restart: a copy of each of the receipt's lines on the tab, as list-1 lines of this
     // terminal and its staff, with positive amounts and already sent.
     void RestoreLines(const ReceiptRow& receipt);
-    // The reversal of a refund: each line's quantity leaves stock again.
-    void moveStockOut(const ReceiptRow& receipt);
+    // The reversal of a refund: each line's quantity leaves stock again. False without lines.
+    bool moveStockOut(const ReceiptRow& receipt);
     // The mirror receipt: the cancelled one's amounts negated, its account amount off the tab's
     // balance again, and one negated line for each of its lines.
     void WriteReversal(const ReceiptRow& receipt, int mirrorId);

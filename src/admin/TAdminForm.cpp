@@ -246,7 +246,9 @@ void TAdminForm::wireActions() {
     connect(btnSplit, &QPushButton::clicked, this, [this] {
         run({[this] { openSplit(QString()); }, A::ConsoleCloses, {}});
     });
-    btnReceipt->setEnabled(false);
+    connect(btnReceipt, &QPushButton::clicked, this, [this] {
+        run({[this] { till_.OpenReceiptHistory(); }, A::ConsoleCloses, {}});
+    });
 }
 
 QStringList TAdminForm::helpLines() {

@@ -2,6 +2,7 @@
 
 #include "common/Flag.h"
 #include "db/Connection.h"
+#include "db/DbError.h"
 #include "db/StoredProc.h"
 
 namespace pelora {
@@ -44,6 +45,13 @@ AccountCredit readAccountCredit(db::Connection& db, int tabId) {
         return {};
     const db::Row& row = tab.rows.front();
     return {row.at(0).asMoney(), row.at(1).asMoney(), row.at(2).asText(), row.at(3).asText()};
+}
+
+void moveAccountBalance(db::Connection& db, int tabId, Money cr) {
+    const db::ResultData moved =
+        db.run(QStringLiteral("UPDATE tab SET balance = balance + ? WHERE id = ?"), {cr, tabId});
+    if (moved.rowsAffected != 1)
+        throw db::DbError(QStringLiteral("Tab %1 is not on file.").arg(tabId));
 }
 
 void RecalcReceiptBalance(db::Connection& db, int tabId) {

@@ -39,6 +39,10 @@ struct AccountCredit {
 // An unknown tab reads as a stopped account with nothing owed.
 AccountCredit readAccountCredit(db::Connection& db, int tabId);
 
+// Moves a tab's running balance by an account amount (a receipt's `cr`). Throws DbError when
+// the tab is not on file: a tab deleted meanwhile would take the account's money with it.
+void moveAccountBalance(db::Connection& db, int tabId, Money cr);
+
 // The receipt balance of a tab cross-checks its running balance: the sum of `cr` over its
 // receipts, counted up to the receipt `crrecid`.
 

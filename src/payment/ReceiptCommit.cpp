@@ -5,6 +5,7 @@
 #include "db/DbError.h"
 #include "db/Query.h"
 #include "db/StoredProc.h"
+#include "payment/AccountBalance.h"
 #include "sales/LineMath.h"
 #include "sales/LineRecord.h"
 
@@ -81,15 +82,6 @@ int ReceiptCommit::failed(const std::exception& failure) {
     return kFailed;
 }
 
-void ReceiptCommit::moveBalance(int tabId, Money cr) {
-    db::Query update(db_);
-    update.setSql(QStringLiteral("UPDATE tab SET balance = balance + ? WHERE id = ?"));
-    update.exec({cr, tabId});
-    // A tab deleted meanwhile would take the account's money with it.
-    if (update.rowsAffected() != 1)
-        throw db::DbError(QStringLiteral("Tab %1 is not on file.").arg(tabId));
-}
-
 int ReceiptCommit::CommitReceipt(int tabId, const db::Query& lines, const QString& source, const QString& mop,
                                  Money total, Money tendered, Money credit, bool refund) {
     if (source != u"tabline1" && source != u"tabline2")
@@ -113,7 +105,7 @@ int ReceiptCommit::CommitReceipt(int tabId, const db::Query& lines, const QStrin
                                " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                 {receiptId, till_.pcRef, till_.staffRef, tabId, ref, total, tendered, mop, credit});
         if (tabId != 1 && !credit.isZero())
-            moveBalance(tabId, credit);
+            moveAccountBalance(db_, tabId, credit);
 
         const QStringList& copied = copiedColumns();
         const QStringList& checked = checkedColumns();
@@ -202,7 +194,7 @@ int ReceiptCommit::commitMovement(int tabId, const QString& mop, Money tendered,
         db_.run(QStringLiteral("INSERT INTO receipt (id, pcref, staffref, tabid, tabref, tendered, mop, cr)"
                                " VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
                 {receiptId, till_.pcRef, till_.staffRef, tabId, ref, tendered, mop, cr});
-        moveBalance(tabId, cr);
+        moveAccountBalance(db_, tabId, cr);
         transaction.commit();
         return receiptId;
     } catch (const std::exception& failure) {

@@ -57,7 +57,6 @@ private:
     int commitMovement(int tabId, const QString& mop, Money tendered, Money cr);
     QString tabRef(int tabId);
     int failed(const std::exception& failure);
-    void moveBalance(int tabId, Money cr);
 
     db::Connection& db_;
     Prompter& prompter_;

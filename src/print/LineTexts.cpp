@@ -27,12 +27,13 @@ QString optionText(const LineOptions& options) {
     return text;
 }
 
-QString messageText(const QString& optMsg, const QString& splitRef, const QString& splitMsg) {
+QString messageText(const QString& optMsg, const QString& splitRef, const QString& splitMsg,
+                    const QString& beforeSplitMsg) {
     QString text = optMsg;
     if (!splitRef.isEmpty())
         text += (text.isEmpty() ? QString() : QStringLiteral(" > ")) + splitRef;
     if (!splitRef.isEmpty() && !splitMsg.isEmpty())
-        text += QStringLiteral(" > ") + splitMsg;
+        text += beforeSplitMsg + splitMsg;
     return text;
 }
 

@@ -25,6 +25,8 @@ QString optionText(const LineOptions& options);
 
 // A line's kitchen message: the typed note, then the split reference and its message, joined
 // with " > " ("No onions > A > Birthday"); the split message only when the line has a split.
-QString messageText(const QString& optMsg, const QString& splitRef, const QString& splitMsg);
+// The receipt history joins the split's message with ": " instead ("No onions > A: Birthday").
+QString messageText(const QString& optMsg, const QString& splitRef, const QString& splitMsg,
+                    const QString& beforeSplitMsg = QStringLiteral(" > "));
 
 } // namespace pelora

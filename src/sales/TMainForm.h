@@ -3,6 +3,7 @@
 #include "app/TerminalData.h"
 #include "common/Money.h"
 #include "payment/PaymentTill.h"
+#include "payment/ReceiptHistoryTill.h"
 #include "print/Printing.h"
 #include "sales/DiscountTill.h"
 #include "sales/GridPage.h"
@@ -39,6 +40,7 @@ class StatusLine;
 class TabPage;
 class TKeyBoardForm;
 class TMainDataModule;
+class TRecForm;
 
 // The button editor, while it is open beside the sales screen: a touch on a grid button hands
 // the button to it instead of running the button. `cacheRow` is -1 without the button cache.
@@ -62,7 +64,11 @@ public:
 // is reachable while the side panels are hidden. It owns the sales-screen state, the terminal
 // settings and caches, and the refresh timer. Creating it does no work: the data module
 // connects and then calls LoadTerminalSettings.
-class TMainForm : public QMainWindow, public PaymentTill, public DiscountTill, public SplitChooserTill {
+class TMainForm : public QMainWindow,
+                  public PaymentTill,
+                  public DiscountTill,
+                  public SplitChooserTill,
+                  public ReceiptHistoryTill {
     Q_OBJECT
 public:
     static constexpr const char* kCaption = "Pelora - v01282";
@@ -236,7 +242,19 @@ public:
     void accountMoved(int receiptId) override;
     // The docket and drawer of a committed receipt; a printer failure is reported, the
     // receipt stays.
-    void PrintReceiptOutputs(int receiptId);
+    void PrintReceiptOutputs(int receiptId) override;
+
+    // The receipt history: "History" lists the current tab's receipts; the admin console's
+    // "Receipt" opens it on the last day's receipts, without "Tab History". A restart from it
+    // leaves the sales screen on the receipt's tab.
+    void btnTabHistClick();
+    void OpenReceiptHistory();
+    db::Connection& historyDatabase() override;
+    db::ServerClock& historyClock() override;
+    KeyboardModes& historyKeyboardModes() override { return keyboardModes_; }
+    ReceiptRestart::Till restartTill() override;
+    void showRestartedTab(int tabId, const QString& tabRef) override;
+    void stockMovedByReversal() override;
 
     // The right-hand panel's width when it is not collapsed: 318 with the options column, 230
     // without.
@@ -283,6 +301,7 @@ private:
     // The first item page, or the manual register when the layout keeps it open, then the start
     // page.
     void showFirstPages();
+    void openReceiptHistory(const std::function<void(TRecForm&)>& load);
     void openMopChoice(bool refund);
     void showMopChoice(const QString& total, const QString& creditMode, const QString& source, bool refund,
                        bool overPages);

@@ -32,16 +32,31 @@ QSize buttonColumnSize(int count, int width) {
     return {kColumnLeft + width + 5, kColumnTop + kColumnStep * count};
 }
 
-QTableWidget* touchGrid(const QStringList& headers, const QString& objectName, QWidget* parent) {
-    auto* grid = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+namespace {
+
+void setUpTouchGrid(QTableView* grid, const QString& objectName) {
     grid->setObjectName(objectName);
-    grid->setHorizontalHeaderLabels(headers);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setDefaultSectionSize(kTouchHeight * 3 / 4);
     grid->horizontalHeader()->setStretchLastSection(true);
+}
+
+} // namespace
+
+QTableWidget* touchGrid(const QStringList& headers, const QString& objectName, QWidget* parent) {
+    auto* grid = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+    grid->setHorizontalHeaderLabels(headers);
+    setUpTouchGrid(grid, objectName);
+    return grid;
+}
+
+QTableView* touchGridView(QAbstractItemModel* model, const QString& objectName, QWidget* parent) {
+    auto* grid = new QTableView(parent);
+    grid->setModel(model);
+    setUpTouchGrid(grid, objectName);
     return grid;
 }
 

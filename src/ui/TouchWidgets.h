@@ -5,8 +5,10 @@
 #include <QStringList>
 
 class QAbstractButton;
+class QAbstractItemModel;
 class QLabel;
 class QPushButton;
+class QTableView;
 class QTableWidget;
 
 class QWidget;
@@ -29,6 +31,8 @@ QSize buttonColumnSize(int count, int width = kColumnButtonWidth);
 // A read-only grid of whole rows, one chosen at a time, with rows a finger can pick and the
 // last column taking what room is left.
 QTableWidget* touchGrid(const QStringList& headers, const QString& objectName, QWidget* parent);
+// The same grid over a model (a long list: only the rows in sight are drawn).
+QTableView* touchGridView(QAbstractItemModel* model, const QString& objectName, QWidget* parent);
 // A label with an object name.
 QLabel* namedLabel(const QString& text, const QString& objectName, QWidget* parent);
 

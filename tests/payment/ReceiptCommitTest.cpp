@@ -49,17 +49,6 @@ protected:
                                       *Money::parse(QString::fromLatin1(total)), *Money::parse(QString::fromLatin1(tendered)),
                                       *Money::parse(QString::fromLatin1(credit)), refund);
     }
-    // Every row's columns as their shortest text, "|" between columns and " ; " between rows.
-    QString rows(const QString& sql, std::vector<db::Value> params = {}) {
-        QStringList out;
-        for (const db::Row& row : db.run(sql, params).rows) {
-            QStringList columns;
-            for (const db::Value& v : row)
-                columns << v.asText();
-            out << columns.join(u'|');
-        }
-        return out.join(QStringLiteral(" ; "));
-    }
     QString receiptRow(int id) {
         return rows(QStringLiteral("SELECT pcref, staffref, tabid, tabref, total, tendered, mop, cr FROM receipt WHERE id = ?"),
                     {id});

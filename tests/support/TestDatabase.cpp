@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStringList>
 
 #include <atomic>
 
@@ -130,6 +131,17 @@ void DatabaseTest::exec(const QString& sql, std::vector<db::Value> params) {
     db::Query q(db);
     q.setSql(sql);
     q.exec(std::move(params));
+}
+
+QString DatabaseTest::rows(const QString& sql, std::vector<db::Value> params) {
+    QStringList out;
+    for (const db::Row& row : db.run(sql, params).rows) {
+        QStringList columns;
+        for (const db::Value& v : row)
+            columns << v.asText();
+        out << columns.join(u'|');
+    }
+    return out.join(QStringLiteral(" ; "));
 }
 
 } // namespace pelora::test

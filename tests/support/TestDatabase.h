@@ -83,6 +83,8 @@ protected:
     QString scalar(const QString& sql, std::vector<db::Value> params = {});
     // Runs SQL that returns nothing.
     void exec(const QString& sql, std::vector<db::Value> params = {});
+    // Every row's columns as their shortest text, "|" between columns and " ; " between rows.
+    QString rows(const QString& sql, std::vector<db::Value> params = {});
 
     TestDatabase database;
     db::Connection db;

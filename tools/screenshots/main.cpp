@@ -86,7 +86,7 @@ void typeOn(TKeyBoardForm& keyboard, const QString& keys) {
         keyboard.key(QString(c))->click();
 }
 
-// A waiter's first sale at Table 1, from the login to the payment.
+// A waiter's first sale at Table 1, from the login to the payment, and the table's history.
 void tour(TMainForm& till) {
     shoot(QStringLiteral("tab-page"));
 
@@ -135,6 +135,13 @@ void tour(TMainForm& till) {
     });
     till.pnlRight->btnTendered->click();
     shoot(QStringLiteral("after-payment"));
+
+    // The table's history shows the sale just paid.
+    std::vector<QPushButton*> tabsAgain(till.pgeTab->tabButtons.begin(), till.pgeTab->tabButtons.end());
+    touch(tabsAgain, QStringLiteral("Table 1"));
+    till.btnExtra->click();
+    whenOpens("RecForm", QStringLiteral("receipt-history"), closeDialog);
+    till.pgeExtra->btnTabHist->click();
 }
 
 // The manager's side: the console logged out, as Admin and as Admin2, and the staff editor.

@@ -5,6 +5,7 @@
 // that the ratios can be printed at the end, the smoke run, and the way a program reports a
 // failure.
 
+#include "common/LocalTimeZone.h"
 #include "db/FbClient.h"
 #include "db/Value.h"
 
@@ -237,6 +238,7 @@ inline bool readTarget(int& argc, char** argv, QString& database, QString& passw
 inline std::unique_ptr<QApplication> start(int& argc, char** argv, QString& database, QString& password) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    pelora::keepLocalTimeZoneLoaded(); // as the till does at its start
     auto app = std::make_unique<QApplication>(argc, argv);
     if (!readTarget(argc, argv, database, password))
         return nullptr;

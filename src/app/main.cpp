@@ -3,6 +3,7 @@
 #include "app/DocketCommand.h"
 #include "app/PeloraApplication.h"
 #include "app/TMainDataModule.h"
+#include "common/LocalTimeZone.h"
 #include "common/TerminationSignal.h"
 #include "print/CupsSpooler.h"
 #include "sales/TMainForm.h"
@@ -15,6 +16,7 @@
 #include <cstring>
 
 int main(int argc, char* argv[]) {
+    pelora::keepLocalTimeZoneLoaded();
     if (argc > 1 && std::strcmp(argv[1], "--check") == 0) {
         QCoreApplication app(argc, argv);
         QTextStream out(stdout);

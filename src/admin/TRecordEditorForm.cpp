@@ -163,15 +163,20 @@ void TRecordEditorForm::showState() {
     grpDetails->setEnabled(rows);
 }
 
-QLineEdit* TRecordEditorForm::addTextField(const QString& label, const QString& column, int maxLength,
-                                           const QString& objectName) {
+QLineEdit* TRecordEditorForm::addLineEdit(const QString& label, const QString& objectName) {
     auto* edit = new QLineEdit(grpDetails);
     edit->setObjectName(objectName);
-    edit->setMaxLength(maxLength);
     edit->setMinimumHeight(kTouchHeight - 8);
     fields_->addRow(label, edit);
     if (!firstField_)
         firstField_ = edit;
+    return edit;
+}
+
+QLineEdit* TRecordEditorForm::addTextField(const QString& label, const QString& column, int maxLength,
+                                           const QString& objectName) {
+    QLineEdit* edit = addLineEdit(label, objectName);
+    edit->setMaxLength(maxLength);
     connect(edit, &QLineEdit::textEdited, this, [this, column](const QString& text) {
         edited([this, column, text] { editor_->setField(column, text.isEmpty() ? db::Value() : db::Value(text)); });
     });
@@ -184,12 +189,7 @@ QLineEdit* TRecordEditorForm::addTextField(const QString& label, const QString& 
 }
 
 QLineEdit* TRecordEditorForm::addNumberField(const QString& label, const QString& column, const QString& objectName) {
-    auto* edit = new QLineEdit(grpDetails);
-    edit->setObjectName(objectName);
-    edit->setMinimumHeight(kTouchHeight - 8);
-    fields_->addRow(label, edit);
-    if (!firstField_)
-        firstField_ = edit;
+    QLineEdit* edit = addLineEdit(label, objectName);
     connect(edit, &QLineEdit::textEdited, this, [this, column](const QString& text) {
         bool ok = false;
         const double number = text.trimmed().toDouble(&ok);

@@ -62,6 +62,7 @@ protected:
     QCheckBox* addCheckField(const QString& caption, const QString& column, const QString& objectName);
 
 private:
+    QLineEdit* addLineEdit(const QString& label, const QString& objectName);
     void act(const std::function<void()>& action);
     // A field typed in: only the edit changes, the list stays as it is.
     void edited(const std::function<void()>& setField);

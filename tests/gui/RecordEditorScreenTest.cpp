@@ -5,6 +5,10 @@
 #include "admin/TDiscForm.h"
 #include "admin/TMopForm.h"
 #include "app/TINIForm.h"
+#include "payment/TMopChoiceForm.h"
+#include "payment/TTenderedForm.h"
+#include "sales/LineLists.h"
+#include "sales/LinePanel.h"
 #include "ui/THelpForm.h"
 
 #include <QCheckBox>
@@ -109,6 +113,41 @@ TEST_F(RecordEditorScreen, TheConsolesIniKeepsWritingTheFileOffAndOffersTheReset
     console.permissionButtons.at(AdminPermissions::indexOf(QStringLiteral("admin2master")))->click();
     EXPECT_TRUE(opened);
     EXPECT_EQ(console.result(), QDialog::Accepted);
+}
+
+// Jones Catering's account carries the 5% "Regular" discount.
+TEST_F(RecordEditorScreen, ALineWhoseDiscountWasDeletedKeepsItAndIsPaid) {
+    ASSERT_TRUE(start());
+    touchTab(QStringLiteral("Jones"));
+    touchItem(QStringLiteral("Pale Ale"));
+    {
+        TDiscForm discs(module->db1, prompter);
+        discs.open();
+        ASSERT_TRUE(discs.editor().locateNoCase(QStringLiteral("name"), QStringLiteral("Regular")));
+        prompter.expectConfirm(QStringLiteral("Delete the disc record?"), true);
+        discs.btnDelete->click();
+        discs.reject();
+    }
+    reload();
+    touchTab(QStringLiteral("Jones"));
+    ASSERT_TRUE(form->lines().hasLines(LineLists::kMain));
+    EXPECT_EQ(form->total1().toString(), QStringLiteral("9.05")); // 9.025, rounded up as the layout says
+
+    test::whenOpens<TMopChoiceForm>(QStringLiteral("MopChoiceForm"), [](TMopChoiceForm& chooser) {
+        test::whenOpens<TTenderedForm>(QStringLiteral("TenderedForm"), [](TTenderedForm& tender) {
+            tender.buttontag(QLatin1Char('1'));
+            tender.buttontag(QLatin1Char('0'));
+            tender.btnProcess->click();
+        });
+        chooser.mopButton(QStringLiteral("Cash"))->click();
+    });
+    form->pnlRight->btnTendered->click();
+    settle();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT r.discname || '|' || CAST(c.total AS NUMERIC(9, 2)) FROM recline r"
+                                    " JOIN receipt c ON c.id = r.recid ORDER BY r.id DESC ROWS 1")),
+              QStringLiteral("Regular|9.05"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM tabline1 WHERE tabid = (SELECT id FROM tab WHERE ref = 'Jones Catering')")),
+              QStringLiteral("0"));
 }
 
 } // namespace

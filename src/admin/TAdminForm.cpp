@@ -175,9 +175,13 @@ void TAdminForm::buildGroups() {
         QGroupBox* box;
         int columns;
         QGridLayout* grid = nullptr;
-        int placed = 0;
+        int count = 0;  // buttons in the group
+        int placed = 0; // of them laid out so far
     };
     std::array<Group, 3> groups{{{grpSetup, 2}, {grpExtras, 2}, {grpReports, 1}}};
+    const auto& entries = AdminPermissions::entries();
+    for (const AdminPermissions::Entry& e : entries)
+        ++groups[static_cast<int>(e.group)].count;
     for (Group& g : groups) {
         g.grid = new QGridLayout(g.box);
         for (int c = 0; c < g.columns; ++c) {
@@ -186,33 +190,24 @@ void TAdminForm::buildGroups() {
             admin2Labels.push_back(label);
         }
     }
-    const auto& entries = AdminPermissions::entries();
+    // In the table's order: top to bottom, then the group's next column.
     for (int i = 0; i < AdminPermissions::kCount; ++i) {
         Group& g = groups[static_cast<int>(entries[i].group)];
-        QGroupBox* box = g.box;
-        auto* button = touchButton(tr(entries[i].caption), QString::fromLatin1(kButtonNames[i]), box);
+        auto* button = touchButton(tr(entries[i].caption), QString::fromLatin1(kButtonNames[i]), g.box);
         button->setMinimumWidth(120);
-        auto* permission = new QCheckBox(box);
+        auto* permission = new QCheckBox(g.box);
         permission->setObjectName(QStringLiteral("chk") + QString::fromLatin1(entries[i].column));
         permission->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: 28px; height: 28px; }"));
+        const int perColumn = (g.count + g.columns - 1) / g.columns;
+        const int row = 1 + g.placed % perColumn;
+        const int column = 2 * (g.placed / perColumn);
+        ++g.placed;
+        g.grid->addWidget(button, row, column);
+        g.grid->addWidget(permission, row, column + 1, Qt::AlignCenter);
         permissionButtons[i] = button;
         permissionBoxes[i] = permission;
         connect(button, &QPushButton::clicked, this, [this, i] { runPermitted(i); });
         connect(permission, &QCheckBox::toggled, this, [this, i](bool on) { permissionToggled(i, on); });
-    }
-    // Top to bottom, then the next column, in the table's order.
-    std::array<int, 3> counts{};
-    for (const AdminPermissions::Entry& e : entries)
-        ++counts[static_cast<int>(e.group)];
-    for (int i = 0; i < AdminPermissions::kCount; ++i) {
-        const int gi = static_cast<int>(entries[i].group);
-        Group& g = groups[gi];
-        const int perColumn = (counts[gi] + g.columns - 1) / g.columns;
-        const int row = 1 + g.placed % perColumn;
-        const int column = 2 * (g.placed / perColumn);
-        g.grid->addWidget(permissionButtons[i], row, column);
-        g.grid->addWidget(permissionBoxes[i], row, column + 1, Qt::AlignCenter);
-        ++g.placed;
     }
     for (Group& g : groups)
         g.grid->setRowStretch(g.grid->rowCount(), 1);

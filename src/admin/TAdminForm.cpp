@@ -37,37 +37,17 @@ constexpr std::array<const char*, AdminPermissions::kCount> kButtonNames{
     "btnRptX",   "btnRptTranx",   "btnRptTranxLines", "btnRptDay",     "btnRptMonth", "btnRptYear",
     "btnRptSplit", "btnRptAccount", "btnRptInventory"};
 
-// A window the console opens: made and filled under the hourglass; any failure on the way is
-// "Cannot open ..." with the window's name, and what follows the window still happens.
-template <typename Form, typename Make, typename Show>
-void openWindow(Prompter& prompter, Make make, Show show) {
-    std::unique_ptr<Form> form;
-    try {
-        BusyCursor busy;
-        form = make();
-    } catch (const std::exception&) {
-        form.reset();
-    }
-    if (!form) {
-        prompter.error(cannotOpenMessage(Form::staticMetaObject.className()));
-        return;
-    }
-    show(*form);
-}
-
 template <typename EditorForm>
 void openRecordEditor(Prompter& prompter, TMainDataModule& module, TMainForm& till,
                       const std::function<void(EditorForm&)>& position = {}) {
-    openWindow<EditorForm>(
-        prompter,
-        [&] {
-            auto form = std::make_unique<EditorForm>(module.db1, prompter, &till);
-            form->open();
+    if (auto form = makeFilledForm<EditorForm>(prompter, [&] {
+            auto made = std::make_unique<EditorForm>(module.db1, prompter, &till);
+            made->open();
             if (position)
-                position(*form);
-            return form;
-        },
-        [](EditorForm& form) { showModal(form); });
+                position(*made);
+            return made;
+        }))
+        showModal(*form);
 }
 
 } // namespace
@@ -375,15 +355,13 @@ void TAdminForm::run(const Action& action) {
 }
 
 void TAdminForm::openIni() {
-    openWindow<TINIForm>(
-        prompter_,
-        [this] {
-            auto form = std::make_unique<TINIForm>(module_, till_.settings().imagePath, prompter_, &till_);
-            form->forbidWriting(); // this PC's file is not the console's business
-            form->openMaster();
-            return form;
-        },
-        [](TINIForm& form) { showModal(form); });
+    if (auto form = makeFilledForm<TINIForm>(prompter_, [this] {
+            auto made = std::make_unique<TINIForm>(module_, till_.settings().imagePath, prompter_, &till_);
+            made->forbidWriting(); // this PC's file is not the console's business
+            made->openMaster();
+            return made;
+        }))
+        showModal(*form);
 }
 
 void TAdminForm::openStaff() {

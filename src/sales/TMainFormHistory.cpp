@@ -7,7 +7,6 @@
 #include "common/Prompter.h"
 #include "payment/TRecForm.h"
 #include "sales/LinePanel.h"
-#include "ui/BusyCursor.h"
 #include "ui/FormOpener.h"
 
 #include <QLabel>
@@ -15,16 +14,12 @@
 namespace pelora {
 
 void TMainForm::openReceiptHistory(const std::function<void(TRecForm&)>& load) {
-    std::unique_ptr<TRecForm> form;
-    try {
-        BusyCursor busy;
-        form = std::make_unique<TRecForm>(*this, prompter_, this);
-        load(*form);
-    } catch (const std::exception&) {
-        prompter_.error(cannotOpenMessage(TRecForm::staticMetaObject.className()));
-        return;
-    }
-    showModal(*form);
+    if (auto form = makeFilledForm<TRecForm>(prompter_, [this, &load] {
+            auto made = std::make_unique<TRecForm>(*this, prompter_, this);
+            load(*made);
+            return made;
+        }))
+        showModal(*form);
 }
 
 void TMainForm::btnTabHistClick() {

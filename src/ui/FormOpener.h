@@ -26,6 +26,22 @@ std::unique_ptr<Form> createForm(Prompter& prompter, Args&&... args) {
     }
 }
 
+// Makes and fills a window under the hourglass (`make` returns it ready to show); a failure on
+// the way is "Cannot open ..." and no window is given.
+template <typename Form, typename Make>
+std::unique_ptr<Form> makeFilledForm(Prompter& prompter, Make&& make) {
+    std::unique_ptr<Form> form;
+    try {
+        BusyCursor busy;
+        form = std::forward<Make>(make)();
+    } catch (const std::exception&) {
+        form.reset();
+    }
+    if (!form)
+        prompter.error(cannotOpenMessage(Form::staticMetaObject.className()));
+    return form;
+}
+
 // Shows a modal window and waits for it, with the normal cursor while it is up.
 template <typename Form>
 int showModal(Form& form) {

@@ -115,6 +115,26 @@ TEST_F(RecordEditorScreen, TheConsolesIniKeepsWritingTheFileOffAndOffersTheReset
     EXPECT_EQ(console.result(), QDialog::Accepted);
 }
 
+// A window that cannot be filled is named, and what follows it still happens.
+TEST_F(RecordEditorScreen, AWindowThatCannotBeFilledIsNamedAndTheResetStillFollows) {
+    ASSERT_TRUE(start());
+    TAdminForm console(*form, *module, prompter, form.get());
+    console.show();
+    console.edtPassword->setText(test::admin1Password());
+    console.btnLogin->click();
+    module->db1.setStatementHook([](const QString& statement) {
+        if (statement.contains(QLatin1String("FROM mop")) || statement.contains(QLatin1String("FROM receipt")))
+            throw std::runtime_error("connection lost");
+    });
+    prompter.expectError(QStringLiteral("Cannot open MopForm."));
+    prompter.expectConfirm(QStringLiteral("Reset the application?"), false);
+    console.permissionButtons.at(AdminPermissions::indexOf(QStringLiteral("admin2mop")))->click();
+    EXPECT_EQ(console.result(), QDialog::Accepted);
+    prompter.expectError(QStringLiteral("Cannot open RecForm."));
+    form->OpenReceiptHistory();
+    module->db1.setStatementHook({});
+}
+
 // Jones Catering's account carries the 5% "Regular" discount.
 TEST_F(RecordEditorScreen, ALineWhoseDiscountWasDeletedKeepsItAndIsPaid) {
     ASSERT_TRUE(start());

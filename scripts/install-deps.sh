@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ ccache pkg-config make
   qt6-base-dev libjpeg62-turbo
   firebird3.0-server firebird3.0-utils firebird-dev
-  cups libcups2-dev
+  cups libcups2-dev libxlsxwriter-dev poppler-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick
 )

@@ -71,12 +71,16 @@ struct Connection::Impl {
             throw DbError(QStringLiteral("The database is not connected."));
     }
 
-    ITransaction* start(bool readOnly) {
+    ITransaction* start(bool readOnly, bool snapshot = false) {
         fb::Status st;
         fb::Ref<IXpbBuilder> tpb(fb::util()->getXpbBuilder(&st, IXpbBuilder::TPB, nullptr, 0));
         tpb->insertTag(&st, readOnly ? isc_tpb_read : isc_tpb_write);
-        tpb->insertTag(&st, isc_tpb_read_committed);
-        tpb->insertTag(&st, isc_tpb_rec_version);
+        if (snapshot) {
+            tpb->insertTag(&st, isc_tpb_concurrency);
+        } else {
+            tpb->insertTag(&st, isc_tpb_read_committed);
+            tpb->insertTag(&st, isc_tpb_rec_version);
+        }
         if (readOnly) {
             tpb->insertTag(&st, isc_tpb_nowait);
         } else {
@@ -207,6 +211,13 @@ void Connection::startTransaction() {
     if (d->explicitTx)
         throw DbError(QStringLiteral("A transaction is already active."));
     fb::guarded([&] { d->explicitTx = d->start(false); });
+}
+
+void Connection::startSnapshot() {
+    d->requireAttached();
+    if (d->explicitTx)
+        throw DbError(QStringLiteral("A transaction is already active."));
+    fb::guarded([&] { d->explicitTx = d->start(true, true); });
 }
 
 void Connection::commit() {

@@ -55,6 +55,10 @@ public:
     void dropDatabase();
 
     void startTransaction();
+    // A read-only snapshot: every statement until commit() or rollback() sees the database as
+    // it stood when the transaction began, whatever the other tills commit meanwhile (a report
+    // whose totals and breakdowns must describe the same receipts).
+    void startSnapshot();
     void commit();
     void rollback();
     bool inTransaction() const;
@@ -90,6 +94,18 @@ public:
 private:
     Connection& db_;
     bool open_ = true;
+};
+
+// A read-only snapshot for the life of the scope (see Connection::startSnapshot()).
+class Snapshot {
+public:
+    explicit Snapshot(Connection& db) : db_(db) { db_.startSnapshot(); }
+    ~Snapshot() { db_.rollback(); }
+    Snapshot(const Snapshot&) = delete;
+    Snapshot& operator=(const Snapshot&) = delete;
+
+private:
+    Connection& db_;
 };
 
 } // namespace pelora::db

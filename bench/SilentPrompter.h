@@ -23,6 +23,9 @@ public:
     std::optional<QString> chooseFile(const QString& t, const QString&, const QString&) override {
         return fail(t), std::nullopt;
     }
+    std::optional<QString> chooseSaveFile(const QString& t, const QString&, const QString&) override {
+        return fail(t), std::nullopt;
+    }
     std::optional<std::uint32_t> chooseColour(std::uint32_t) override { return fail({}), std::nullopt; }
 
 private:

@@ -8,6 +8,7 @@
 #include "app/TMainDataModule.h"
 #include "common/Mode.h"
 #include "common/Prompter.h"
+#include "reports/ReportLauncher.h"
 #include "sales/LineLists.h"
 #include "sales/TMainForm.h"
 #include "ui/BusyCursor.h"
@@ -214,6 +215,17 @@ void TAdminForm::wireActions() {
                                      [this] { return tabHasLines(true); }};
     actions_[at("admin2xsplit")] = {[this] { openSplit(QStringLiteral("Admin")); }, A::LogoutQuestion, {}};
     actions_[at("admin2xnosale")] = {[this] { till_.btnNoSaleClick(); }, A::ConsoleStays, {}};
+    actions_[at("admin2rptx")] = {[this] { reports().openXReport(); }, A::ConsoleStays, {}};
+    const std::array<std::pair<const char*, ReportKind>, 5> periodReports{{{"admin2rpttranx", ReportKind::Receipt},
+                                                                            {"admin2rpttranxline", ReportKind::Recline},
+                                                                            {"admin2rptday", ReportKind::Day},
+                                                                            {"admin2rptmonth", ReportKind::Month},
+                                                                            {"admin2rptyear", ReportKind::Year}}};
+    for (const auto& [column, kind] : periodReports)
+        actions_[at(column)] = {[this, k = kind] { reports().openPeriodDialog(k); }, A::ConsoleStays, {}};
+    actions_[at("admin2rptsplit")] = {[this] { reports().openSplitReport(); }, A::ConsoleStays, {}};
+    actions_[at("admin2rptac")] = {[this] { reports().openAccountReport(); }, A::ConsoleStays, {}};
+    actions_[at("admin2rptinv")] = {[this] { reports().openInventoryReport(); }, A::ConsoleStays, {}};
 
     connect(btnOrders, &QPushButton::clicked, this, [this] {
         run({[this] { till_.OpenUnprocessedOrders(); }, A::ConsoleCloses, {}});
@@ -374,6 +386,8 @@ void TAdminForm::openStaff() {
 void TAdminForm::openMops() { openRecordEditor<TMopForm>(prompter_, module_, till_); }
 
 void TAdminForm::openDiscounts() { openRecordEditor<TDiscForm>(prompter_, module_, till_); }
+
+ReportLauncher TAdminForm::reports() { return ReportLauncher({till_.printing(), module_.clock(), this}); }
 
 void TAdminForm::openSplit(const QString& source) { till_.OpenSplitForm(source, QString(), QString()); }
 

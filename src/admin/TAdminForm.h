@@ -17,6 +17,7 @@ class QPushButton;
 namespace pelora {
 
 class Prompter;
+class ReportLauncher;
 class TMainDataModule;
 class TMainForm;
 
@@ -94,6 +95,8 @@ private:
     void openStaff();
     void openMops();
     void openDiscounts();
+    // The reports open over the console.
+    ReportLauncher reports();
     void openSplit(const QString& source);
 
     TMainForm& till_;

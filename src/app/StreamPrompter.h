@@ -19,6 +19,7 @@ public:
     Answer confirmWithCancel(const QString& text) override;
     std::optional<QString> inputText(const QString&, const QString&, const QString&, Echo) override { return {}; }
     std::optional<QString> chooseFile(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> chooseSaveFile(const QString&, const QString&, const QString&) override { return {}; }
     std::optional<std::uint32_t> chooseColour(std::uint32_t) override { return {}; }
 
 private:

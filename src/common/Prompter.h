@@ -32,6 +32,9 @@ public:
     // A file-open dialog; `filter` is a "Description (PATTERN)" list as Qt takes it.
     virtual std::optional<QString> chooseFile(const QString& caption, const QString& folder,
                                               const QString& filter) = 0;
+    // A file-save dialog starting on a suggested file; no value when cancelled.
+    virtual std::optional<QString> chooseSaveFile(const QString& caption, const QString& suggested,
+                                                  const QString& filter) = 0;
     // A colour dialog on a colour held as the database holds it: red in the low byte.
     virtual std::optional<std::uint32_t> chooseColour(std::uint32_t initial) = 0;
 };

@@ -2,12 +2,14 @@
 
 namespace pelora {
 
-QString cannotOpenMessage(const char* className) {
+QString formName(const char* className) {
     QString name = QString::fromLatin1(className);
     name = name.mid(name.lastIndexOf(u':') + 1); // without the namespace
     if (name.startsWith(u'T'))
         name.remove(0, 1);
-    return QStringLiteral("Cannot open ") + name + u'.';
+    return name;
 }
+
+QString cannotOpenMessage(const char* className) { return QStringLiteral("Cannot open ") + formName(className) + u'.'; }
 
 } // namespace pelora

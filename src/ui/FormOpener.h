@@ -11,6 +11,8 @@
 
 namespace pelora {
 
+// A window class's name without its namespace and leading T ("QtyForm").
+QString formName(const char* className);
 // The message when a window cannot be created: "Cannot open " and the class name without its
 // leading T ("Cannot open QtyForm.").
 QString cannotOpenMessage(const char* className);

@@ -75,6 +75,15 @@ std::optional<QString> QtPrompter::chooseFile(const QString& caption, const QStr
     return file;
 }
 
+std::optional<QString> QtPrompter::chooseSaveFile(const QString& caption, const QString& suggested,
+                                                  const QString& filter) {
+    NormalCursor normal;
+    const QString file = QFileDialog::getSaveFileName(parent_, caption, suggested, filter);
+    if (file.isEmpty())
+        return std::nullopt;
+    return file;
+}
+
 std::optional<std::uint32_t> QtPrompter::chooseColour(std::uint32_t initial) {
     NormalCursor normal;
     // The database keeps red in the low byte, blue in the high one.

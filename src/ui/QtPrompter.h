@@ -18,6 +18,8 @@ public:
     Answer confirmWithCancel(const QString& text) override;
     std::optional<QString> inputText(const QString& caption, const QString& prompt,
                                      const QString& initial, Echo echo) override;
+    std::optional<QString> chooseSaveFile(const QString& caption, const QString& suggested,
+                                          const QString& filter) override;
     std::optional<QString> chooseFile(const QString& caption, const QString& folder,
                                       const QString& filter) override;
     std::optional<std::uint32_t> chooseColour(std::uint32_t initial) override;

@@ -63,8 +63,10 @@ protected:
         return console.grpSetup->isHidden() && console.grpExtras->isHidden() && console.grpReports->isHidden() &&
                console.btnLogin->text() == QLatin1String("Login") && console.edtPassword->isEnabled();
     }
-    static const inline QStringList kWired{"INI", "Staff", "Mops", "Discounts", "Delete", "Discount",
-                                           "Refund", "Split", "No Sale"};
+    static const inline QStringList kWired{"INI",     "Staff", "Mops",          "Discounts", "Delete",
+                                           "Discount", "Refund", "Split",        "No Sale",   "X",
+                                           "Tranx",   "Tranx + Lines", "Day",    "Month",     "Year",
+                                           "Split Ref", "Account", "Inventory"};
 };
 
 TEST_F(AdminConsole, LoggedOutOnlyTheGeneralGroupWorksAndAWrongPasswordIsRefused) {

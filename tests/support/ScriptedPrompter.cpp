@@ -22,6 +22,8 @@ QString ScriptedPrompter::kindName(Kind kind) {
         return QStringLiteral("confirmation with cancel");
     case Kind::Input:
         return QStringLiteral("input box");
+    case Kind::SaveFile:
+        return QStringLiteral("save dialog");
     case Kind::File:
         return QStringLiteral("file dialog");
     case Kind::Colour:
@@ -64,6 +66,13 @@ ScriptedPrompter& ScriptedPrompter::expectInput(const QString& caption, const QS
     Expected e{Kind::Input, caption + u'\n' + prompt};
     e.textAnswer = std::move(answer);
     expected_.push_back(e);
+    return *this;
+}
+
+ScriptedPrompter& ScriptedPrompter::expectSaveFile(std::optional<QString> answer) {
+    Expected e{Kind::SaveFile, {}};
+    e.textAnswer = std::move(answer);
+    expected_.push_back(std::move(e));
     return *this;
 }
 
@@ -130,6 +139,11 @@ std::optional<QString> ScriptedPrompter::inputText(const QString& caption, const
 std::optional<QString> ScriptedPrompter::chooseFile(const QString&, const QString&,
                                                     const QString&) {
     const auto e = take(Kind::File, {});
+    return e ? e->textAnswer : std::nullopt;
+}
+
+std::optional<QString> ScriptedPrompter::chooseSaveFile(const QString&, const QString&, const QString&) {
+    const auto e = take(Kind::SaveFile, {});
     return e ? e->textAnswer : std::nullopt;
 }
 

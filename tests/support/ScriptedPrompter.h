@@ -17,7 +17,7 @@ namespace pelora::test {
 // the sink the test framework gives.
 class ScriptedPrompter : public Prompter {
 public:
-    enum class Kind { Information, Warning, Error, Confirm, ConfirmWithCancel, Input, File, Colour };
+    enum class Kind { Information, Warning, Error, Confirm, ConfirmWithCancel, Input, File, SaveFile, Colour };
     struct Prompt {
         Kind kind;
         QString text; // the message, or the input box's prompt
@@ -36,6 +36,8 @@ public:
     ScriptedPrompter& expectInput(const QString& caption, const QString& prompt,
                                   std::optional<QString> answer);
     ScriptedPrompter& expectFile(std::optional<QString> answer);
+    // A save dialog; the answer is the file chosen (none: cancelled).
+    ScriptedPrompter& expectSaveFile(std::optional<QString> answer);
     ScriptedPrompter& expectColour(std::optional<std::uint32_t> answer);
 
     // Runs while the next prompt is on screen, as the operator's box would be: what the program
@@ -56,6 +58,8 @@ public:
                                      const QString& initial, Echo echo) override;
     std::optional<QString> chooseFile(const QString& caption, const QString& folder,
                                       const QString& filter) override;
+    std::optional<QString> chooseSaveFile(const QString& caption, const QString& suggested,
+                                          const QString& filter) override;
     std::optional<std::uint32_t> chooseColour(std::uint32_t initial) override;
 
     static QString kindName(Kind kind);

@@ -52,7 +52,8 @@ QString periodText(const QDateTime& when) {
 }
 
 QString reportTitle(ReportKind kind, const ReportPeriod& period) {
-    const auto title = [&](const char* lead, const QDateTime& end) {
+    // QString, not the string builder: that would refer to the lambda's own temporaries.
+    const auto title = [&](const char* lead, const QDateTime& end) -> QString {
         return QString::fromLatin1(lead) + periodText(period.begin) + QStringLiteral(" to ") + periodText(end);
     };
     const QDateTime lastDay = period.end.addDays(-1);

@@ -141,6 +141,7 @@ report::Report dmyReport(const QString& title, const DmyFigures& figures) {
         Band summary{BandKind::GroupHeader, totalCells(row.totals)};
         summary.cells.insert(summary.cells.begin(), text(row.label, 0, 21, dmy::Period));
         report.bands.push_back(std::move(summary));
+        const std::size_t summaryAt = report.bands.size() - 1;
         for (int b = 0; b < kBreakdownCount; ++b) {
             const auto breakdown = static_cast<Breakdown>(b);
             if (!figures.choices[static_cast<std::size_t>(b)].ticked)
@@ -164,6 +165,9 @@ report::Report dmyReport(const QString& title, const DmyFigures& figures) {
                                          text(name, column.nameMm, 0, dmy::Name)}});
             }
         }
+        // A period with nothing under it heads no group, so a page may end on it.
+        if (summaryAt + 1 == report.bands.size())
+            report.bands[summaryAt].kind = BandKind::Detail;
     }
     ReportTotals grand;
     for (const DmyRow& row : figures.rows)

@@ -52,6 +52,7 @@ QString periodText(const QDateTime& when) {
 }
 
 QString reportTitle(ReportKind kind, const ReportPeriod& period) {
+    // QString, not the string builder: that would refer to the lambda's own temporaries.
     const auto title = [&](const char* lead, const QDateTime& end) -> QString {
         return QString::fromLatin1(lead) + periodText(period.begin) + QStringLiteral(" to ") + periodText(end);
     };

@@ -14,9 +14,11 @@ namespace pelora::report {
 
 namespace {
 
+constexpr double kGapMm = 1.0;
+
 QFont bodyFont() {
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(8.5);
+    font.setPointSizeF(8);
     return font;
 }
 
@@ -37,9 +39,12 @@ void drawCell(QPainter& painter, const Scale& px, const Report& report, const Ce
     if (cell.exportOnly)
         return;
     const double width = cell.widthMm > 0 ? cell.widthMm : report.bodyWidthMm() - cell.leftMm;
-    const QRectF box(px(kMarginMm + cell.leftMm), px(kMarginMm + topMm), px(width), px(kLineMm));
+    QRectF box(px(kMarginMm + cell.leftMm), px(kMarginMm + topMm), px(width), px(kLineMm));
     if (cell.ruleAbove)
         painter.drawLine(QLineF(box.topLeft(), box.topRight()));
+    // A right-aligned amount keeps clear of a name that starts where its field ends.
+    if (cell.align == Align::Right)
+        box.adjust(0, 0, -px(kGapMm), 0);
     Qt::Alignment align = Qt::AlignVCenter;
     align |= cell.align == Align::Right ? Qt::AlignRight : cell.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
     QFont font = painter.font();

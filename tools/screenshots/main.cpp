@@ -19,6 +19,11 @@
 #include "sales/TabPage.h"
 #include "payment/TMopChoiceForm.h"
 #include "payment/TTenderedForm.h"
+#include "reports/PeriodPicker.h"
+#include "reports/ReportPainter.h"
+#include "reports/TDTRangeForm.h"
+#include "reports/TReportPreviewForm.h"
+#include "reports/TXForm.h"
 #include "ui/GlyphButton.h"
 #include "ui/QtPrompter.h"
 #include "ui/TKeyBoardForm.h"
@@ -144,6 +149,42 @@ void tour(TMainForm& till) {
     till.pgeExtra->btnTabHist->click();
 }
 
+// The reports over this week (last night's sales and the one just paid): the X window, the
+// period dialog, and the daily report's preview, also written as a PDF beside the till.
+void reportTour(TAdminForm& console) {
+    const auto periodDialog = [&console](const char* column, const std::function<void(TDTRangeForm&)>& then) {
+        whenOpens("DTRangeForm", QString(), [then](QWidget* w) {
+            auto* range = static_cast<TDTRangeForm*>(w);
+            range->pickers->btnWeek->click();
+            then(*range);
+            closeDialog(range);
+        });
+        console.permissionButtons.at(AdminPermissions::indexOf(QString::fromLatin1(column)))->click();
+    };
+    periodDialog("admin2rptx", [](TDTRangeForm& range) {
+        whenOpens("XForm", QStringLiteral("x-report"), [](QWidget* x) {
+            static_cast<TXForm*>(x)->btnPrint->click();
+            closeDialog(x);
+        });
+        range.btnSubmit->click();
+    });
+    periodDialog("admin2rptday", [](TDTRangeForm& range) {
+        shoot(QStringLiteral("report-period"));
+        whenOpens("DMYRptForm", QStringLiteral("daily-report"), [](QWidget* preview) {
+            report::writePdf(static_cast<TReportPreviewForm*>(preview)->report(), QStringLiteral("daily-report.pdf"));
+            closeDialog(preview);
+        });
+        range.btnSubmit->click();
+    });
+    periodDialog("admin2rpttranxline", [](TDTRangeForm& range) {
+        whenOpens("ReclineRptForm", QStringLiteral("receipt-line-report"), [](QWidget* preview) {
+            report::writePdf(static_cast<TReportPreviewForm*>(preview)->report(), QStringLiteral("receipt-lines.pdf"));
+            closeDialog(preview);
+        });
+        range.btnSubmit->click();
+    });
+}
+
 // The manager's side: the console logged out, as Admin and as Admin2, and the staff editor.
 void adminTour(TMainForm& till) {
     whenOpens("AdminForm", QStringLiteral("admin-console"), [](QWidget* w) {
@@ -159,6 +200,7 @@ void adminTour(TMainForm& till) {
         shoot(QStringLiteral("admin-console-admin2"));
         console->btnLogin->click();
         login("pelora-demo1");
+        reportTour(*console);
         whenOpens("StaffForm", QStringLiteral("staff-editor"), [](QWidget* staff) {
             // "Reset the application?" follows the editor: not now.
             test::whenModalOpens(closeDialog);

@@ -22,8 +22,6 @@ QString orderCaption(BreakdownOrder order) {
     return {};
 }
 
-namespace {
-
 // The period columns of a table alias, as `k1` and `k2`.
 QStringList periodColumns(PeriodGrouping grouping, const QString& alias) {
     switch (grouping) {
@@ -39,7 +37,13 @@ QStringList periodColumns(PeriodGrouping grouping, const QString& alias) {
     return {};
 }
 
-} // namespace
+QString periodSelectList(PeriodGrouping grouping, const QString& alias) {
+    QStringList select;
+    const QStringList columns = periodColumns(grouping, alias);
+    for (int i = 0; i < columns.size(); ++i)
+        select << columns[i] + QStringLiteral(" AS k") + QString::number(i + 1);
+    return select.join(QStringLiteral(", "));
+}
 
 QString breakdownSql(Breakdown breakdown, PeriodGrouping grouping, BreakdownOrder order) {
     QString name;
@@ -80,8 +84,8 @@ QString breakdownSql(Breakdown breakdown, PeriodGrouping grouping, BreakdownOrde
                                                          : QStringLiteral("SUM(l.extprice)");
     const QStringList period = periodColumns(grouping, periodAlias);
     QStringList select;
-    for (int i = 0; i < period.size(); ++i)
-        select << period[i] + QStringLiteral(" AS k") + QString::number(i + 1);
+    if (!period.isEmpty())
+        select << periodSelectList(grouping, periodAlias);
     select << name + QStringLiteral(" AS name") << sum + QStringLiteral(" AS sumextprice");
     QStringList groupBy = period;
     groupBy << name;

@@ -3,6 +3,7 @@
 #include "common/Money.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <vector>
@@ -37,6 +38,11 @@ QString orderCaption(BreakdownOrder order);
 // How a report's rows are grouped in time: the X report not at all; the daily report by
 // `idate`, the monthly by `iyear` and `imonth`, the yearly by `iyear`.
 enum class PeriodGrouping { None, Day, Month, Year };
+
+// The period columns of a table alias (`r.iyear`, `r.imonth` for months; none for the X
+// report), and the same as the select list `k1`, `k2`.
+QStringList periodColumns(PeriodGrouping grouping, const QString& alias);
+QString periodSelectList(PeriodGrouping grouping, const QString& alias);
 
 // The statement of a breakdown over the period `istamp >= ? and istamp < ?`: columns `name`
 // and `sumextprice`, and before them, for a grouped report, the period columns `k1` (and `k2`

@@ -11,28 +11,6 @@ namespace pelora {
 
 namespace {
 
-QString groupingColumns(PeriodGrouping grouping) {
-    switch (grouping) {
-    case PeriodGrouping::Month:
-        return QStringLiteral("r.iyear AS k1, r.imonth AS k2");
-    case PeriodGrouping::Year:
-        return QStringLiteral("r.iyear AS k1");
-    default:
-        return QStringLiteral("r.idate AS k1");
-    }
-}
-
-QString groupingTerms(PeriodGrouping grouping) {
-    switch (grouping) {
-    case PeriodGrouping::Month:
-        return QStringLiteral("r.iyear, r.imonth");
-    case PeriodGrouping::Year:
-        return QStringLiteral("r.iyear");
-    default:
-        return QStringLiteral("r.idate");
-    }
-}
-
 // A period's key and label from the current row's `k1` (and `k2`).
 std::pair<qint64, QString> periodOf(const db::Query& query, PeriodGrouping grouping) {
     switch (grouping) {
@@ -61,10 +39,12 @@ DmyFigures readDmyReport(db::Connection& db, PeriodGrouping grouping, const Repo
     figures.choices = choices;
     db::Snapshot snapshot(db);
     db::Query query(db);
-    query.setSql(QStringLiteral("SELECT ") + groupingColumns(grouping) + QStringLiteral(", ") + totalsSelectList() +
+    const QString periodTerms = periodColumns(grouping, QStringLiteral("r")).join(QStringLiteral(", "));
+    query.setSql(QStringLiteral("SELECT ") + periodSelectList(grouping, QStringLiteral("r")) + QStringLiteral(", ") +
+                 totalsSelectList() +
                  QStringLiteral(" FROM receipt r JOIN recline l ON r.id = l.recid"
                                 " WHERE r.istamp >= ? AND r.istamp < ? GROUP BY ") +
-                 groupingTerms(grouping) + QStringLiteral(" ORDER BY ") + groupingTerms(grouping));
+                 periodTerms + QStringLiteral(" ORDER BY ") + periodTerms);
     query.open(periodParams(period));
     QHash<qint64, std::size_t> rowOfPeriod;
     for (; !query.eof(); query.next()) {

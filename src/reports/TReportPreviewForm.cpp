@@ -30,14 +30,14 @@ QString suggestedName(const QString& title, const QString& suffix) {
 } // namespace
 
 TReportPreviewForm::TReportPreviewForm(report::Report report, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), report_(std::move(report)), prompter_(prompter), printer_(new QPrinter(QPrinter::HighResolution)) {
+    : QDialog(parent), report_(std::move(report)), prompter_(prompter), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setObjectName(QStringLiteral("ReportPreviewForm"));
     setWindowTitle(report_.title);
     setModal(true);
     printer_->setFullPage(true);
     report::setUpPage(*printer_, report_);
 
-    preview = new QPrintPreviewWidget(printer_, this);
+    preview = new QPrintPreviewWidget(printer_.get(), this);
     preview->setObjectName(QStringLiteral("preview"));
     connect(preview, &QPrintPreviewWidget::paintRequested, this,
             [this](QPrinter* printer) { report::printReport(*printer, report_); });
@@ -88,7 +88,9 @@ TReportPreviewForm::TReportPreviewForm(report::Report report, Prompter& prompter
     preview->fitToWidth();
 }
 
-TReportPreviewForm::~TReportPreviewForm() = default;
+TReportPreviewForm::~TReportPreviewForm() {
+    delete preview; // before the printer it draws on
+}
 
 void TReportPreviewForm::showPage() {
     lblPage->setText(tr("Page %1 of %2").arg(preview->currentPage()).arg(preview->pageCount()));

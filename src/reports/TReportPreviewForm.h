@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QLabel;
 class QPrintPreviewWidget;
 class QPrinter;
@@ -49,7 +51,7 @@ private:
 
     report::Report report_;
     Prompter& prompter_;
-    QPrinter* printer_;
+    std::unique_ptr<QPrinter> printer_; // the preview's pages
 };
 
 // The report windows, each the preview under the name its opener reports when it cannot open.

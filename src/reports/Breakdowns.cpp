@@ -50,6 +50,7 @@ QString breakdownSql(Breakdown breakdown, PeriodGrouping grouping, BreakdownOrde
     QString from;
     QString periodAlias = QStringLiteral("l");
     QString condition;
+    bool periodInFrom = false;
     switch (breakdown) {
     case Breakdown::Pc:
     case Breakdown::Staff:
@@ -57,7 +58,12 @@ QString breakdownSql(Breakdown breakdown, PeriodGrouping grouping, BreakdownOrde
     case Breakdown::Mop: {
         static const std::array<const char*, 4> columns{"r.pcref", "r.staffref", "r.tabref", "r.mop"};
         name = QString::fromLatin1(columns[static_cast<std::size_t>(breakdown)]);
-        from = QStringLiteral("receipt r JOIN recline l ON r.id = l.recid");
+        // A left join keeps the server on the period's receipts first and their lines by recid;
+        // with an inner join it may read every line on file first, and does while the indexes
+        // keep the statistics of the empty database. The test on l.id leaves out receipts
+        // without lines, as the inner join did.
+        from = QStringLiteral("receipt r LEFT JOIN recline l ON r.id = l.recid");
+        condition = QStringLiteral(" AND l.id IS NOT NULL");
         periodAlias = QStringLiteral("r");
         break;
     }
@@ -65,10 +71,18 @@ QString breakdownSql(Breakdown breakdown, PeriodGrouping grouping, BreakdownOrde
         name = QStringLiteral("l.itemname");
         from = QStringLiteral("recline l");
         break;
-    case Breakdown::ItemCat:
+    case Breakdown::ItemCat: {
+        // The lines are summed by item (and period) before their categories are joined: a look-up
+        // for every line made the statement four times as slow over a year of lines.
+        const QStringList byItem = periodColumns(grouping, QStringLiteral("l")) << QStringLiteral("l.itemid");
         name = QStringLiteral("c.cat");
-        from = QStringLiteral("recline l LEFT JOIN icat c ON l.itemid = c.itemid");
+        from = QStringLiteral("(SELECT %1, SUM(l.extprice) AS extprice FROM recline l"
+                              " WHERE l.istamp >= ? AND l.istamp < ? GROUP BY %1) l"
+                              " LEFT JOIN icat c ON l.itemid = c.itemid")
+                   .arg(byItem.join(QStringLiteral(", ")));
+        periodInFrom = true;
         break;
+    }
     case Breakdown::Discount:
         name = QStringLiteral("l.discname");
         from = QStringLiteral("recline l");
@@ -106,10 +120,12 @@ QString breakdownSql(Breakdown breakdown, PeriodGrouping grouping, BreakdownOrde
     for (QString& term : orderBy)
         if (term.startsWith(u'2'))
             term.replace(0, 1, sumPosition);
-    return QStringLiteral("SELECT ") + select.join(QStringLiteral(", ")) + QStringLiteral(" FROM ") + from +
-           QStringLiteral(" WHERE ") + periodAlias + QStringLiteral(".istamp >= ? AND ") + periodAlias +
-           QStringLiteral(".istamp < ?") + condition + QStringLiteral(" GROUP BY ") +
-           groupBy.join(QStringLiteral(", ")) + QStringLiteral(" ORDER BY ") + orderBy.join(QStringLiteral(", "));
+    const QString where = periodInFrom ? QString()
+                                       : QStringLiteral(" WHERE ") + periodAlias + QStringLiteral(".istamp >= ? AND ") +
+                                             periodAlias + QStringLiteral(".istamp < ?") + condition;
+    return QStringLiteral("SELECT ") + select.join(QStringLiteral(", ")) + QStringLiteral(" FROM ") + from + where +
+           QStringLiteral(" GROUP BY ") + groupBy.join(QStringLiteral(", ")) + QStringLiteral(" ORDER BY ") +
+           orderBy.join(QStringLiteral(", "));
 }
 
 ReportTotals& ReportTotals::operator+=(const ReportTotals& other) {

@@ -40,10 +40,11 @@ DmyFigures readDmyReport(db::Connection& db, PeriodGrouping grouping, const Repo
     db::Snapshot snapshot(db);
     db::Query query(db);
     const QString periodTerms = periodColumns(grouping, QStringLiteral("r")).join(QStringLiteral(", "));
+    // The period's receipts first, then their lines (see breakdownSql()).
     query.setSql(QStringLiteral("SELECT ") + periodSelectList(grouping, QStringLiteral("r")) + QStringLiteral(", ") +
                  totalsSelectList() +
-                 QStringLiteral(" FROM receipt r JOIN recline l ON r.id = l.recid"
-                                " WHERE r.istamp >= ? AND r.istamp < ? GROUP BY ") +
+                 QStringLiteral(" FROM receipt r LEFT JOIN recline l ON r.id = l.recid"
+                                " WHERE r.istamp >= ? AND r.istamp < ? AND l.id IS NOT NULL GROUP BY ") +
                  periodTerms + QStringLiteral(" ORDER BY ") + periodTerms);
     query.open(periodParams(period));
     QHash<qint64, std::size_t> rowOfPeriod;

@@ -43,10 +43,11 @@ ReceiptReportFigures readReceiptReport(db::Connection& db, const ReportPeriod& p
     QStringList options;
     for (int n = 1; n <= 10; ++n)
         options << QStringLiteral("l.opt%1caption, l.opt%1choice").arg(n);
+    // The period's receipts first, then their lines (see breakdownSql()).
     query.setSql(QStringLiteral("SELECT l.recid, l.itemname, ") + options.join(QStringLiteral(", ")) +
-                 QStringLiteral(", l.extcost, l.extprice, l.exttax, l.disc FROM recline l"
-                                " JOIN receipt r ON r.id = l.recid WHERE r.istamp >= ? AND r.istamp < ?"
-                                " ORDER BY l.recid, l.id"));
+                 QStringLiteral(", l.extcost, l.extprice, l.exttax, l.disc FROM receipt r"
+                                " LEFT JOIN recline l ON r.id = l.recid WHERE r.istamp >= ? AND r.istamp < ?"
+                                " AND l.id IS NOT NULL ORDER BY l.recid, l.id"));
     query.open(periodParams(period));
     const int firstOption = query.fieldIndex(u"opt1caption");
     for (; !query.eof(); query.next()) {
@@ -65,7 +66,7 @@ ReceiptReportFigures readReceiptReport(db::Connection& db, const ReportPeriod& p
              {cost, price, query.value(u"exttax").asMoney(), price - cost, query.value(u"disc").asMoney()}});
     }
     query.setSql(QStringLiteral("SELECT ") + totalsSelectList() +
-                 QStringLiteral(" FROM recline l JOIN receipt r ON l.recid = r.id"
+                 QStringLiteral(" FROM receipt r LEFT JOIN recline l ON r.id = l.recid"
                                 " WHERE r.istamp >= ? AND r.istamp < ?"));
     query.open(periodParams(period));
     figures.grand = totalsOf(query);

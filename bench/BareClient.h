@@ -10,6 +10,7 @@
 #include "db/Value.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QString>
 
@@ -20,7 +21,6 @@
 #include <cstdio>
 #include <cstring>
 #include <deque>
-#include <initializer_list>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -92,13 +92,17 @@ struct BareClient {
     }
 
     // A read-committed transaction as the layer starts them: read-only without waiting, or a
-    // writing one that waits for locks.
-    Firebird::ITransaction* start(bool readOnly) {
+    // writing one that waits for locks; with `snapshot`, a snapshot as a report reads in.
+    Firebird::ITransaction* start(bool readOnly, bool snapshot = false) {
         using namespace Firebird;
         IXpbBuilder* tpb = master->getUtilInterface()->getXpbBuilder(&st, IXpbBuilder::TPB, nullptr, 0);
         tpb->insertTag(&st, readOnly ? isc_tpb_read : isc_tpb_write);
-        tpb->insertTag(&st, isc_tpb_read_committed);
-        tpb->insertTag(&st, isc_tpb_rec_version);
+        if (snapshot) {
+            tpb->insertTag(&st, isc_tpb_concurrency);
+        } else {
+            tpb->insertTag(&st, isc_tpb_read_committed);
+            tpb->insertTag(&st, isc_tpb_rec_version);
+        }
         tpb->insertTag(&st, readOnly ? isc_tpb_nowait : isc_tpb_wait);
         ITransaction* t = att->startTransaction(&st, tpb->getBufferLength(&st), tpb->getBuffer(&st));
         tpb->dispose();
@@ -107,7 +111,16 @@ struct BareClient {
 };
 
 // A parameter value of a bare statement.
-using BareValue = std::variant<std::monostate, int, double, std::string>;
+using BareValue = std::variant<std::monostate, int, double, std::string, ISC_TIMESTAMP>;
+
+// A date and time as a bare statement binds it.
+inline ISC_TIMESTAMP bareTimestamp(const QDateTime& when) {
+    Firebird::IUtil* util = Firebird::fb_get_master_interface()->getUtilInterface();
+    const QDate d = when.date();
+    const QTime t = when.time();
+    return {util->encodeDate(d.year(), d.month(), d.day()),
+            util->encodeTime(t.hour(), t.minute(), t.second(), t.msec() * 10)};
+}
 
 // A value the layer read, as the bare statements bind it.
 inline BareValue bareValue(const pelora::db::Value& v) {
@@ -185,6 +198,8 @@ struct BareSession : BareClient {
                 const auto length = static_cast<unsigned short>(text->size());
                 std::memcpy(at, &length, sizeof length);
                 std::memcpy(at + sizeof length, text->data(), length);
+            } else if (const ISC_TIMESTAMP* stamp = std::get_if<ISC_TIMESTAMP>(&values[i])) {
+                std::memcpy(at, stamp, sizeof *stamp);
             }
         }
     }
@@ -195,18 +210,27 @@ struct BareSession : BareClient {
         s.statement->execute(&st, tx, s.in, s.inBuf.data(), s.out, s.outBuf.data());
         tx->commit(&st);
     }
-    void read(BareStatement& s) {
-        Firebird::IResultSet* rs = s.statement->openCursor(&st, readTx, s.in, s.inBuf.data(), s.out, 0);
+    // In the shared read transaction, or in `tx` where one is given.
+    void read(BareStatement& s, Firebird::ITransaction* tx = nullptr) {
+        Firebird::IResultSet* rs = s.statement->openCursor(&st, tx ? tx : readTx, s.in, s.inBuf.data(), s.out, 0);
         while (rs->fetchNext(&st, s.outBuf.data()) == Firebird::IStatus::RESULT_OK)
             kept.push_back(s.outBuf);
         rs->close(&st);
     }
-    // Reads several statements that take the same parameters (a tab's two line lists).
-    void readEach(std::initializer_list<BareStatement*> reads, const std::vector<BareValue>& values) {
+    // Reads several statements that take the same parameters (a tab's two line lists, a report's
+    // statements over its period).
+    void readEach(const std::vector<BareStatement*>& reads, const std::vector<BareValue>& values,
+                  Firebird::ITransaction* tx = nullptr) {
         for (BareStatement* s : reads) {
             bind(*s, values);
-            read(*s);
+            read(*s, tx);
         }
+    }
+    // The plan the server chose for a statement, as one line ("PLAN JOIN (R INDEX ...)").
+    std::string plan(BareStatement& s) {
+        std::string text = s.statement->getPlan(&st, false);
+        text.erase(0, text.find_first_not_of('\n'));
+        return text;
     }
     int outputInt(BareStatement& s, unsigned index) {
         int value = 0;

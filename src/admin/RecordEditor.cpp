@@ -28,6 +28,13 @@ void RecordEditor::load() {
     }
 }
 
+void RecordEditor::loadWith(const QString& selectSql, std::vector<db::Value> params) {
+    if (rows_.isOpen())
+        rows_.cancel();
+    rows_.setSql(selectSql);
+    rows_.open(std::move(params));
+}
+
 bool RecordEditor::locateNoCase(const QString& column, const QString& text) {
     const int c = rows_.fieldIndex(column);
     if (c < 0)
@@ -121,7 +128,7 @@ bool RecordEditor::save() {
         return false;
     }
     try {
-        rows_.post();
+        write();
     } catch (const db::DbError&) {
         prompter_.warning(member_.writeFailure);
         return false;

@@ -32,6 +32,9 @@ public:
 
     // Reads the member's rows again, staying on the same row where it still exists.
     void load();
+    // Lists other rows of the member's table (a find): the statement and its parameters stay
+    // for every later load.
+    void loadWith(const QString& selectSql, std::vector<db::Value> params = {});
     // Goes to the first row whose column equals the text in any letter case; false when none.
     bool locateNoCase(const QString& column, const QString& text);
     bool locateId(int id);
@@ -65,6 +68,9 @@ public:
     bool mayClose();
 
 protected:
+    // Writes the edited row; a member that writes more with it (the buttons of a renamed item)
+    // does so in one transaction. Throws DbError on a failed write, the edit still open.
+    virtual void write() { rows_.post(); }
     // A member's refusal of the edited row before it is written: the warning, or nothing.
     virtual std::optional<QString> refusal() { return std::nullopt; }
 

@@ -8,7 +8,10 @@
 #include <memory>
 #include <vector>
 
+class QAbstractButton;
+class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QFormLayout;
 class QGroupBox;
 class QLineEdit;
@@ -61,12 +64,34 @@ protected:
     // A "T"/"F" check box of a column.
     QCheckBox* addCheckField(const QString& caption, const QString& column, const QString& objectName);
 
+    // Bindings of fields a member lays out itself (outside the "Details" form). Each shows the
+    // current row's value and puts the row into edit when the operator changes it.
+    void bindText(QLineEdit* edit, const QString& column, int maxLength);
+    // A float column; `money` shows it in the money format "0.00##", else as it is stored.
+    void bindNumber(QLineEdit* edit, const QString& column, bool money = false);
+    void bindCheck(QCheckBox* box, const QString& column);
+    // A list of captions, each storing its value; a stored value outside the list shows no
+    // choice. An editable box also takes a typed number (`typedNumber`).
+    struct Choice {
+        QString caption;
+        db::Value value;
+    };
+    void bindCombo(QComboBox* box, const QString& column, const std::vector<Choice>& choices, bool typedNumber = false);
+    // Buttons of which one is down: button i stores values[i]; another stored value shows
+    // none down.
+    void bindButtons(QButtonGroup* group, const QString& column, const std::vector<db::Value>& values);
+    // The field "Insert" puts the cursor in (the first field added, unless set).
+    void setFirstField(QWidget* field) { firstField_ = field; }
+    // Runs a change of the operator's; a failure is reported and the window shows the rows as
+    // they now are.
+    void act(const std::function<void()>& action);
+    // A field changed by the operator: only the edit changes, the list stays as it is.
+    void edited(const std::function<void()>& setField);
+    // Shows the rows again (after a change made outside the editor).
+    void showRows();
+
 private:
     QLineEdit* addLineEdit(const QString& label, const QString& objectName);
-    void act(const std::function<void()>& action);
-    // A field typed in: only the edit changes, the list stays as it is.
-    void edited(const std::function<void()>& setField);
-    void showRows();
     void showFields();
     void showState();
     void focusFirstField();

@@ -34,6 +34,9 @@ public:
     void clear() { rows_.clear(); }
 
     const db::TextTable& rows() const { return rows_; }
+    // One button's column changed by the button editor: the cached copy follows without the
+    // cache being read again.
+    void set(int row, Column column, const QString& text) { rows_.set(row, column, text); }
     bool isEmpty() const { return rows_.isEmpty(); }
 
     // Stock seen on other tills: sets the quantity text of every cached button whose item

@@ -106,6 +106,24 @@ public:
     void LoadTerminalSettings();
     // Rebuilds the item grid of a link page (0: an empty page).
     void ShowLink(int linkId);
+
+    // The back office changes the pages and items this screen shows.
+    // The buttons are cached (`linkrequery` is not "T").
+    bool buttonsCached() const;
+    // Reads the button cache again (when the buttons are cached).
+    void RebuildButtonCache();
+    // Reads the option-choice cache again (when the choices are cached).
+    void RebuildOptionChoices();
+    // Draws the current link page again.
+    void RedrawLink() { ShowLink(state_.currentLink); }
+    // One cached button's column changed: its cached copy follows.
+    void PatchCachedButton(int cacheRow, ButtonCache::Column column, const QString& text);
+    // The page shown is gone: the start link is cleared and "Reset" falls back to link 1.
+    void ResetToFirstLink();
+    // The "Manual" button while the button editor is open (off) and after (as the layout says).
+    void setManualAvailable(bool on);
+    // The "Manual" button as the layout sets it ("On Manual" or "On Auto").
+    bool manualByLayout() const;
     // A touch on a grid button: shows its page, or adds its item to the tab.
     void buttontag_li(QPushButton* button);
     // Adds a line for the item to the current tab and completes it as the layout asks; false

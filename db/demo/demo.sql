@@ -201,6 +201,15 @@ VALUES (2, 'Bar', '', 1, 'Default', 11, 10, 15,
     '3', '1', '1', '1', '2', '1', 0.4, 0.0909,
     '2', '1', '1', '1', '1', '2', '1', '1', '1',
     '1', '1');
+-- The same screen at the second price level, for the chooser to switch to.
+INSERT INTO layout (id, name, filename, linkid, charset, libtnfsize, tmbtnfsize, restartmins,
+    tabmode, startmode, splitmode, pricemode, qtymode, manregmode, manregcostrate, manregtaxrate,
+    optmode, findmode, accountmode, discmode, ordmode, processmode, countmode, refmode, roundmode,
+    glyphmode, logoutmode)
+VALUES (3, 'Happy Hour', '', 1, 'Default', 11, 10, 15,
+    '3', '1', '1', '2', '2', '1', 0.4, 0.0909,
+    '2', '1', '1', '1', '1', '2', '1', '1', '1',
+    '1', '1');
 INSERT INTO pc (id, ref, layoutid, imagepath, mapid, outputid, refreshrate, refreshmode,
     layoutmode, checkmode, docketmode, drawermode, nosalemode)
 VALUES (2, 'Bar', 2, '', 1, 102, 30, '1', '1', '1', '1', '1', '1');

@@ -4,6 +4,8 @@
 #include "admin/TDiscForm.h"
 #include "admin/TMopForm.h"
 #include "admin/TStaffForm.h"
+#include "admin/layouts/TLayoutChoiceForm.h"
+#include "admin/layouts/TLayoutForm.h"
 #include "app/TINIForm.h"
 #include "app/TMainDataModule.h"
 #include "common/Mode.h"
@@ -136,9 +138,8 @@ TAdminForm::TAdminForm(TMainForm& till, TMainDataModule& module, Prompter& promp
         logout();
     const TerminalSettings& s = till_.settings();
     btnOrders->setEnabled(!modeIs(s.ordMode, '0'));
-    // "Layout" (with the terminal's layoutmode "1") and "Stocktake" (countmode not "0") wait for
-    // the button editor and the stocktake.
-    btnLayout->setEnabled(false);
+    btnLayout->setEnabled(modeIs(s.layoutMode, '1'));
+    // "Stocktake" (countmode not "0") waits for the stocktake.
     btnStocktake->setEnabled(false);
 }
 
@@ -207,6 +208,7 @@ void TAdminForm::wireActions() {
     actions_[at("admin2staff")] = {[this] { openStaff(); }, A::ConsoleClosesReset, {}};
     actions_[at("admin2mop")] = {[this] { openMops(); }, A::ConsoleClosesReset, {}};
     actions_[at("admin2disc")] = {[this] { openDiscounts(); }, A::ConsoleClosesReset, {}};
+    actions_[at("admin2layout")] = {[this] { openLayouts(); }, A::ConsoleClosesReset, {}};
     actions_[at("admin2xdelete")] = {[this] { till_.OpenDeleteLineForm(QStringLiteral("Admin")); },
                                      A::LogoutQuestion, [this] { return tabHasLines(false); }};
     actions_[at("admin2xdisc")] = {[this] { till_.OpenDiscLineForm(true); }, A::LogoutQuestion,
@@ -232,6 +234,9 @@ void TAdminForm::wireActions() {
     });
     connect(btnSplit, &QPushButton::clicked, this, [this] {
         run({[this] { openSplit(QString()); }, A::ConsoleCloses, {}});
+    });
+    connect(btnLayout, &QPushButton::clicked, this, [this] {
+        run({[this] { openLayoutChoice(); }, A::ConsoleCloses, {}});
     });
     connect(btnReceipt, &QPushButton::clicked, this, [this] {
         run({[this] { till_.OpenReceiptHistory(); }, A::ConsoleCloses, {}});
@@ -384,6 +389,31 @@ void TAdminForm::openStaff() {
 }
 
 void TAdminForm::openMops() { openRecordEditor<TMopForm>(prompter_, module_, till_); }
+
+void TAdminForm::openLayouts() {
+    const int layoutId = till_.settings().layoutId;
+    if (auto form = makeFilledForm<TLayoutForm>(prompter_, [this, layoutId] {
+            auto made = std::make_unique<TLayoutForm>(module_.db1, prompter_, till_.settings().imagePath, &till_);
+            made->open();
+            made->editor().locateId(layoutId);
+            return made;
+        }))
+        showModal(*form);
+}
+
+void TAdminForm::openLayoutChoice() {
+    bool switched = false;
+    if (auto form = makeFilledForm<TLayoutChoiceForm>(prompter_, [this] {
+            return std::make_unique<TLayoutChoiceForm>(module_.db1, prompter_, module_.session().pcRef, &till_);
+        })) {
+        showModal(*form);
+        switched = form->switched();
+    }
+    if (switched) {
+        BusyCursor busy;
+        till_.LoadTerminalSettings();
+    }
+}
 
 void TAdminForm::openDiscounts() { openRecordEditor<TDiscForm>(prompter_, module_, till_); }
 

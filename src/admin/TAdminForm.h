@@ -95,6 +95,8 @@ private:
     void openStaff();
     void openMops();
     void openDiscounts();
+    void openLayouts();
+    void openLayoutChoice();
     // The reports open over the console.
     ReportLauncher reports();
     void openSplit(const QString& source);

@@ -63,7 +63,7 @@ protected:
         return console.grpSetup->isHidden() && console.grpExtras->isHidden() && console.grpReports->isHidden() &&
                console.btnLogin->text() == QLatin1String("Login") && console.edtPassword->isEnabled();
     }
-    static const inline QStringList kWired{"INI",     "Staff", "Mops",          "Discounts", "Delete",
+    static const inline QStringList kWired{"INI",     "Staff", "Layouts", "Mops",          "Discounts", "Delete",
                                            "Discount", "Refund", "Split",        "No Sale",   "X",
                                            "Tranx",   "Tranx + Lines", "Day",    "Month",     "Year",
                                            "Split Ref", "Account", "Inventory"};
@@ -75,7 +75,7 @@ TEST_F(AdminConsole, LoggedOutOnlyTheGeneralGroupWorksAndAWrongPasswordIsRefused
     EXPECT_TRUE(loggedOut(*console));
     EXPECT_TRUE(console->btnOrders->isEnabled());
     EXPECT_TRUE(console->btnSplit->isEnabled());
-    EXPECT_FALSE(console->btnLayout->isEnabled());
+    EXPECT_TRUE(console->btnLayout->isEnabled()); // the terminal's layoutmode is "1"
     EXPECT_FALSE(console->btnStocktake->isEnabled());
 
     prompter.expectInformation(QStringLiteral("Password cannot be blank."));
@@ -85,10 +85,12 @@ TEST_F(AdminConsole, LoggedOutOnlyTheGeneralGroupWorksAndAWrongPasswordIsRefused
     EXPECT_TRUE(loggedOut(*console));
     EXPECT_EQ(module->session().staffRef, QStringLiteral("Default")); // the till is untouched
 
-    // Without orders on this terminal, "Orders" is off.
+    // Without orders on this terminal, "Orders" is off; without its layout mode, "Layout".
     sql(QStringLiteral("UPDATE layout SET ordmode = '0'"));
+    sql(QStringLiteral("UPDATE pc SET layoutmode = '0'"));
     reload();
     EXPECT_FALSE(openConsole()->btnOrders->isEnabled());
+    EXPECT_FALSE(openConsole()->btnLayout->isEnabled());
 }
 
 TEST_F(AdminConsole, AFullAdminHasEveryBuiltButtonAndGrantsAdmin2AtOnce) {

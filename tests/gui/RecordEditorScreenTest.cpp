@@ -7,6 +7,8 @@
 #include "app/TINIForm.h"
 #include "payment/TMopChoiceForm.h"
 #include "payment/TTenderedForm.h"
+#include "print/MemorySpooler.h"
+#include "print/TCheckChoiceForm.h"
 #include "sales/LineLists.h"
 #include "sales/LinePanel.h"
 #include "ui/THelpForm.h"
@@ -168,6 +170,48 @@ TEST_F(RecordEditorScreen, ALineWhoseDiscountWasDeletedKeepsItAndIsPaid) {
               QStringLiteral("Regular|9.05"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM tabline1 WHERE tabid = (SELECT id FROM tab WHERE ref = 'Jones Catering')")),
               QStringLiteral("0"));
+}
+
+TEST_F(RecordEditorScreen, ALineOfADeletedItemStillShowsPrintsIsSentAndIsPaid) {
+    ASSERT_TRUE(start());
+    MemorySpooler& spooler = printIntoMemory();
+    touchTab(QStringLiteral("Table 1"));
+    touchItem(QStringLiteral("Pale Ale"));
+    touchItem(QStringLiteral("Lager"));
+    // The manager deletes the item while the table still has it, and the screen rebuilds.
+    sql(QStringLiteral("EXECUTE PROCEDURE item_del_one(2)"));
+    reload();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM li WHERE itemid = 2")), QStringLiteral("0"));
+
+    touchTab(QStringLiteral("Table 1"));
+    ASSERT_EQ(form->lines().list(LineLists::kMain).rowCount(), 2);
+    EXPECT_EQ(form->total1().toString(), QStringLiteral("18.00"));
+
+    test::whenOpens<TCheckChoiceForm>(QStringLiteral("CheckChoiceForm"), [](TCheckChoiceForm& window) { window.btnAll->click(); });
+    form->pnlRight->btnCheck->click();
+    EXPECT_TRUE(QString::fromLatin1(spooler.bytesFor(QStringLiteral("Docket"))).contains(QStringLiteral("Pale Ale")));
+
+    // Sent to the bar with the other line; the stock of the item that is gone is skipped.
+    form->pnlRight->btnProcess->click();
+    settle();
+    EXPECT_TRUE(QString::fromLatin1(spooler.bytesFor(QStringLiteral("BarPrinter"))).contains(QStringLiteral("1    Pale Ale\r\n")));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM tabline1 WHERE processed = 'F'")), QStringLiteral("0"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM item WHERE id = 3")), QStringLiteral("71"));
+
+    touchTab(QStringLiteral("Table 1"));
+    test::whenOpens<TMopChoiceForm>(QStringLiteral("MopChoiceForm"), [](TMopChoiceForm& chooser) {
+        test::whenOpens<TTenderedForm>(QStringLiteral("TenderedForm"), [](TTenderedForm& tender) {
+            tender.buttontag(QLatin1Char('2'));
+            tender.buttontag(QLatin1Char('0'));
+            tender.btnProcess->click();
+        });
+        chooser.mopButton(QStringLiteral("Cash"))->click();
+    });
+    form->pnlRight->btnTendered->click();
+    settle();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT LIST(itemname, ',') FROM (SELECT itemname FROM recline ORDER BY id DESC ROWS 2)")),
+              QStringLiteral("Lager,Pale Ale"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM tabline1 WHERE tabid = 3")), QStringLiteral("0"));
 }
 
 } // namespace

@@ -1,0 +1,158 @@
+#include "admin/layouts/TLayoutForm.h"
+
+#include "admin/layouts/LayoutEditing.h"
+#include "common/Prompter.h"
+#include "db/Connection.h"
+#include "ui/TouchWidgets.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace pelora {
+
+namespace {
+
+constexpr int kFileNameLength = 20; // `layout`.`filename`
+constexpr int kModeColumns = 6;
+
+QWidget* row(QWidget* parent, std::initializer_list<QWidget*> widgets) {
+    auto* holder = new QWidget(parent);
+    auto* layout = new QHBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* w : widgets)
+        layout->addWidget(w);
+    layout->addStretch(1);
+    return holder;
+}
+
+} // namespace
+
+TLayoutForm::TLayoutForm(db::Connection& db, Prompter& prompter, const QString& imageFolder, QWidget* parent)
+    : TRecordEditorForm(std::make_unique<RecordEditor>(db, prompter, layoutMember()), prompter, parent),
+      prompter_(prompter), imageFolder_(imageFolder) {
+    setObjectName(QStringLiteral("LayoutForm"));
+    setWindowTitle(tr("Layouts"));
+    grpDetails->setTitle(tr("Layout"));
+    auto* form = static_cast<QFormLayout*>(grpDetails->layout());
+
+    edtName = new QLineEdit(grpDetails);
+    edtName->setObjectName(QStringLiteral("edtName"));
+    bindText(edtName, QStringLiteral("name"), 20);
+
+    cboLink = new QComboBox(grpDetails);
+    cboLink->setObjectName(QStringLiteral("cboLink"));
+    std::vector<Choice> links;
+    for (const db::Row& r : db.run(QStringLiteral("SELECT id, name FROM link ORDER BY name")).rows)
+        links.push_back({r[1].asText(), r[0]});
+    bindCombo(cboLink, QStringLiteral("linkid"), links);
+
+    edtFileName = new QLineEdit(grpDetails);
+    edtFileName->setObjectName(QStringLiteral("edtFileName"));
+    bindText(edtFileName, QStringLiteral("filename"), kFileNameLength);
+    btnBrowse = touchButton(tr("Browse"), QStringLiteral("btnBrowse"), grpDetails);
+    connect(btnBrowse, &QPushButton::clicked, this, [this] { btnBrowseClick(); });
+
+    cboCharset = new QComboBox(grpDetails);
+    cboCharset->setObjectName(QStringLiteral("cboCharset"));
+    std::vector<Choice> charsets;
+    for (const QString& name : layoutCharsets())
+        charsets.push_back({name, name});
+    bindCombo(cboCharset, QStringLiteral("charset"), charsets);
+
+    cboItemFontSize = numberBox(QStringLiteral("cboItemFontSize"), layoutFontSizes(), QStringLiteral("libtnfsize"));
+    cboTabFontSize = numberBox(QStringLiteral("cboTabFontSize"), layoutFontSizes(), QStringLiteral("tmbtnfsize"));
+    cboRestartMins = numberBox(QStringLiteral("cboRestartMins"), layoutRestartMinutes(), QStringLiteral("restartmins"));
+
+    edtManRegCostRate = new QLineEdit(grpDetails);
+    edtManRegCostRate->setObjectName(QStringLiteral("edtManRegCostRate"));
+    bindNumber(edtManRegCostRate, QStringLiteral("manregcostrate"));
+    edtManRegTaxRate = new QLineEdit(grpDetails);
+    edtManRegTaxRate->setObjectName(QStringLiteral("edtManRegTaxRate"));
+    bindNumber(edtManRegTaxRate, QStringLiteral("manregtaxrate"));
+    for (QLineEdit* rate : {edtManRegCostRate, edtManRegTaxRate})
+        rate->setMaximumWidth(90);
+
+    // The plain settings in two columns, the modes under them.
+    auto* left = new QFormLayout;
+    left->addRow(tr("Name"), edtName);
+    left->addRow(tr("Starting Link"), cboLink);
+    left->addRow(tr("Image Filename"), row(grpDetails, {edtFileName, btnBrowse}));
+    left->addRow(tr("Alternative Character Set"), cboCharset);
+    auto* right = new QFormLayout;
+    right->addRow(tr("Button Font Size"),
+                  row(grpDetails, {new QLabel(tr("Item"), grpDetails), cboItemFontSize,
+                                   new QLabel(tr("Tab"), grpDetails), cboTabFontSize}));
+    right->addRow(tr("Restart Mins"), cboRestartMins);
+    right->addRow(tr("Man Reg Rates"), row(grpDetails, {new QLabel(tr("Cost:"), grpDetails), edtManRegCostRate,
+                                                       new QLabel(tr("Tax:"), grpDetails), edtManRegTaxRate}));
+    auto* settings = new QHBoxLayout;
+    settings->addLayout(left, 1);
+    settings->addLayout(right, 1);
+    form->addRow(settings);
+
+    auto* modes = new QGridLayout;
+    int index = 0;
+    for (const LayoutModeChoice& mode : layoutModeChoices()) {
+        auto* box = new QGroupBox(mode.caption, grpDetails);
+        box->setObjectName(QStringLiteral("grp") + mode.column);
+        auto* buttons = new QVBoxLayout(box);
+        buttons->setSpacing(2);
+        auto* group = new QButtonGroup(box);
+        std::vector<db::Value> values;
+        for (const auto& [caption, value] : mode.choices) {
+            auto* radio = new QRadioButton(caption, box);
+            radio->setObjectName(QStringLiteral("rdo") + mode.column + value);
+            buttons->addWidget(radio);
+            group->addButton(radio);
+            values.emplace_back(value);
+        }
+        buttons->addStretch(1);
+        bindButtons(group, mode.column, values);
+        modes->addWidget(box, index / kModeColumns, index % kModeColumns);
+        modeGroups.push_back(box);
+        ++index;
+    }
+    form->addRow(modes);
+    setFirstField(edtName);
+    resize(1010, 720);
+}
+
+QComboBox* TLayoutForm::numberBox(const QString& objectName, const std::vector<int>& offered, const QString& column) {
+    auto* box = new QComboBox(grpDetails);
+    box->setObjectName(objectName);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setMaximumWidth(90);
+    std::vector<Choice> choices;
+    for (int n : offered)
+        choices.push_back({QString::number(n), n});
+    bindCombo(box, column, choices, true);
+    return box;
+}
+
+void TLayoutForm::btnBrowseClick() {
+    const std::optional<QString> file = prompter_.chooseFile(
+        tr("Image Filename"), imageFolder_, QStringLiteral("JPEG and Bitmap files (*.jpg *.jpeg *.bmp)"));
+    if (!file)
+        return;
+    // The layout keeps the name only: the picture is looked for in each terminal's own folder.
+    const QString name = QFileInfo(*file).fileName();
+    if (name.size() > kFileNameLength) {
+        prompter_.warning(tr("The file name is longer than %1 characters.").arg(kFileNameLength));
+        return;
+    }
+    edited([this, name] { editor().setField(QStringLiteral("filename"), name); });
+    edtFileName->setText(name);
+}
+
+} // namespace pelora

@@ -211,6 +211,32 @@ void adminTour(TMainForm& till) {
     till.btnAdmin->click();
 }
 
+// The console again, logged in as Admin, for one of its windows.
+void withConsole(TMainForm& till, std::function<void(TAdminForm&)> then) {
+    whenOpens("AdminForm", QString(), [then = std::move(then)](QWidget* w) {
+        auto* console = static_cast<TAdminForm*>(w);
+        console->edtPassword->setText(QStringLiteral("pelora-demo1"));
+        console->btnLogin->click();
+        then(*console);
+    });
+    till.btnAdmin->click();
+}
+
+void clickPermitted(TAdminForm& console, const char* column) {
+    console.permissionButtons.at(AdminPermissions::indexOf(QString::fromLatin1(column)))->click();
+}
+
+// The editors of the menu: layouts.
+void editorTour(TMainForm& till) {
+    withConsole(till, [](TAdminForm& console) {
+        whenOpens("LayoutForm", QStringLiteral("layout-editor"), [](QWidget* layouts) {
+            test::whenModalOpens(closeDialog); // no reset now
+            closeDialog(layouts);
+        });
+        clickPermitted(console, "admin2layout");
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -241,6 +267,7 @@ int main(int argc, char** argv) {
             try {
                 tour(till);
                 adminTour(till);
+                editorTour(till);
             } catch (const std::exception& e) {
                 err << "screenshots: " << e.what() << '\n';
                 result = 1;

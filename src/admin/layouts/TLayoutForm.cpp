@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -43,6 +44,10 @@ TLayoutForm::TLayoutForm(db::Connection& db, Prompter& prompter, const QString& 
     setObjectName(QStringLiteral("LayoutForm"));
     setWindowTitle(tr("Layouts"));
     grpDetails->setTitle(tr("Layout"));
+    // Layout names are short; the modes need the room.
+    lstRecords->setFixedWidth(140);
+    for (QPushButton* b : {btnFirst, btnPrior, btnNext, btnLast})
+        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     auto* form = static_cast<QFormLayout*>(grpDetails->layout());
 
     edtName = new QLineEdit(grpDetails);
@@ -80,7 +85,7 @@ TLayoutForm::TLayoutForm(db::Connection& db, Prompter& prompter, const QString& 
     edtManRegTaxRate->setObjectName(QStringLiteral("edtManRegTaxRate"));
     bindNumber(edtManRegTaxRate, QStringLiteral("manregtaxrate"));
     for (QLineEdit* rate : {edtManRegCostRate, edtManRegTaxRate})
-        rate->setMaximumWidth(90);
+        rate->setMaximumWidth(70);
 
     // The plain settings in two columns, the modes under them.
     auto* left = new QFormLayout;
@@ -107,6 +112,7 @@ TLayoutForm::TLayoutForm(db::Connection& db, Prompter& prompter, const QString& 
         box->setObjectName(QStringLiteral("grp") + mode.column);
         auto* buttons = new QVBoxLayout(box);
         buttons->setSpacing(2);
+        buttons->setContentsMargins(6, 4, 4, 4);
         auto* group = new QButtonGroup(box);
         std::vector<db::Value> values;
         for (const auto& [caption, value] : mode.choices) {
@@ -124,7 +130,9 @@ TLayoutForm::TLayoutForm(db::Connection& db, Prompter& prompter, const QString& 
     }
     form->addRow(modes);
     setFirstField(edtName);
-    resize(1010, 720);
+    modes->setHorizontalSpacing(4);
+    modes->setVerticalSpacing(4);
+    resize(1000, 700);
 }
 
 QComboBox* TLayoutForm::numberBox(const QString& objectName, const std::vector<int>& offered, const QString& column) {
@@ -132,7 +140,7 @@ QComboBox* TLayoutForm::numberBox(const QString& objectName, const std::vector<i
     box->setObjectName(objectName);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->setMaximumWidth(90);
+    box->setMaximumWidth(75);
     std::vector<Choice> choices;
     for (int n : offered)
         choices.push_back({QString::number(n), n});

@@ -28,6 +28,7 @@ namespace {
 
 constexpr int kArrowHeight = 36;
 constexpr int kWindowWidth = 340;
+constexpr int kNarrowestButton = 40;
 
 QPushButton* arrow(const QString& caption, const QString& tip, const QString& objectName, QWidget* parent) {
     QPushButton* b = touchButton(caption, objectName, parent);
@@ -65,6 +66,9 @@ TLIForm::TLIForm(TMainForm& till, db::Connection& db, Prompter& prompter, QWidge
     layout->addWidget(grpFind);
     layout->addWidget(buildLists(), 1);
     wire();
+    // Narrow enough to leave most of the grid in sight beside it.
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->setMinimumWidth(kNarrowestButton);
     resize(kWindowWidth, 740);
 }
 
@@ -174,10 +178,8 @@ QWidget* TLIForm::buildLists() {
         list->setObjectName(name);
         auto* bar = new QHBoxLayout;
         bar->setSpacing(1);
-        for (QPushButton* b : buttons) {
-            b->setMinimumWidth(0);
+        for (QPushButton* b : buttons)
             bar->addWidget(b);
-        }
         auto* v = new QVBoxLayout;
         v->setSpacing(1);
         v->addWidget(new QLabel(caption, lists));

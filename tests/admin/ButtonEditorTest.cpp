@@ -69,6 +69,13 @@ protected:
     int updates = 0;
 };
 
+QStringList namesIn(const NameList& list) {
+    QStringList names;
+    for (int r = 0; r < list.count(); ++r)
+        names << list.nameAt(r);
+    return names;
+}
+
 QString patch(int row, ButtonCache::Column column, const QString& text) {
     return QStringLiteral("patch %1 %2 %3").arg(row).arg(static_cast<int>(column)).arg(text);
 }
@@ -220,12 +227,7 @@ TEST_F(ButtonEditorTest, TheLinkButtonWalksToItsPageAndClearsTheSelection) {
 class LinkListTest : public ButtonEditorTest {
 protected:
     LinkList links{editor};
-    QStringList names() {
-        QStringList list;
-        for (int r = 0; r < links.count(); ++r)
-            list << links.nameAt(r);
-        return list;
-    }
+    QStringList names() { return namesIn(links); }
     // Every button of a page but its id and page, in id order.
     QString buttonsOf(int linkId) {
         return rows(QStringLiteral("SELECT COALESCE(itemid, -1), linkidlink, btncaption, COALESCE(boxcolour, 'null'), boxleft,"
@@ -389,12 +391,7 @@ TEST_F(LinkRenameTest, ANameAnotherLinkHasChangesNeitherTheLinkNorItsButtons) {
 class ItemListTest : public ButtonEditorTest {
 protected:
     ItemList items{editor};
-    QStringList names() {
-        QStringList list;
-        for (int r = 0; r < items.count(); ++r)
-            list << items.nameAt(r);
-        return list;
-    }
+    QStringList names() { return namesIn(items); }
 };
 
 TEST_F(ItemListTest, FindListsPartOfTheNameInAnyCaseAndAllListsEveryItemButTheReservedOne) {

@@ -4,7 +4,6 @@
 #include "admin/layouts/EditedSalesScreen.h"
 #include "common/Prompter.h"
 #include "db/LikePattern.h"
-#include "db/StoredProc.h"
 
 namespace pelora {
 
@@ -49,10 +48,7 @@ std::optional<int> ItemList::insertItem() {
 void ItemList::deleteItem() {
     if (isEmpty() || !editor_.prompter().confirm(QStringLiteral("Delete the item record from every layout?")))
         return;
-    db::StoredProc proc(db_);
-    proc.setName(QStringLiteral("item_del_one"));
-    proc.setParam(0, currentId());
-    proc.execute();
+    deleteCurrent(QStringLiteral("item"));
     reload();
     editor_.rebuildCache();
     editor_.screen().redrawLink();

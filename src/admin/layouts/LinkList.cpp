@@ -44,10 +44,7 @@ void LinkList::deleteLink() {
     }
     if (!prompter.confirm(QStringLiteral("Delete the link record from every layout?")))
         return;
-    db::StoredProc proc(db_);
-    proc.setName(QStringLiteral("link_del_one"));
-    proc.setParam(0, currentId());
-    proc.execute();
+    deleteCurrent(QStringLiteral("link"));
     load();
     editor_.rebuildCache();
     EditedSalesScreen& screen = editor_.screen();

@@ -1,26 +1,9 @@
 #include "admin/layouts/LinkNameEditor.h"
 
-#include "common/Prompter.h"
+#include "admin/EditorMembers.h"
 #include "db/Connection.h"
 
 namespace pelora {
-
-namespace {
-
-RecordEditorMember linkMember() {
-    RecordEditorMember m;
-    m.table = QStringLiteral("link");
-    m.selectSql = QStringLiteral("SELECT id, name FROM link WHERE id = ?");
-    m.nameColumn = QStringLiteral("name");
-    m.nameLabel = QStringLiteral("Name");
-    m.placeholder = QStringLiteral("New Link");
-    m.writeFailure = QStringLiteral("Could not save the changes.") + kLineBreak + QStringLiteral("Make sure Name is Unique.");
-    m.keptId = 1;
-    m.mustRemain = QStringLiteral("This link must remain.");
-    return m;
-}
-
-} // namespace
 
 LinkNameEditor::LinkNameEditor(db::Connection& db, Prompter& prompter, int linkId)
     : RecordEditor(db, prompter, linkMember()) {

@@ -29,6 +29,13 @@ void NameList::read(const QString& sql, const std::vector<db::Value>& params) {
         locateId(id);
 }
 
+void NameList::deleteCurrent(const QString& table) {
+    db::StoredProc proc(db_);
+    proc.setName(table + QStringLiteral("_del_one"));
+    proc.setParam(0, currentId());
+    proc.execute();
+}
+
 int NameList::findOrMake(const QString& table, const QString& name) {
     const db::ResultData found =
         db_.run(QStringLiteral("SELECT id FROM %1 WHERE name = ?").arg(table), {name});

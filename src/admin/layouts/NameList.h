@@ -34,6 +34,8 @@ protected:
     explicit NameList(db::Connection& db) : db_(db) {}
     // Reads the rows; the chosen row stays on the same id where it still is, else the first.
     void read(const QString& sql, const std::vector<db::Value>& params = {});
+    // Deletes the chosen row through the table's `<table>_del_one`.
+    void deleteCurrent(const QString& table);
     // The row of `table` named exactly `name`, made with a new id when there is none.
     int findOrMake(const QString& table, const QString& name);
 

@@ -242,20 +242,18 @@ void TLIForm::wire() {
     });
     connect(lstLinks, &QListWidget::currentRowChanged, this, [this](int row) { links_.setCurrent(row); });
     connect(lstItems, &QListWidget::currentRowChanged, this, [this](int row) { items_.setCurrent(row); });
-    connect(lstLinks, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        act([this, row = lstLinks->row(item)] {
-            links_.setCurrent(row);
-            editor_.addLinkButton(links_.currentId(), links_.currentName());
-            showSelection(true);
+    // A double click puts a button of the row on the page shown.
+    auto adding = [this](QListWidget* list, NameList& names, std::function<void(int, const QString&)> add) {
+        connect(list, &QListWidget::itemDoubleClicked, this, [this, list, &names, add](QListWidgetItem* item) {
+            act([&, row = list->row(item)] {
+                names.setCurrent(row);
+                add(names.currentId(), names.currentName());
+                showSelection(true);
+            });
         });
-    });
-    connect(lstItems, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        act([this, row = lstItems->row(item)] {
-            items_.setCurrent(row);
-            editor_.addItemButton(items_.currentId(), items_.currentName());
-            showSelection(true);
-        });
-    });
+    };
+    adding(lstLinks, links_, [this](int id, const QString& name) { editor_.addLinkButton(id, name); });
+    adding(lstItems, items_, [this](int id, const QString& name) { editor_.addItemButton(id, name); });
     on(btnLinkIns, [this] {
         if (const std::optional<int> id = links_.insertLink())
             openLinkNameDialog(*id);

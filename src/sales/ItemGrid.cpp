@@ -29,6 +29,7 @@ void ItemGrid::setAside() {
     keep(boxes);
     keep(buttons);
     keep(labels);
+    drag_ = Drag(); // a page drawn again in the middle of a drag ends it
 }
 
 void ItemGrid::freeSetAside() {

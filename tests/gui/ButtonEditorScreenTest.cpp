@@ -251,6 +251,11 @@ TEST_F(ButtonEditorScreen, RenamingALinkCarriesItsButtonsAndADuplicateNameKeepsT
     });
     editor->btnLinkEdt->click();
     EXPECT_EQ(scalar(QStringLiteral("SELECT name FROM link WHERE id = 2")), kOddName);
+
+    // Another till deleted the link meanwhile: the dialog cannot open on it.
+    sql(QStringLiteral("EXECUTE PROCEDURE link_del_one(2)"));
+    prompter.expectError(QStringLiteral("Cannot open LinkEditForm."));
+    editor->btnLinkEdt->click();
 }
 
 TEST_F(ButtonEditorScreen, ItemEditingGoesThroughTheOpenerAndClosingHandsTheScreenBack) {

@@ -19,11 +19,13 @@ bool NameList::locateId(int id) {
 void NameList::clear() {
     rows_.clear();
     current_ = -1;
+    ++revision_;
 }
 
 void NameList::read(const QString& sql, const std::vector<db::Value>& params) {
     const int id = currentId();
     rows_ = db::TextTable::load(db_, sql, params);
+    ++revision_;
     current_ = isEmpty() ? -1 : 0;
     if (id)
         locateId(id);

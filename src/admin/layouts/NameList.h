@@ -29,6 +29,8 @@ public:
     bool locateId(int id);
     // Forgets the rows (the window is closing).
     void clear();
+    // Counts the readings of the rows, so that a window redraws a list only when it changed.
+    int revision() const { return revision_; }
 
 protected:
     explicit NameList(db::Connection& db) : db_(db) {}
@@ -44,6 +46,7 @@ protected:
 private:
     db::TextTable rows_;
     int current_ = -1;
+    int revision_ = 0;
 };
 
 } // namespace pelora

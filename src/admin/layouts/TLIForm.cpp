@@ -38,11 +38,15 @@ QPushButton* arrow(const QString& caption, const QString& tip, const QString& ob
     return b;
 }
 
-void fillList(QListWidget* list, const NameList& names) {
+// Shows the rows of a list when they were read again since `shown`, and the row chosen.
+void showNames(QListWidget* list, const NameList& names, int& shown) {
     const QSignalBlocker quiet(list);
-    list->clear();
-    for (int r = 0; r < names.count(); ++r)
-        list->addItem(names.nameAt(r));
+    if (shown != names.revision()) {
+        list->clear();
+        for (int r = 0; r < names.count(); ++r)
+            list->addItem(names.nameAt(r));
+        shown = names.revision();
+    }
     list->setCurrentRow(names.current());
 }
 
@@ -408,8 +412,8 @@ void TLIForm::showSelection(bool withCaption) {
 }
 
 void TLIForm::showLists() {
-    fillList(lstLinks, links_);
-    fillList(lstItems, items_);
+    showNames(lstLinks, links_, linksShown_);
+    showNames(lstItems, items_, itemsShown_);
     btnLinkEdt->setEnabled(!links_.isEmpty());
     btnLinkDel->setEnabled(!links_.isEmpty());
     btnItemInsert->setEnabled(itemEditingAllowed_);

@@ -120,6 +120,8 @@ private:
     ItemList items_;
     std::function<void(int)> openItemEditor_;
     bool itemEditingAllowed_ = true;
+    int linksShown_ = -1; // the revisions of the lists on screen
+    int itemsShown_ = -1;
     bool handedOver_ = false;
     // The grid goes first when the sales screen is torn down with the editor still open.
     QPointer<QWidget> grid_;

@@ -78,4 +78,17 @@ RecordEditorMember staffMember() {
     return m;
 }
 
+RecordEditorMember linkMember() {
+    RecordEditorMember m;
+    m.table = QStringLiteral("link");
+    m.selectSql = QStringLiteral("SELECT id, name FROM link WHERE id = ?");
+    m.nameColumn = QStringLiteral("name");
+    m.nameLabel = QStringLiteral("Name");
+    m.placeholder = QStringLiteral("New Link");
+    m.writeFailure = uniqueWarning(QStringLiteral("Name"));
+    m.keptId = 1;
+    m.mustRemain = QStringLiteral("This link must remain.");
+    return m;
+}
+
 } // namespace pelora

@@ -10,5 +10,7 @@ RecordEditorMember mopMember();
 RecordEditorMember discMember();
 // The staff who log in; staff 1 must remain.
 RecordEditorMember staffMember();
+// The name of one link (its `id` the one parameter of the select); link 1 must remain.
+RecordEditorMember linkMember();
 
 } // namespace pelora

@@ -5,9 +5,12 @@
 #include "ui/GlyphButton.h"
 
 #include <QFrame>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace pelora {
 
@@ -26,6 +29,7 @@ void ItemGrid::setAside() {
     keep(boxes);
     keep(buttons);
     keep(labels);
+    drag_ = Drag(); // a page drawn again in the middle of a drag ends it
 }
 
 void ItemGrid::freeSetAside() {
@@ -61,6 +65,7 @@ void ItemGrid::build(const GridPage& page, const QFont& buttonFont, const Pictur
         }
         button->setEnabled(!row.stopped);
         connect(button, &QPushButton::clicked, this, [this, button] { Q_EMIT buttonClicked(button); });
+        button->installEventFilter(this); // idle unless the page is being edited
         button->show();
         buttons.push_back(button);
 
@@ -79,6 +84,63 @@ void ItemGrid::fitCanvas() {
     for (QFrame* box : boxes)
         size = size.expandedTo(QSize(box->geometry().right() + 1, box->geometry().bottom() + 1));
     resize(size);
+}
+
+void ItemGrid::setEditing(bool on) {
+    editing_ = on;
+    drag_ = Drag();
+}
+
+void ItemGrid::placeBox(std::size_t index, QPoint topLeft) {
+    const QPoint by = topLeft - boxes.at(index)->pos();
+    for (QWidget* w : {static_cast<QWidget*>(boxes.at(index)), static_cast<QWidget*>(buttons.at(index)),
+                       static_cast<QWidget*>(labels.at(index))}) {
+        w->move(w->pos() + by);
+        w->raise();
+    }
+}
+
+bool ItemGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (!editing_)
+        return false;
+    auto* button = qobject_cast<QPushButton*>(watched);
+    const auto found = std::find(buttons.begin(), buttons.end(), button);
+    if (found == buttons.end())
+        return false;
+    const auto index = static_cast<std::size_t>(found - buttons.begin());
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton)
+            drag_ = Drag{button, mouse->globalPosition().toPoint(), boxes[index]->pos(), boxes[index]->pos(), false};
+        return false; // the press stays the button's: without a move it is a touch
+    }
+    case QEvent::MouseMove: {
+        if (drag_.button != button)
+            return false;
+        const QPoint by = static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - drag_.pressedAt;
+        if (!drag_.moving && by.manhattanLength() < kDragThreshold)
+            return false;
+        drag_.moving = true;
+        button->setDown(false);
+        drag_.boxNow = QPoint(std::max(0, drag_.boxStart.x() + by.x()), std::max(0, drag_.boxStart.y() + by.y()));
+        placeBox(index, drag_.boxNow);
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        if (drag_.button != button)
+            return false;
+        const Drag done = drag_;
+        drag_ = Drag();
+        if (!done.moving)
+            return false; // a touch: the button clicks
+        button->setDown(false);
+        Q_EMIT buttonDropped(button, done.boxNow);
+        return true;
+    }
+    default:
+        return false;
+    }
 }
 
 int ItemGrid::setAsideCount() const { return static_cast<int>(aside_.size()); }

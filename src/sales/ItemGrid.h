@@ -38,18 +38,41 @@ public:
     // the list when it is given (the layout shows pictures).
     void build(const GridPage& page, const QFont& buttonFont, const PictureList* pictures);
 
+    // While the button editor is open a button can be dragged: pressed and moved past a few
+    // pixels, its box, button and label follow the finger, and the drop is reported instead of
+    // a click. A press without movement stays a touch.
+    void setEditing(bool on);
+    bool isEditing() const { return editing_; }
+
     void setBackground(const QPixmap& picture);
     const QPixmap& background() const { return background_; }
 
 Q_SIGNALS:
     // A button of the page shown was pressed.
     void buttonClicked(QPushButton* button);
+    // A button of the page shown was dragged; its box now stands at this top left corner.
+    void buttonDropped(QPushButton* button, QPoint boxTopLeft);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void fitCanvas();
+    // Moves the box, button and label of the button at `index` so the box stands at `topLeft`.
+    void placeBox(std::size_t index, QPoint topLeft);
+
+    // How far a press must move before it drags rather than touches.
+    static constexpr int kDragThreshold = 10;
+    struct Drag {
+        QPushButton* button = nullptr;
+        QPoint pressedAt; // global position of the press
+        QPoint boxStart;
+        QPoint boxNow;
+        bool moving = false;
+    };
+    bool editing_ = false;
+    Drag drag_;
 
     std::vector<QWidget*> aside_;
     QPixmap background_;

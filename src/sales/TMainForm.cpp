@@ -142,6 +142,7 @@ TMainForm::TMainForm(Prompter& prompter, QWidget* parent)
     connect(pgeItem->grid, &ItemGrid::buttonClicked, this, [this](QPushButton* button) {
         runReportingFailures(prompter_, [this, button] { buttontag_li(button); });
     });
+    connect(pgeItem->grid, &ItemGrid::buttonDropped, this, &TMainForm::buttonDropped);
     for (QAbstractButton* b : findChildren<QAbstractButton*>())
         if (!isWired(b))
             b->setEnabled(false);

@@ -43,11 +43,13 @@ class TMainDataModule;
 class TRecForm;
 
 // The button editor, while it is open beside the sales screen: a touch on a grid button hands
-// the button to it instead of running the button. `cacheRow` is -1 without the button cache.
+// the button to it instead of running the button, and a button dragged on the grid is handed
+// over with the place its box was dropped at. `cacheRow` is -1 without the button cache.
 class GridButtonPicker {
 public:
     virtual ~GridButtonPicker() = default;
     virtual void pickButton(int liId, int cacheRow, std::optional<std::uint32_t> boxColour) = 0;
+    virtual void dropButton(int liId, int cacheRow, QPoint boxTopLeft) = 0;
 };
 
 // The tab map editor, while it is open over the Tab page: a touch on a tab button hands the
@@ -83,14 +85,16 @@ public:
     const TerminalData& terminal() const { return data_; }
     const PictureList& pictures() const { return pictures_; }
     SalesState& state() { return state_; }
+    const SalesState& state() const { return state_; }
     LineLists& lines() { return *lines_; }
     // The page the item grid shows.
     const GridPage& shownPage() const { return shownPage_; }
     // The totals under the lists as last shown (list 1 with the layout's rounding).
     Money total1() const { return total1_; }
     Money total2() const { return total2_; }
-    // Set while the button editor is open (null when it closes).
-    void setButtonEditor(GridButtonPicker* editor) { buttonEditor_ = editor; }
+    // Set while the button editor is open (null when it closes); the grid's buttons can then be
+    // dragged.
+    void setButtonEditor(GridButtonPicker* editor);
     // Set while the tab map editor is open (null when it closes).
     void setTabMapEditor(TabButtonPicker* editor) { tabMapEditor_ = editor; }
     // What the on-screen keyboard's Enter does, by mode; windows that open the keyboard add
@@ -126,6 +130,8 @@ public:
     bool manualByLayout() const;
     // A touch on a grid button: shows its page, or adds its item to the tab.
     void buttontag_li(QPushButton* button);
+    // A grid button dragged while the button editor is open: the editor places it.
+    void buttonDropped(QPushButton* button, QPoint boxTopLeft);
     // Adds a line for the item to the current tab and completes it as the layout asks; false
     // when it stopped with a message.
     bool AddItem(int itemId, bool fromDatabase);

@@ -1,15 +1,36 @@
 #include "app/TMainDataModule.h"
 #include "common/Flag.h"
 #include "common/Mode.h"
+#include "sales/ItemGrid.h"
 #include "sales/ItemPage.h"
 #include "sales/SalesCaches.h"
 #include "sales/TMainForm.h"
+#include "ui/GeneralError.h"
 
 #include <QPushButton>
+
+#include <algorithm>
 
 // The sales screen as the back office's editors change what it shows.
 
 namespace pelora {
+
+void TMainForm::setButtonEditor(GridButtonPicker* editor) {
+    buttonEditor_ = editor;
+    pgeItem->grid->setEditing(editor != nullptr);
+}
+
+void TMainForm::buttonDropped(QPushButton* button, QPoint boxTopLeft) {
+    const auto& buttons = pgeItem->grid->buttons;
+    const auto found = std::find(buttons.begin(), buttons.end(), button);
+    if (!buttonEditor_ || found == buttons.end())
+        return;
+    const GridPage::Button row = shownPage_.buttons.at(static_cast<std::size_t>(found - buttons.begin()));
+    runReportingFailures(prompter_, [&] { buttonEditor_->dropButton(row.liId, shownPage_.cached ? row.tag : -1, boxTopLeft); });
+    // A drop that wrote nothing leaves the page as it was stored.
+    if (std::find(buttons.begin(), buttons.end(), button) != buttons.end())
+        RedrawLink();
+}
 
 bool TMainForm::buttonsCached() const { return !isTrue(data_.master.linkRequery); }
 

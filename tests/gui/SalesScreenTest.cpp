@@ -222,6 +222,7 @@ public:
     void pickButton(int liId, int cacheRow, std::optional<std::uint32_t> colour) override {
         picked.push_back({liId, cacheRow, static_cast<int>(colour.value_or(0))});
     }
+    void dropButton(int, int, QPoint) override {}
     std::vector<std::array<int, 3>> picked;
 };
 

@@ -1,0 +1,456 @@
+#include "admin/layouts/TLIForm.h"
+
+#include "admin/layouts/TLinkEditForm.h"
+#include "common/Mode.h"
+#include "sales/ButtonFont.h"
+#include "sales/ItemGrid.h"
+#include "sales/ItemPage.h"
+#include "ui/FormOpener.h"
+#include "ui/GeneralError.h"
+#include "ui/THelpForm.h"
+#include "ui/TouchWidgets.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace pelora {
+
+namespace {
+
+constexpr int kArrowHeight = 36;
+constexpr int kWindowWidth = 340;
+constexpr int kNarrowestButton = 40;
+
+QPushButton* arrow(const QString& caption, const QString& tip, const QString& objectName, QWidget* parent) {
+    QPushButton* b = touchButton(caption, objectName, parent);
+    b->setMinimumHeight(kArrowHeight);
+    b->setToolTip(tip);
+    b->setAccessibleName(tip);
+    return b;
+}
+
+// Shows the rows of a list when they were read again since `shown`, and the row chosen.
+void showNames(QListWidget* list, const NameList& names, int& shown) {
+    const QSignalBlocker quiet(list);
+    if (shown != names.revision()) {
+        list->clear();
+        for (int r = 0; r < names.count(); ++r)
+            list->addItem(names.nameAt(r));
+        shown = names.revision();
+    }
+    list->setCurrentRow(names.current());
+}
+
+} // namespace
+
+TLIForm::TLIForm(TMainForm& till, db::Connection& db, Prompter& prompter, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), till_(till), prompter_(prompter), db_(db),
+      screen_(till), editor_(db, prompter, screen_), links_(editor_), items_(editor_), grid_(till.pgeItem->grid) {
+    setObjectName(QStringLiteral("LIForm"));
+    setWindowTitle(tr("Buttons"));
+    buildButtonGroup();
+    buildSpecialGroup();
+    buildMovementsGroup();
+    buildFindGroup();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(2);
+    layout->addWidget(grpButton);
+    layout->addWidget(grpSpecial);
+    layout->addWidget(grpMovements);
+    layout->addWidget(grpFind);
+    layout->addWidget(buildLists(), 1);
+    wire();
+    // Narrow enough to leave most of the grid in sight beside it.
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->setMinimumWidth(kNarrowestButton);
+    resize(kWindowWidth, 740);
+}
+
+TLIForm::~TLIForm() {
+    if (handedOver_ && grid_)
+        handBack();
+}
+
+void TLIForm::buildButtonGroup() {
+    grpButton = new QGroupBox(tr("Button"), this);
+    grpButton->setObjectName(QStringLiteral("grpButton"));
+    edtCaption = new QLineEdit(grpButton);
+    edtCaption->setObjectName(QStringLiteral("edtCaption"));
+    edtCaption->setMaxLength(20);
+    btnSave = touchButton(tr("Save"), QStringLiteral("btnSave"), grpButton);
+    btnDelBtn = touchButton(tr("Del Btn"), QStringLiteral("btnDelBtn"), grpButton);
+    btnHelp = touchButton(tr("Help"), QStringLiteral("btnHelp"), grpButton);
+    auto* grid = new QGridLayout(grpButton);
+    grid->setContentsMargins(4, 2, 4, 2);
+    grid->addWidget(namedLabel(tr("Change Caption To"), QStringLiteral("lblCaption"), grpButton), 0, 0);
+    grid->addWidget(edtCaption, 0, 1, 1, 2);
+    grid->addWidget(btnSave, 1, 0);
+    grid->addWidget(btnDelBtn, 1, 1);
+    grid->addWidget(btnHelp, 1, 2);
+}
+
+void TLIForm::buildSpecialGroup() {
+    grpSpecial = new QGroupBox(tr("Special"), this);
+    grpSpecial->setObjectName(QStringLiteral("grpSpecial"));
+    btnLinkTo = touchButton(tr("Select a Link Button"), QStringLiteral("btnLinkTo"), grpSpecial);
+    btnColour = touchButton(tr("Box Colour"), QStringLiteral("btnColour"), grpSpecial);
+    btnClearColour = touchButton(QStringLiteral("C"), QStringLiteral("btnClearColour"), grpSpecial);
+    btnClearColour->setToolTip(tr("Default colour"));
+    cboImageLrtb = new QComboBox(grpSpecial);
+    cboImageLrtb->setObjectName(QStringLiteral("cboImageLrtb"));
+    cboImageLrtb->addItems({QStringLiteral("L"), QStringLiteral("R"), QStringLiteral("T"), QStringLiteral("B")});
+    cboImageLrtb->setCurrentIndex(-1);
+    cboImage = new QComboBox(grpSpecial);
+    cboImage->setObjectName(QStringLiteral("cboImage"));
+    auto* grid = new QGridLayout(grpSpecial);
+    grid->setContentsMargins(4, 2, 4, 2);
+    grid->addWidget(btnLinkTo, 0, 0, 1, 4);
+    grid->addWidget(btnColour, 1, 0, 1, 3);
+    grid->addWidget(btnClearColour, 1, 3);
+    grid->addWidget(namedLabel(tr("Image"), QStringLiteral("lblImage"), grpSpecial), 2, 0);
+    grid->addWidget(cboImageLrtb, 2, 1);
+    grid->addWidget(cboImage, 2, 2, 1, 2);
+    grid->setColumnStretch(2, 1);
+}
+
+void TLIForm::buildMovementsGroup() {
+    grpMovements = new QGroupBox(tr("Movements"), this);
+    grpMovements->setObjectName(QStringLiteral("grpMovements"));
+    QWidget* g = grpMovements;
+    btnLeft = arrow(QStringLiteral("\u2190"), tr("Left"), QStringLiteral("btnLeft"), g);
+    btnRight = arrow(QStringLiteral("\u2192"), tr("Right"), QStringLiteral("btnRight"), g);
+    btnUp = arrow(QStringLiteral("\u2191"), tr("Up"), QStringLiteral("btnUp"), g);
+    btnDown = arrow(QStringLiteral("\u2193"), tr("Down"), QStringLiteral("btnDown"), g);
+    btnNarrower = arrow(QStringLiteral("\u2192\u2190"), tr("Narrower"), QStringLiteral("btnNarrower"), g);
+    btnWider = arrow(QStringLiteral("\u2190\u2192"), tr("Wider"), QStringLiteral("btnWider"), g);
+    btnLower = arrow(QStringLiteral("\u2193\u2191"), tr("Lower"), QStringLiteral("btnLower"), g);
+    btnHigher = arrow(QStringLiteral("\u2191\u2193"), tr("Higher"), QStringLiteral("btnHigher"), g);
+    cboStep = new QComboBox(g);
+    cboStep->setObjectName(QStringLiteral("cboStep"));
+    cboStep->addItems(ButtonEditor::steps());
+    lblPosition = namedLabel(QString(), QStringLiteral("lblPosition"), g);
+    lblWidth = namedLabel(QString(), QStringLiteral("lblWidth"), g);
+    lblHeight = namedLabel(QString(), QStringLiteral("lblHeight"), g);
+    lblPosition->setToolTip(tr("Left,Top"));
+    for (QLabel* l : {lblPosition, lblWidth, lblHeight})
+        l->setFrameShape(QFrame::StyledPanel);
+    auto* grid = new QGridLayout(g);
+    grid->setContentsMargins(4, 2, 4, 2);
+    grid->setSpacing(2);
+    QPushButton* const order[] = {btnLeft, btnRight, btnUp, btnDown, btnNarrower, btnWider, btnLower, btnHigher};
+    for (int i = 0; i < 8; ++i)
+        grid->addWidget(order[i], i / 4, (i % 4) * 2, 1, 2);
+    grid->addWidget(namedLabel(tr("Step"), QStringLiteral("lblStep"), g), 2, 0);
+    grid->addWidget(cboStep, 2, 1, 1, 2);
+    grid->addWidget(lblPosition, 2, 3, 1, 5);
+    grid->addWidget(namedLabel(tr("Width"), QStringLiteral("lblWidthCaption"), g), 3, 0, 1, 2);
+    grid->addWidget(lblWidth, 3, 2, 1, 2);
+    grid->addWidget(namedLabel(tr("Height"), QStringLiteral("lblHeightCaption"), g), 3, 4, 1, 2);
+    grid->addWidget(lblHeight, 3, 6, 1, 2);
+}
+
+void TLIForm::buildFindGroup() {
+    grpFind = new QGroupBox(tr("Find Item"), this);
+    grpFind->setObjectName(QStringLiteral("grpFind"));
+    edtFind = new QLineEdit(grpFind);
+    edtFind->setObjectName(QStringLiteral("edtFind"));
+    edtFind->setMaxLength(20);
+    btnFind = touchButton(tr("Find"), QStringLiteral("btnFind"), grpFind);
+    btnAll = touchButton(tr("All"), QStringLiteral("btnAll"), grpFind);
+    auto* row = new QHBoxLayout(grpFind);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->addWidget(edtFind, 1);
+    row->addWidget(btnFind);
+    row->addWidget(btnAll);
+}
+
+QWidget* TLIForm::buildLists() {
+    auto* lists = new QWidget(this);
+    auto column = [lists](const QString& caption, const QString& name, QListWidget*& list,
+                          std::initializer_list<QPushButton*> buttons) {
+        list = new QListWidget(lists);
+        list->setObjectName(name);
+        auto* bar = new QHBoxLayout;
+        bar->setSpacing(1);
+        for (QPushButton* b : buttons)
+            bar->addWidget(b);
+        auto* v = new QVBoxLayout;
+        v->setSpacing(1);
+        v->addWidget(new QLabel(caption, lists));
+        v->addWidget(list, 1);
+        v->addLayout(bar);
+        return v;
+    };
+    btnLinkIns = touchButton(tr("Ins"), QStringLiteral("btnLinkIns"), lists);
+    btnLinkEdt = touchButton(tr("Edt"), QStringLiteral("btnLinkEdt"), lists);
+    btnLinkDel = touchButton(tr("Del"), QStringLiteral("btnLinkDel"), lists);
+    btnLinkDup = touchButton(tr("Dup"), QStringLiteral("btnLinkDup"), lists);
+    btnItemInsert = touchButton(tr("Insert"), QStringLiteral("btnItemInsert"), lists);
+    btnItemEdit = touchButton(tr("Edit"), QStringLiteral("btnItemEdit"), lists);
+    btnItemDelete = touchButton(tr("Delete"), QStringLiteral("btnItemDelete"), lists);
+    auto* row = new QHBoxLayout(lists);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addLayout(column(tr("Link"), QStringLiteral("lstLinks"), lstLinks,
+                          {btnLinkIns, btnLinkEdt, btnLinkDel, btnLinkDup}));
+    row->addLayout(column(tr("Item"), QStringLiteral("lstItems"), lstItems, {btnItemInsert, btnItemEdit, btnItemDelete}));
+    return lists;
+}
+
+void TLIForm::wire() {
+    auto on = [this](QPushButton* b, std::function<void()> action) {
+        connect(b, &QPushButton::clicked, this, [this, action = std::move(action)] { act(action); });
+    };
+    auto moving = [this, on](QPushButton* b, ButtonEditor::Move how) {
+        on(b, [this, how] { editor_.move(how, ButtonEditor::stepOf(cboStep->currentText())); });
+    };
+    on(btnSave, [this] { editor_.saveCaption(edtCaption->text()); });
+    on(btnDelBtn, [this] { editor_.deleteButton(); });
+    connect(btnHelp, &QPushButton::clicked, this, [this] {
+        showHelp(this, prompter_,
+                 {QStringLiteral("To add a button to the layout, double click the desired object in the Link or Item grids below."),
+                  QStringLiteral("The Link buttons take you to other pages."),
+                  QStringLiteral("The Item buttons add lines to the sale."),
+                  QStringLiteral("New buttons are added in the top left corner of the screen - beware of existing buttons "
+                                 "hiding new buttons from view."),
+                  QStringLiteral("The key to modifing buttons, is to click the one you want to edit, then make the changes.")});
+    });
+    on(btnLinkTo, [this] { editor_.followLink(); });
+    on(btnColour, [this] { editor_.chooseColour(); });
+    on(btnClearColour, [this] { editor_.clearColour(); });
+    choose(cboImageLrtb, [this](int index) { return editor_.setImageLrtb(cboImageLrtb->itemText(index)); });
+    choose(cboImage, [this](int index) {
+        return editor_.setImage(index <= 0 ? std::nullopt : std::optional<int>(till_.pictures().at(index - 1).imageId));
+    });
+    moving(btnLeft, ButtonEditor::Move::Left);
+    moving(btnRight, ButtonEditor::Move::Right);
+    moving(btnUp, ButtonEditor::Move::Up);
+    moving(btnDown, ButtonEditor::Move::Down);
+    moving(btnNarrower, ButtonEditor::Move::Narrower);
+    moving(btnWider, ButtonEditor::Move::Wider);
+    moving(btnLower, ButtonEditor::Move::Lower);
+    moving(btnHigher, ButtonEditor::Move::Higher);
+    on(btnFind, [this] { items_.find(edtFind->text()); });
+    on(btnAll, [this] {
+        items_.loadAll();
+        edtFind->clear();
+    });
+    connect(lstLinks, &QListWidget::currentRowChanged, this, [this](int row) { links_.setCurrent(row); });
+    connect(lstItems, &QListWidget::currentRowChanged, this, [this](int row) { items_.setCurrent(row); });
+    // A double click puts a button of the row on the page shown.
+    auto adding = [this](QListWidget* list, NameList& names, std::function<void(int, const QString&)> add) {
+        connect(list, &QListWidget::itemDoubleClicked, this, [this, list, &names, add](QListWidgetItem* item) {
+            act([&, row = list->row(item)] {
+                names.setCurrent(row);
+                add(names.currentId(), names.currentName());
+                showSelection(true);
+            });
+        });
+    };
+    adding(lstLinks, links_, [this](int id, const QString& name) { editor_.addLinkButton(id, name); });
+    adding(lstItems, items_, [this](int id, const QString& name) { editor_.addItemButton(id, name); });
+    on(btnLinkIns, [this] {
+        if (const std::optional<int> id = links_.insertLink())
+            openLinkNameDialog(*id);
+    });
+    on(btnLinkEdt, [this] {
+        if (!links_.isEmpty())
+            openLinkNameDialog(links_.currentId());
+    });
+    on(btnLinkDel, [this] { links_.deleteLink(); });
+    on(btnLinkDup, [this] {
+        if (const std::optional<int> id = links_.duplicateLink())
+            openLinkNameDialog(*id);
+    });
+    on(btnItemInsert, [this] {
+        if (const std::optional<int> id = items_.insertItem())
+            openItemEditor(*id);
+    });
+    on(btnItemEdit, [this] {
+        if (!items_.isEmpty())
+            openItemEditor(items_.currentId());
+    });
+    on(btnItemDelete, [this] { items_.deleteItem(); });
+}
+
+void TLIForm::choose(QComboBox* box, const std::function<bool(int index)>& change) {
+    connect(box, &QComboBox::activated, this, [this, box, change](int index) {
+        bool changed = false;
+        act([&] { changed = change(index); });
+        if (!changed && !editor_.selected())
+            box->setCurrentIndex(-1);
+    });
+}
+
+void TLIForm::act(const std::function<void()>& action) {
+    runReportingFailures(prompter_, action);
+    runReportingFailures(prompter_, [this] {
+        showLists();
+        showSelection(false);
+    });
+}
+
+void TLIForm::openOverSalesScreen() {
+    till_.btnLinkClick();
+    till_.btnResetClick();
+    till_.setManualAvailable(false);
+    edtCaption->setFont(itemButtonFont(edtCaption->font(), till_.settings().charsetCode, 0));
+    runReportingFailures(prompter_, [this] {
+        links_.load();
+        items_.loadAll();
+    });
+    cboStep->setCurrentText(QString::number(ButtonEditor::kDefaultStep));
+    fillPictures();
+    showLists();
+    showSelection(true);
+    till_.setButtonEditor(this);
+    handedOver_ = true;
+    const QPoint topRight = till_.mapToGlobal(QPoint(till_.width(), 0));
+    move(std::max(0, topRight.x() - width()), topRight.y());
+    show();
+}
+
+void TLIForm::closeEvent(QCloseEvent* event) {
+    if (handedOver_)
+        handBack();
+    QWidget::closeEvent(event);
+}
+
+void TLIForm::handBack() {
+    links_.clear();
+    items_.clear();
+    editor_.clearSelection();
+    till_.setButtonEditor(nullptr);
+    till_.setManualAvailable(till_.manualByLayout());
+    handedOver_ = false;
+}
+
+void TLIForm::pickButton(int liId, int cacheRow, std::optional<std::uint32_t> boxColour) {
+    runReportingFailures(prompter_, [&] {
+        editor_.select(liId, cacheRow);
+        editor_.setColourPreset(boxColour);
+    });
+    showSelection(true);
+}
+
+void TLIForm::dropButton(int liId, int cacheRow, QPoint boxTopLeft) {
+    act([&] {
+        if (editor_.select(liId, cacheRow))
+            editor_.dropAt(boxTopLeft);
+        showSelection(true);
+    });
+}
+
+void TLIForm::itemRenamed(const QString& oldName, const QString& newName) {
+    if (edtCaption->text() == oldName)
+        edtCaption->setText(newName);
+}
+
+void TLIForm::setItemEditingAllowed(bool allowed) {
+    itemEditingAllowed_ = allowed;
+    showLists();
+}
+
+void TLIForm::fillPictures() {
+    const QSignalBlocker quiet(cboImage);
+    cboImage->clear();
+    const bool glyphs = modeIs(till_.settings().glyphMode, '1');
+    cboImage->setEnabled(glyphs);
+    if (!glyphs)
+        return;
+    cboImage->addItem(tr("No Graphic"));
+    const PictureList& pictures = till_.pictures();
+    for (int i = 0; i < pictures.count(); ++i)
+        cboImage->addItem(pictures.at(i).fileName);
+    cboImage->setCurrentIndex(-1);
+}
+
+void TLIForm::showSelection(bool withCaption) {
+    const std::optional<ButtonEditor::Button>& b = editor_.selected();
+    const QSignalBlocker quietLrtb(cboImageLrtb);
+    if (!b) {
+        edtCaption->clear();
+        lblPosition->clear();
+        lblWidth->clear();
+        lblHeight->clear();
+        btnLinkTo->setText(tr("Select a Link Button"));
+        btnLinkTo->setEnabled(false);
+        cboImageLrtb->setCurrentIndex(-1);
+        const QSignalBlocker quiet(cboImage);
+        cboImage->setCurrentIndex(-1);
+        return;
+    }
+    if (withCaption) {
+        edtCaption->setText(b->caption);
+        fillPictures();
+        if (b->linkIdLink >= 1)
+            links_.locateId(b->linkIdLink);
+        else
+            items_.locateId(b->itemId);
+        showLists();
+    }
+    lblPosition->setText(QStringLiteral("%1,%2").arg(b->left).arg(b->top));
+    lblWidth->setText(QString::number(b->width));
+    lblHeight->setText(QString::number(b->height));
+    btnLinkTo->setEnabled(b->linkIdLink >= 1);
+    btnLinkTo->setText(b->linkIdLink >= 1 ? tr("Link to: ") + b->linkName : tr("Select a Link Button"));
+    cboImageLrtb->setCurrentIndex(cboImageLrtb->findText(b->imageLrtb));
+    if (cboImage->isEnabled()) {
+        const QSignalBlocker quiet(cboImage);
+        const PictureList::Picture* picture = b->imageId ? till_.pictures().find(*b->imageId) : nullptr;
+        cboImage->setCurrentIndex(picture ? picture->index + 1 : 0);
+    }
+}
+
+void TLIForm::showLists() {
+    showNames(lstLinks, links_, linksShown_);
+    showNames(lstItems, items_, itemsShown_);
+    btnLinkEdt->setEnabled(!links_.isEmpty());
+    btnLinkDel->setEnabled(!links_.isEmpty());
+    btnItemInsert->setEnabled(itemEditingAllowed_);
+    btnItemEdit->setEnabled(itemEditingAllowed_ && !items_.isEmpty());
+    btnItemDelete->setEnabled(itemEditingAllowed_ && !items_.isEmpty());
+}
+
+void TLIForm::openLinkNameDialog(int linkId) {
+    std::unique_ptr<TLinkEditForm> dialog = makeFilledForm<TLinkEditForm>(
+        prompter_, [&] { return std::make_unique<TLinkEditForm>(db_, prompter_, linkId, this); });
+    if (!dialog)
+        return;
+    showModal(*dialog);
+    if (const std::optional<LinkNameEditor::Rename>& rename = dialog->rename()) {
+        const bool captionHeldOld = edtCaption->text() == rename->oldName;
+        links_.renamed();
+        if (captionHeldOld)
+            edtCaption->setText(rename->newName);
+    } else {
+        links_.load();
+    }
+    links_.locateId(linkId);
+}
+
+void TLIForm::openItemEditor(int itemId) {
+    bool opened = false;
+    if (openItemEditor_) {
+        try {
+            openItemEditor_(itemId);
+            opened = true;
+        } catch (const std::exception&) {
+        }
+    }
+    if (!opened)
+        prompter_.error(cannotOpenMessage("TItemForm"));
+    items_.reload();
+    items_.locateId(itemId);
+}
+
+} // namespace pelora

@@ -5,6 +5,7 @@
 #include "admin/TMopForm.h"
 #include "admin/TStaffForm.h"
 #include "admin/layouts/TLayoutChoiceForm.h"
+#include "admin/layouts/TLIForm.h"
 #include "admin/layouts/TLayoutForm.h"
 #include "app/TINIForm.h"
 #include "app/TMainDataModule.h"
@@ -209,6 +210,7 @@ void TAdminForm::wireActions() {
     actions_[at("admin2mop")] = {[this] { openMops(); }, A::ConsoleClosesReset, {}};
     actions_[at("admin2disc")] = {[this] { openDiscounts(); }, A::ConsoleClosesReset, {}};
     actions_[at("admin2layout")] = {[this] { openLayouts(); }, A::ConsoleClosesReset, {}};
+    actions_[at("admin2link")] = {[this] { openButtonEditor(); }, A::ConsoleCloses, {}};
     actions_[at("admin2xdelete")] = {[this] { till_.OpenDeleteLineForm(QStringLiteral("Admin")); },
                                      A::LogoutQuestion, [this] { return tabHasLines(false); }};
     actions_[at("admin2xdisc")] = {[this] { till_.OpenDiscLineForm(true); }, A::LogoutQuestion,
@@ -399,6 +401,20 @@ void TAdminForm::openLayouts() {
             return made;
         }))
         showModal(*form);
+}
+
+void TAdminForm::openButtonEditor() {
+    // One button editor at a time: a second "Links" brings the open one forward.
+    if (auto* open = dynamic_cast<QWidget*>(till_.buttonEditor())) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto* editor = new TLIForm(till_, module_.db1, prompter_, &till_);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    const QPushButton* items = permissionButtons[AdminPermissions::indexOf(QStringLiteral("admin2item"))];
+    editor->setItemEditingAllowed(items->isEnabled());
+    editor->openOverSalesScreen();
 }
 
 void TAdminForm::openLayoutChoice() {

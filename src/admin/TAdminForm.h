@@ -97,6 +97,8 @@ private:
     void openDiscounts();
     void openLayouts();
     void openLayoutChoice();
+    // The button editor stays open over the sales screen after the console has closed.
+    void openButtonEditor();
     // The reports open over the console.
     ReportLauncher reports();
     void openSplit(const QString& source);

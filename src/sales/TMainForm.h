@@ -95,6 +95,7 @@ public:
     // Set while the button editor is open (null when it closes); the grid's buttons can then be
     // dragged.
     void setButtonEditor(GridButtonPicker* editor);
+    GridButtonPicker* buttonEditor() const { return buttonEditor_; }
     // Set while the tab map editor is open (null when it closes).
     void setTabMapEditor(TabButtonPicker* editor) { tabMapEditor_ = editor; }
     // What the on-screen keyboard's Enter does, by mode; windows that open the keyboard add

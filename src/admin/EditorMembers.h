@@ -10,5 +10,9 @@ RecordEditorMember mopMember();
 RecordEditorMember discMember();
 // The staff who log in; staff 1 must remain.
 RecordEditorMember staffMember();
+// The sellable items with their prices, options, codes and output; item 1 is never listed.
+RecordEditorMember itemMember();
+// The statement of the item list, narrowed by a further condition when one is given.
+QString itemSelect(const QString& condition);
 
 } // namespace pelora

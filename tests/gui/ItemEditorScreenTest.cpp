@@ -172,9 +172,16 @@ TEST_F(ItemEditorScreen, AnItemIsMadeWithPricesOptionChoicesAndACategoryAndTheTi
         cats.btnAdd->click();
         EXPECT_EQ(cats.grdCats->item(0, 0)->text(), QStringLiteral("Desserts \u00e0 la carte"));
         EXPECT_EQ(cats.grdCats->item(0, 1)->text(), QStringLiteral("T"));
+        // ">>" and "<<" move the item editor and show the other item's categories.
+        cats.btnNext->click();
+        EXPECT_EQ(cats.lblItem->text(), QStringLiteral("Oysters"));
+        EXPECT_EQ(column(cats.grdCats, 0), QStringList({"Entrees", "Food"}));
+        cats.btnPrior->click();
+        EXPECT_EQ(cats.lblItem->text(), kName);
         cats.btnClose->click();
     });
     items.btnCat->click();
+    EXPECT_EQ(name->text(), kName);
 
     // Renaming an item with buttons: the till shows them under the new name.
     items.lstRecords->setCurrentRow(listedRow(items, QStringLiteral("Lager")));

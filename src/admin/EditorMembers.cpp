@@ -91,4 +91,63 @@ RecordEditorMember linkMember() {
     return m;
 }
 
+namespace {
+
+// The item's columns as its editor reads them: prices, then each option's seven, then codes.
+QString itemColumns() {
+    QStringList columns{QStringLiteral("id"), QStringLiteral("name"), QStringLiteral("qty")};
+    for (int level = 1; level <= 3; ++level)
+        for (const char* money : {"cost", "price", "tax"})
+            columns << QLatin1String(money) + QString::number(level);
+    for (int option = 1; option <= 10; ++option)
+        for (const char* part : {"caption", "auto", "prompt", "forced", "cost", "price", "tax"})
+            columns << QStringLiteral("opt%1").arg(option) + QLatin1String(part);
+    columns << QStringLiteral("stockno") << QStringLiteral("barcode1") << QStringLiteral("barcode2")
+            << QStringLiteral("outputid") << QStringLiteral("stopline") << QStringLiteral("stopdisc");
+    return columns.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+QString itemSelect(const QString& condition) {
+    return QStringLiteral("SELECT %1 FROM item WHERE id > 1%2 ORDER BY name")
+        .arg(itemColumns(), condition.isEmpty() ? QString() : QString(QStringLiteral(" AND ") + condition));
+}
+
+RecordEditorMember itemMember() {
+    RecordEditorMember m;
+    m.table = QStringLiteral("item");
+    m.selectSql = itemSelect({});
+    m.nameColumn = QStringLiteral("name");
+    m.nameLabel = QStringLiteral("Name");
+    m.placeholder = QStringLiteral("New Item");
+    m.nothingToDelete = QStringLiteral("There are no items to delete.");
+    m.deleteQuestion = QStringLiteral("Delete the item record?");
+    m.writeFailure = uniqueWarning(QStringLiteral("Name"));
+    m.askOnNavigate = true;
+    m.helpLines = {
+        QStringLiteral("Every item must be entered in this form."),
+        QStringLiteral("Only enter Qty (Quantity) for items which have to be counted."),
+        QStringLiteral("If Qty is zero the count applies, if Qty is blank the count does not apply."),
+        QStringLiteral("Stop Line Insert - Disable any buttons linked to this item."),
+        QStringLiteral("Stop Discount - Prevent this item from being discounted."),
+        QStringLiteral("Note: If a discount is flagged with a \"Stop Override\", this flag will be ignored."),
+        QStringLiteral("Output allows Admin to send notice of order to correct area - e.g. Kitchen or Bar. Devices "
+                       "must be setup to cater for this."),
+        QStringLiteral("Stock No, Barcode1 and Barcode2 are used by the Fast Find feature and some reports."),
+        QStringLiteral("The Cost/Price/Tax combo used depends on the pricemode set in the layout."),
+        QString(),
+        QStringLiteral("Every item can have up to 10 preset options."),
+        QStringLiteral("If the Option is set to Auto, and a Prompt is set, the Pelora will automatically popup a "
+                       "list of choices when you add the matching item."),
+        QStringLiteral("If in addition, forced is set to true, the system will demand that one of the choices is "
+                       "picked - and that you can't just close the box."),
+        QStringLiteral("The Cost/Price/Tax represent the change in value to the standard Cost/Price/Tax  - positive "
+                       "or negative."),
+        QStringLiteral("This also applies to the Option Choices."),
+        QStringLiteral("Note: If Option choices are applied to a line, the Cost/Price/Tax will be taken from it and "
+                       "not the Option. Adjustments are taken from one or the other - not both.")};
+    return m;
+}
+
 } // namespace pelora

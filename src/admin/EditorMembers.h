@@ -12,5 +12,9 @@ RecordEditorMember discMember();
 RecordEditorMember staffMember();
 // The name of one link (its `id` the one parameter of the select); link 1 must remain.
 RecordEditorMember linkMember();
+// The sellable items with their prices, options, codes and output; item 1 is never listed.
+RecordEditorMember itemMember();
+// The statement of the item list, narrowed by a further condition when one is given.
+QString itemSelect(const QString& condition);
 
 } // namespace pelora

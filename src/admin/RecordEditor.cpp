@@ -45,12 +45,17 @@ bool RecordEditor::locateNoCase(const QString& column, const QString& text) {
     return false;
 }
 
-bool RecordEditor::locateId(int id) {
+int RecordEditor::rowOfId(int id) const {
     const int c = rows_.fieldIndex(u"id");
     for (int r = 0; r < rows_.rowCount(); ++r)
         if (rows_.valueAt(r, c).asInt() == id)
-            return moveTo(r);
-    return false;
+            return r;
+    return -1;
+}
+
+bool RecordEditor::locateId(int id) {
+    const int r = rowOfId(id);
+    return r >= 0 && moveTo(r);
 }
 
 int RecordEditor::currentId() const {
@@ -94,15 +99,24 @@ bool RecordEditor::insertRow() {
                              .arg(member_.table, columns.join(QStringLiteral(", ")), marks),
                          values);
     } catch (const db::DbError& failure) {
-        // Another till made the placeholder since the list was read: go to theirs.
+        // Another till made the placeholder since the list was read, or a find does not list
+        // it: go to that one.
         if (!failure.hasCode(db::DbError::kUniqueKey))
             throw;
-        load();
-        const int r = placeholderRow();
-        return r >= 0 && moveTo(r);
+        return goToListed([this] { return placeholderRow(); });
     }
+    return goToListed([this, id] { return rowOfId(id); });
+}
+
+bool RecordEditor::goToListed(const std::function<int()>& rowOf) {
     load();
-    return locateId(id);
+    int r = rowOf();
+    if (r < 0) {
+        // A find the row does not match: every row is listed again.
+        loadWith(member_.selectSql);
+        r = rowOf();
+    }
+    return r >= 0 && moveTo(r);
 }
 
 std::optional<QString> RecordEditor::commonRefusal() const {
@@ -158,9 +172,11 @@ void RecordEditor::deleteRow() {
         return;
     db::StoredProc proc(connection());
     proc.setName(member_.table + QStringLiteral("_del_one"));
-    proc.setParam(0, currentId());
+    const int id = currentId();
+    proc.setParam(0, id);
     proc.execute();
     load();
+    deleted(id);
 }
 
 bool RecordEditor::leaveEdit() {

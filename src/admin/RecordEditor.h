@@ -3,6 +3,7 @@
 #include "admin/RecordEditorMember.h"
 #include "db/RowSet.h"
 
+#include <functional>
 #include <optional>
 
 namespace pelora {
@@ -49,7 +50,8 @@ public:
 
     // "Insert" (or "Save" while editing). True when the editor now stands on a row to type in.
     bool insertOrSave();
-    // Goes to the placeholder row, making it when there is none. True when it stands on it.
+    // Goes to the placeholder row among the rows listed (a find may hide one), making it when
+    // there is none; a new row is always listed. True when it stands on it.
     bool insertRow();
     // Writes the edit; on a refusal or a failed write the operator is told, the edit stays
     // open and false is returned.
@@ -73,11 +75,19 @@ protected:
     virtual void write() { rows_.post(); }
     // A member's refusal of the edited row before it is written: the warning, or nothing.
     virtual std::optional<QString> refusal() { return std::nullopt; }
+    // The current row was deleted (its id) and the rows read again.
+    virtual void deleted(int /*id*/) {}
+    // Before the rows are left for others (a move, a find): an edit is written or dropped as
+    // the member's rule says. False when the editor stays (a write that failed).
+    bool leaveEdit();
 
 private:
     std::optional<QString> commonRefusal() const;
-    bool leaveEdit();
     int placeholderRow() const;
+    int rowOfId(int id) const;
+    // Reads the rows again and goes to the row `rowOf` finds, listing every row when the rows
+    // shown (a find) do not hold it.
+    bool goToListed(const std::function<int()>& rowOf);
 
     Prompter& prompter_;
     RecordEditorMember member_;

@@ -5,6 +5,7 @@
 #include "admin/TMopForm.h"
 #include "admin/TStaffForm.h"
 #include "admin/layouts/TLayoutChoiceForm.h"
+#include "admin/items/TItemForm.h"
 #include "admin/layouts/TLIForm.h"
 #include "admin/layouts/TLayoutForm.h"
 #include "app/TINIForm.h"
@@ -52,6 +53,29 @@ void openRecordEditor(Prompter& prompter, TMainDataModule& module, TMainForm& ti
             return made;
         }))
         showModal(*form);
+}
+
+// The item editor, from the console or from the button editor (`source`, which then follows a
+// renamed item in its caption box). The sales screen takes what it changed.
+void openItemEditor(Prompter& prompter, TMainDataModule& module, TMainForm& till, int itemId, TLIForm* source) {
+    ItemEditorHooks hooks;
+    hooks.buttonsChanged = [&till] {
+        till.RebuildButtonCache();
+        till.RedrawLink();
+    };
+    hooks.closedAfterEditing = [&till] {
+        BusyCursor busy;
+        till.RebuildOptionChoices();
+        till.RebuildButtonCache();
+        till.RedrawLink();
+    };
+    if (source)
+        hooks.renamed = [source](const QString& oldName, const QString& newName) { source->itemRenamed(oldName, newName); };
+    openRecordEditor<TItemForm>(prompter, module, till, [&](TItemForm& form) {
+        form.setHooks(std::move(hooks));
+        if (itemId > 0)
+            form.openOn(itemId);
+    });
 }
 
 } // namespace
@@ -210,6 +234,7 @@ void TAdminForm::wireActions() {
     actions_[at("admin2mop")] = {[this] { openMops(); }, A::ConsoleClosesReset, {}};
     actions_[at("admin2disc")] = {[this] { openDiscounts(); }, A::ConsoleClosesReset, {}};
     actions_[at("admin2layout")] = {[this] { openLayouts(); }, A::ConsoleClosesReset, {}};
+    actions_[at("admin2item")] = {[this] { openItemEditor(prompter_, module_, till_, 0, nullptr); }, A::ConsoleCloses, {}};
     actions_[at("admin2link")] = {[this] { openButtonEditor(); }, A::ConsoleCloses, {}};
     actions_[at("admin2xdelete")] = {[this] { till_.OpenDeleteLineForm(QStringLiteral("Admin")); },
                                      A::LogoutQuestion, [this] { return tabHasLines(false); }};
@@ -414,6 +439,10 @@ void TAdminForm::openButtonEditor() {
     editor->setAttribute(Qt::WA_DeleteOnClose);
     const QPushButton* items = permissionButtons[AdminPermissions::indexOf(QStringLiteral("admin2item"))];
     editor->setItemEditingAllowed(items->isEnabled());
+    // The button editor outlives the console: its item editor is the sales screen's business.
+    editor->setItemEditorOpener([&prompter = prompter_, &module = module_, &till = till_, editor](int itemId) {
+        openItemEditor(prompter, module, till, itemId, editor);
+    });
     editor->openOverSalesScreen();
 }
 

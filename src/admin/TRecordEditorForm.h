@@ -14,9 +14,11 @@ class QCheckBox;
 class QComboBox;
 class QFormLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QVBoxLayout;
 
 namespace pelora {
 
@@ -89,6 +91,11 @@ protected:
     void edited(const std::function<void()>& setField);
     // Shows the rows again (after a change made outside the editor).
     void showRows();
+    // Where a member lays out parts of its own: the column of the list (list, navigation), the
+    // column of "Details" (the group, then room), the bar of buttons under both.
+    QVBoxLayout* listColumn() const { return listColumn_; }
+    QVBoxLayout* detailsColumn() const { return detailsColumn_; }
+    QHBoxLayout* buttonBar() const { return buttonBar_; }
 
 private:
     QLineEdit* addLineEdit(const QString& label, const QString& objectName);
@@ -99,6 +106,9 @@ private:
     std::unique_ptr<RecordEditor> editor_;
     Prompter& prompter_;
     QFormLayout* fields_;
+    QVBoxLayout* listColumn_;
+    QVBoxLayout* detailsColumn_;
+    QHBoxLayout* buttonBar_;
     std::vector<std::function<void()>> showers_; // each field's display of the current row
     QWidget* firstField_ = nullptr;
     bool closed_ = false;

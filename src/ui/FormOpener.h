@@ -29,9 +29,9 @@ std::unique_ptr<Form> createForm(Prompter& prompter, Args&&... args) {
 }
 
 // Makes and fills a window under the hourglass (`make` returns it ready to show); a failure on
-// the way is "Cannot open ..." and no window is given.
+// the way is the error `failure` and no window is given.
 template <typename Form, typename Make>
-std::unique_ptr<Form> makeFilledForm(Prompter& prompter, Make&& make) {
+std::unique_ptr<Form> makeFilledForm(Prompter& prompter, Make&& make, const QString& failure) {
     std::unique_ptr<Form> form;
     try {
         BusyCursor busy;
@@ -40,8 +40,14 @@ std::unique_ptr<Form> makeFilledForm(Prompter& prompter, Make&& make) {
         form.reset();
     }
     if (!form)
-        prompter.error(cannotOpenMessage(Form::staticMetaObject.className()));
+        prompter.error(failure);
     return form;
+}
+
+// The same, a failure being "Cannot open ..." with the window's class name.
+template <typename Form, typename Make>
+std::unique_ptr<Form> makeFilledForm(Prompter& prompter, Make&& make) {
+    return makeFilledForm<Form>(prompter, std::forward<Make>(make), cannotOpenMessage(Form::staticMetaObject.className()));
 }
 
 // Shows a modal window and waits for it, with the normal cursor while it is up.

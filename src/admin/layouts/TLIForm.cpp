@@ -451,6 +451,11 @@ void TLIForm::openItemEditor(int itemId) {
         prompter_.error(cannotOpenMessage("TItemForm"));
     items_.reload();
     items_.locateId(itemId);
+    // The item editor may have read the button cache again (a deleted item takes its buttons):
+    // the selection follows its button to its new cache row, or goes with it.
+    runReportingFailures(prompter_, [this] { editor_.reselect(); });
+    showSelection(false);
+    showLists();
 }
 
 } // namespace pelora

@@ -5,6 +5,11 @@
 #include "admin/TAdminForm.h"
 #include "admin/TMopForm.h"
 #include "admin/TStaffForm.h"
+#include "admin/items/TItemForm.h"
+#include "admin/layouts/TLIForm.h"
+#include "sales/ItemGrid.h"
+#include "sales/ItemPage.h"
+#include "ui/GlyphButton.h"
 #include "app/StaffList.h"
 #include "DatabaseInit.h"
 #include "print/MemorySpooler.h"
@@ -253,6 +258,73 @@ TEST_F(AdminConsole, HelpAndTheAdminButtonOpenTheConsole) {
     });
     form->btnAdmin->click();
     EXPECT_TRUE(opened);
+}
+
+TEST_F(AdminConsole, ItemsAndLinksOpenTheMenuEditorsAndTheSalesScreenFollowsThem) {
+    sql(QStringLiteral("UPDATE master SET admin2link = 'T'"));
+    ASSERT_TRUE(start());
+    const auto buttonEditor = [this] { return form->findChild<TLIForm*>(QStringLiteral("LIForm")); };
+    const auto labelOf = [this](const QString& caption) {
+        for (const GridPage::Button& b : form->shownPage().buttons)
+            if (b.caption == caption)
+                return b.labelText;
+        return QStringLiteral("no button");
+    };
+
+    // An Admin2 with "Links" but not "Items": the button editor opens without item editing.
+    auto console = openConsole();
+    login(*console, kAdmin2Password);
+    button(*console, "admin2link")->click();
+    TLIForm* editor = buttonEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_FALSE(editor->btnItemEdit->isEnabled());
+    EXPECT_FALSE(editor->btnItemInsert->isEnabled());
+    editor->close();
+    settle();
+    EXPECT_EQ(buttonEditor(), nullptr); // freed with its window
+
+    // A full Admin changes a price in the item editor: the grid shows it once the editor closes.
+    EXPECT_EQ(labelOf(QStringLiteral("Pale Ale")), QStringLiteral("9.50 (48)")); // price and stock
+    test::whenOpens<TItemForm>(QStringLiteral("ItemForm"), [](TItemForm& items) {
+        ASSERT_TRUE(items.editor().locateNoCase(QStringLiteral("name"), QStringLiteral("Pale Ale")));
+        auto* price = items.findChild<QLineEdit*>(QStringLiteral("edtPrice1"));
+        price->setText(QStringLiteral("11"));
+        emit price->textEdited(price->text());
+        items.btnInsert->click(); // "Save"
+        items.reject();
+    });
+    console = openConsole();
+    login(*console, test::admin1Password());
+    button(*console, "admin2item")->click();
+    EXPECT_EQ(labelOf(QStringLiteral("Pale Ale")), QStringLiteral("11.00 (48)"));
+
+    // From the button editor: "Edit" on the touched button's item renames it, and the caption
+    // box, the button and the list follow.
+    console = openConsole();
+    login(*console, test::admin1Password());
+    button(*console, "admin2link")->click();
+    editor = buttonEditor();
+    ASSERT_NE(editor, nullptr);
+    for (QPushButton* b : form->pgeItem->grid->buttons)
+        if (static_cast<GlyphButton*>(b)->caption() == QLatin1String("Pale Ale"))
+            b->click();
+    ASSERT_EQ(editor->edtCaption->text(), QStringLiteral("Pale Ale"));
+    test::whenOpens<TItemForm>(QStringLiteral("ItemForm"), [](TItemForm& items) {
+        auto* name = items.findChild<QLineEdit*>(QStringLiteral("edtName"));
+        EXPECT_EQ(name->text(), QStringLiteral("Pale Ale"));
+        name->setText(QStringLiteral("Pale Ale Pint"));
+        emit name->textEdited(name->text());
+        items.btnInsert->click();
+        items.reject();
+    });
+    editor->btnItemEdit->click();
+    EXPECT_EQ(editor->edtCaption->text(), QStringLiteral("Pale Ale Pint"));
+    EXPECT_EQ(editor->lstItems->currentItem()->text(), QStringLiteral("Pale Ale Pint"));
+    EXPECT_EQ(labelOf(QStringLiteral("Pale Ale Pint")), QStringLiteral("11.00 (48)"));
+    editor->btnRight->click(); // the selection still patches its own button after the rebuild
+    EXPECT_EQ(scalar(QStringLiteral("SELECT boxleft FROM li WHERE id = 3")), QStringLiteral("300"));
+    editor->close();
 }
 
 } // namespace

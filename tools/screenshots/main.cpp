@@ -6,6 +6,8 @@
 #include "ModalWatcher.h"
 #include "admin/AdminConsole.h"
 #include "admin/TAdminForm.h"
+#include "admin/items/TItemForm.h"
+#include "admin/layouts/TLIForm.h"
 #include "app/PeloraApplication.h"
 #include "app/TMainDataModule.h"
 #include "print/MemorySpooler.h"
@@ -226,7 +228,7 @@ void clickPermitted(TAdminForm& console, const char* column) {
     console.permissionButtons.at(AdminPermissions::indexOf(QString::fromLatin1(column)))->click();
 }
 
-// The editors of the menu: layouts.
+// The editors of the menu: layouts, items, and the buttons over the sales screen.
 void editorTour(TMainForm& till) {
     withConsole(till, [](TAdminForm& console) {
         whenOpens("LayoutForm", QStringLiteral("layout-editor"), [](QWidget* layouts) {
@@ -235,6 +237,24 @@ void editorTour(TMainForm& till) {
         });
         clickPermitted(console, "admin2layout");
     });
+    withConsole(till, [](TAdminForm& console) {
+        whenOpens("ItemForm", QString(), [](QWidget* w) {
+            auto* items = static_cast<TItemForm*>(w);
+            items->editor().locateNoCase(QStringLiteral("name"), QStringLiteral("House Red"));
+            shoot(QStringLiteral("item-editor"));
+            closeDialog(items);
+        });
+        clickPermitted(console, "admin2item");
+    });
+    withConsole(till, [](TAdminForm& console) { clickPermitted(console, "admin2link"); });
+    settle();
+    touch(till.pgeItem->grid->buttons, QStringLiteral("Lager"));
+    auto* buttons = till.findChild<TLIForm*>(QStringLiteral("LIForm"));
+    if (!buttons)
+        throw std::runtime_error("the button editor did not open");
+    shoot(QStringLiteral("button-editor"));
+    buttons->close();
+    settle();
 }
 
 } // namespace

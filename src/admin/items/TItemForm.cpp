@@ -173,12 +173,21 @@ void TItemForm::layOutDetails(db::Connection& db) {
     QLineEdit* barcode2 = lineEdit(QStringLiteral("edtBarcode2"), panel);
     bindText(barcode2, QStringLiteral("barcode2"), 13);
     place(3, 2, tr("Barcode2"), barcode2);
-    QCheckBox* stopDisc = checkBox(tr("Stop Discount"), QStringLiteral("chkStopDisc"), panel);
+    // The two stops share the last place of the grid, one above the other, so that the details
+    // fit the width of a small screen.
+    auto* stops = new QWidget(panel);
+    auto* stopsLayout = new QVBoxLayout(stops);
+    stopsLayout->setContentsMargins(0, 0, 0, 0);
+    stopsLayout->setSpacing(0);
+    auto* stopDisc = new QCheckBox(tr("Stop Discount"), stops);
+    stopDisc->setObjectName(QStringLiteral("chkStopDisc"));
     bindCheck(stopDisc, QStringLiteral("stopdisc"));
-    grid->addWidget(stopDisc, 0, 8);
-    QCheckBox* stopLine = checkBox(tr("Stop Line Insert"), QStringLiteral("chkStopLine"), panel);
+    auto* stopLine = new QCheckBox(tr("Stop Line Insert"), stops);
+    stopLine->setObjectName(QStringLiteral("chkStopLine"));
     bindCheck(stopLine, QStringLiteral("stopline"));
-    grid->addWidget(stopLine, 1, 8);
+    stopsLayout->addWidget(stopDisc);
+    stopsLayout->addWidget(stopLine);
+    grid->addWidget(stops, 3, 6, 1, 2);
     for (int pair = 0; pair < 4; ++pair)
         grid->setColumnStretch(pair * 2 + 1, 1);
     for (QLineEdit* edit : panel->findChildren<QLineEdit*>())
@@ -235,7 +244,7 @@ void TItemForm::layOutOptions() {
 void TItemForm::layOutChoices() {
     grpChoices = new QGroupBox(tr("Option Choices"), this);
     grpChoices->setObjectName(QStringLiteral("grpChoices"));
-    grpChoices->setFixedWidth(250);
+    grpChoices->setFixedWidth(275);
     optionButtons_ = new QButtonGroup(this);
     optionButtons_->setExclusive(true);
     auto* buttons = new QGridLayout;
@@ -253,7 +262,7 @@ void TItemForm::layOutChoices() {
     grdChoices->horizontalHeader()->setStretchLastSection(false);
     grdChoices->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int c = 1; c <= 3; ++c)
-        grdChoices->setColumnWidth(c, 50);
+        grdChoices->setColumnWidth(c, 60); // four decimals in sight
     btnChoiceInsert = touchButton(tr("Insert"), QStringLiteral("btnChoiceInsert"), grpChoices);
     btnChoiceEdit = touchButton(tr("Edit"), QStringLiteral("btnChoiceEdit"), grpChoices);
     btnChoiceDelete = touchButton(tr("Delete"), QStringLiteral("btnChoiceDelete"), grpChoices);

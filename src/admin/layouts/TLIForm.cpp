@@ -182,8 +182,11 @@ QWidget* TLIForm::buildLists() {
         list->setObjectName(name);
         auto* bar = new QHBoxLayout;
         bar->setSpacing(1);
-        for (QPushButton* b : buttons)
+        // The two lists share the width alike, and so do the buttons under each.
+        for (QPushButton* b : buttons) {
+            b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
             bar->addWidget(b);
+        }
         auto* v = new QVBoxLayout;
         v->setSpacing(1);
         v->addWidget(new QLabel(caption, lists));
@@ -201,8 +204,10 @@ QWidget* TLIForm::buildLists() {
     auto* row = new QHBoxLayout(lists);
     row->setContentsMargins(0, 0, 0, 0);
     row->addLayout(column(tr("Link"), QStringLiteral("lstLinks"), lstLinks,
-                          {btnLinkIns, btnLinkEdt, btnLinkDel, btnLinkDup}));
-    row->addLayout(column(tr("Item"), QStringLiteral("lstItems"), lstItems, {btnItemInsert, btnItemEdit, btnItemDelete}));
+                          {btnLinkIns, btnLinkEdt, btnLinkDel, btnLinkDup}),
+                   1);
+    row->addLayout(column(tr("Item"), QStringLiteral("lstItems"), lstItems, {btnItemInsert, btnItemEdit, btnItemDelete}),
+                   1);
     return lists;
 }
 

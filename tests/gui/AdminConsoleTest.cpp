@@ -280,7 +280,7 @@ TEST_F(AdminConsole, ItemsAndLinksOpenTheMenuEditorsAndTheSalesScreenFollowsThem
     EXPECT_TRUE(editor->isVisible());
     EXPECT_FALSE(editor->btnItemEdit->isEnabled());
     EXPECT_FALSE(editor->btnItemInsert->isEnabled());
-    editor->close();
+    editor->btnClose->click();
     settle();
     EXPECT_EQ(buttonEditor(), nullptr); // freed with its window
 

@@ -90,13 +90,17 @@ void TLIForm::buildButtonGroup() {
     btnSave = touchButton(tr("Save"), QStringLiteral("btnSave"), grpButton);
     btnDelBtn = touchButton(tr("Del Btn"), QStringLiteral("btnDelBtn"), grpButton);
     btnHelp = touchButton(tr("Help"), QStringLiteral("btnHelp"), grpButton);
+    // A touch screen may show the window without a title bar: "Close" hands the screen back.
+    btnClose = touchButton(tr("Close"), QStringLiteral("btnClose"), grpButton);
+    connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
     auto* grid = new QGridLayout(grpButton);
     grid->setContentsMargins(4, 2, 4, 2);
-    grid->addWidget(namedLabel(tr("Change Caption To"), QStringLiteral("lblCaption"), grpButton), 0, 0);
-    grid->addWidget(edtCaption, 0, 1, 1, 2);
+    grid->addWidget(namedLabel(tr("Change Caption To"), QStringLiteral("lblCaption"), grpButton), 0, 0, 1, 2);
+    grid->addWidget(edtCaption, 0, 2, 1, 2);
     grid->addWidget(btnSave, 1, 0);
     grid->addWidget(btnDelBtn, 1, 1);
     grid->addWidget(btnHelp, 1, 2);
+    grid->addWidget(btnClose, 1, 3);
 }
 
 void TLIForm::buildSpecialGroup() {

@@ -55,6 +55,7 @@ public:
     QPushButton* btnSave;
     QPushButton* btnDelBtn;
     QPushButton* btnHelp;
+    QPushButton* btnClose;
     QGroupBox* grpSpecial;
     QPushButton* btnLinkTo;
     QPushButton* btnColour;

@@ -63,7 +63,8 @@ void ItemGrid::build(const GridPage& page, const QFont& buttonFont, const Pictur
             if (const PictureList::Picture* p = pictures->find(row.imageId); p && !p->bitmap.isNull())
                 button->setPicture(p->bitmap, row.imageLrtb);
         }
-        button->setEnabled(!row.stopped);
+        // A stopped item's button cannot be sold, but the button editor can still select it.
+        button->setEnabled(!row.stopped || editing_);
         connect(button, &QPushButton::clicked, this, [this, button] { Q_EMIT buttonClicked(button); });
         button->installEventFilter(this); // idle unless the page is being edited
         button->show();

@@ -18,6 +18,11 @@ namespace pelora {
 void TMainForm::setButtonEditor(GridButtonPicker* editor) {
     buttonEditor_ = editor;
     pgeItem->grid->setEditing(editor != nullptr);
+    // A stopped item's button on the page shown: selectable while the editor is open, not
+    // sellable after.
+    const auto& buttons = pgeItem->grid->buttons;
+    for (std::size_t i = 0; i < buttons.size() && i < shownPage_.buttons.size(); ++i)
+        buttons[i]->setEnabled(!shownPage_.buttons[i].stopped || editor != nullptr);
 }
 
 void TMainForm::buttonDropped(QPushButton* button, QPoint boxTopLeft) {

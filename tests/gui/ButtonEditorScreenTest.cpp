@@ -288,4 +288,24 @@ TEST_F(ButtonEditorScreen, ItemEditingGoesThroughTheOpenerAndClosingHandsTheScre
     EXPECT_EQ(lines(), QStringLiteral("1"));
 }
 
+TEST_F(ButtonEditorScreen, AStoppedItemsButtonCanBeSelectedButNotSoldOnceTheEditorCloses) {
+    editor->close();
+    settle();
+    sql(QStringLiteral("UPDATE item SET stopline = 'T' WHERE name = 'Lager'"));
+    reload();
+    form->pgeTab->btnNonTab->click();
+    editor = std::make_unique<TLIForm>(*form, module->db1, prompter);
+    editor->openOverSalesScreen();
+    settle();
+    ASSERT_NE(gridButton(QStringLiteral("Lager")), nullptr);
+    EXPECT_TRUE(gridButton(QStringLiteral("Lager"))->isEnabled());
+    touch(QStringLiteral("Lager"));
+    EXPECT_EQ(editor->edtCaption->text(), QStringLiteral("Lager"));
+
+    editor->close();
+    settle();
+    EXPECT_FALSE(gridButton(QStringLiteral("Lager"))->isEnabled());
+    EXPECT_EQ(lines(), QStringLiteral("0"));
+}
+
 } // namespace

@@ -28,12 +28,7 @@ protected:
         TillTest::SetUp();
         sql(QStringLiteral("UPDATE layout SET logoutmode = '0'"));
     }
-    static QStringList listed(TRecordEditorForm& editor) {
-        QStringList names;
-        for (int r = 0; r < editor.lstRecords->count(); ++r)
-            names << editor.lstRecords->item(r)->text();
-        return names;
-    }
+    static QStringList listed(TRecordEditorForm& editor) { return test::listedTexts(*editor.lstRecords); }
     // The captions of the choices shown down, one per mode group that has one.
     static QStringList chosenModes(TLayoutForm& layouts) {
         QStringList chosen;

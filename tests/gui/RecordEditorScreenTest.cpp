@@ -31,12 +31,7 @@ protected:
         TillTest::SetUp();
         sql(QStringLiteral("UPDATE layout SET logoutmode = '0'"));
     }
-    static QStringList listed(TRecordEditorForm& editor) {
-        QStringList names;
-        for (int r = 0; r < editor.lstRecords->count(); ++r)
-            names << editor.lstRecords->item(r)->text();
-        return names;
-    }
+    static QStringList listed(TRecordEditorForm& editor) { return test::listedTexts(*editor.lstRecords); }
 };
 
 TEST_F(RecordEditorScreen, TypingEditsTheRowAndTheCaptionsFollowTheEdit) {

@@ -8,8 +8,16 @@
 #include "ui/GlyphButton.h"
 
 #include <QApplication>
+#include <QListWidget>
 
 namespace pelora::test {
+
+QStringList listedTexts(const QListWidget& list) {
+    QStringList texts;
+    for (int r = 0; r < list.count(); ++r)
+        texts << list.item(r)->text();
+    return texts;
+}
 
 void TillTest::SetUp() { db.connect(site.admin1()); }
 

@@ -13,7 +13,12 @@ class GlyphButton;
 class MemorySpooler;
 } // namespace pelora
 
+class QListWidget;
+
 namespace pelora::test {
+
+// The texts of a list's rows, in order.
+QStringList listedTexts(const QListWidget& list);
 
 // A till started on a copy of the demo venue, in a folder of its own, with a scripted prompter.
 // `db` is a second connection through which a test arranges rows, as the back office or another

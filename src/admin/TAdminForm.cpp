@@ -44,9 +44,9 @@ constexpr std::array<const char*, AdminPermissions::kCount> kButtonNames{
 
 template <typename EditorForm>
 void openRecordEditor(Prompter& prompter, TMainDataModule& module, TMainForm& till,
-                      const std::function<void(EditorForm&)>& position = {}) {
+                      const std::function<void(EditorForm&)>& position = {}, QWidget* over = nullptr) {
     if (auto form = makeFilledForm<EditorForm>(prompter, [&] {
-            auto made = std::make_unique<EditorForm>(module.db1, prompter, &till);
+            auto made = std::make_unique<EditorForm>(module.db1, prompter, over ? over : &till);
             made->open();
             if (position)
                 position(*made);
@@ -71,11 +71,15 @@ void openItemEditor(Prompter& prompter, TMainDataModule& module, TMainForm& till
     };
     if (source)
         hooks.renamed = [source](const QString& oldName, const QString& newName) { source->itemRenamed(oldName, newName); };
-    openRecordEditor<TItemForm>(prompter, module, till, [&](TItemForm& form) {
-        form.setHooks(std::move(hooks));
-        if (itemId > 0)
-            form.openOn(itemId);
-    });
+    // Over the button editor, which stays on top of the sales screen, when it opened it.
+    openRecordEditor<TItemForm>(
+        prompter, module, till,
+        [&](TItemForm& form) {
+            form.setHooks(std::move(hooks));
+            if (itemId > 0)
+                form.openOn(itemId);
+        },
+        source);
 }
 
 } // namespace

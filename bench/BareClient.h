@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <cstring>
 #include <deque>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -281,7 +282,8 @@ void timeOne(benchmark::State& state, std::vector<double>& samples, Action&& act
 }
 
 // A path through the till and the same statements bare, each run `iterations` times (twice in a
-// smoke run) and timed one by one; prints the medians and their ratio under `what`.
+// smoke run) and timed one by one; prints the medians and their ratio under `what`, and the time
+// aimed at where there is one.
 struct Paired {
     std::string name;
     void (*layer)(benchmark::State&);
@@ -289,24 +291,35 @@ struct Paired {
     int iterations;
     const std::vector<double>* layerSamples;
     const std::vector<double>* bareSamples;
-    const char* what;
+    std::string what;
+    int goalMs = 0; // none
 };
 
-inline int runPaired(const Paired& p) {
-    const int iterations = scaled(p.iterations, kSmokeIterations);
+// Several paths, all run before any is printed.
+inline int runPaired(std::initializer_list<Paired> paths) {
     return reportingFailures([&] {
-        benchmark::RegisterBenchmark((p.name + "/LayerAndScreen").c_str(), p.layer)
-            ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(iterations);
-        benchmark::RegisterBenchmark((p.name + "/Bare").c_str(), p.bare)
-            ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(iterations);
+        for (const Paired& p : paths) {
+            const int iterations = scaled(p.iterations, kSmokeIterations);
+            benchmark::RegisterBenchmark((p.name + "/LayerAndScreen").c_str(), p.layer)
+                ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(iterations);
+            benchmark::RegisterBenchmark((p.name + "/Bare").c_str(), p.bare)
+                ->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(iterations);
+        }
         benchmark::RunSpecifiedBenchmarks();
-        const double layer = median(*p.layerSamples);
-        const double bare = median(*p.bareSamples);
-        std::printf("\n%s, median of %d: till %.2f ms, bare statements %.2f ms (till / bare %.2f)\n", p.what,
-                    iterations, layer, bare, bare > 0 ? layer / bare : 0.0);
+        for (const Paired& p : paths) {
+            const double layer = median(*p.layerSamples);
+            const double bare = median(*p.bareSamples);
+            std::printf("\n%s, median of %d: till %.2f ms, bare statements %.2f ms (till / bare %.2f)", p.what.c_str(),
+                        scaled(p.iterations, kSmokeIterations), layer, bare, bare > 0 ? layer / bare : 0.0);
+            if (p.goalMs > 0)
+                std::printf("; goal under %d ms", p.goalMs);
+            std::printf("\n");
+        }
         return 0;
     });
 }
+
+inline int runPaired(const Paired& p) { return runPaired({p}); }
 
 // Keeps each benchmark's real time per iteration, by the name it was registered under.
 class RatioReporter : public benchmark::ConsoleReporter {

@@ -4,6 +4,7 @@
 // that time a touch from click to screen.
 
 #include "app/TMainDataModule.h"
+#include "sales/ButtonCache.h"
 #include "sales/ItemGrid.h"
 #include "sales/ItemPage.h"
 #include "sales/LineLists.h"
@@ -12,9 +13,12 @@
 #include "ui/GlyphButton.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
+#include "BareClient.h"
 #include "SilentPrompter.h"
 
+#include <cstdio>
 #include <stdexcept>
 #include <vector>
 
@@ -61,5 +65,17 @@ struct BenchTill {
         return sql;
     }
 };
+
+// After a benchmark has added items (`added` says what): every one was stamped just now, and
+// until the stock refresh's look-back has passed each page the sales screen draws would read
+// them all again, which no night of service sees. A smoke run times nothing and does not wait.
+inline void waitForStockLookBack(const char* added) {
+    if (smokeRun())
+        return;
+    const int seconds = pelora::ButtonCache::kLookBackSeconds + 1;
+    std::printf("\n%s; waiting %d s for the stock look-back to pass.\n\n", added, seconds);
+    std::fflush(stdout);
+    QThread::sleep(seconds);
+}
 
 } // namespace bench

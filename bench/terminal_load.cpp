@@ -13,9 +13,9 @@
 #include "sales/TMainForm.h"
 
 #include <QApplication>
-#include <QThread>
 
 #include "BareClient.h"
+#include "BenchTill.h"
 #include "SilentPrompter.h"
 
 #include <benchmark/benchmark.h>
@@ -175,15 +175,7 @@ int main(int argc, char** argv) {
         registerAll("Demo");
         benchmark::RunSpecifiedBenchmarks(&reporter, std::string("Demo/"));
         growCatalogue();
-        // Every item was stamped just now: until the stock refresh's look-back has passed, each
-        // rebuild of the grid would read them all again, which no night of service sees. A smoke
-        // run times nothing and does not wait.
-        if (!bench::smokeRun()) {
-            std::printf("\nGrew the catalogue; waiting %d s for the stock look-back to pass.\n\n",
-                        ButtonCache::kLookBackSeconds + 1);
-            std::fflush(stdout);
-            QThread::sleep(ButtonCache::kLookBackSeconds + 1);
-        }
+        bench::waitForStockLookBack("Grew the catalogue");
         registerAll("Large");
         benchmark::RunSpecifiedBenchmarks(&reporter, std::string("Large/"));
         for (const char* size : {"Demo", "Large"}) {

@@ -89,8 +89,7 @@ TRecordEditorForm::TRecordEditorForm(std::unique_ptr<RecordEditor> editor, Promp
 TRecordEditorForm::~TRecordEditorForm() = default;
 
 void TRecordEditorForm::open() {
-    editor_->load();
-    showRows();
+    editor_->load(); // the rows read show at once (dataChanged)
 }
 
 void TRecordEditorForm::act(const std::function<void()>& action) {

@@ -55,8 +55,21 @@ ItemPriceGrid::ItemPriceGrid(ItemEditor& items, Prompter& prompter, QWidget* par
             priceTyped(price->row, price->level, price->text);
     });
     const db::RowSet& rows = items_.rows();
-    connect(&rows, &db::RowSet::dataChanged, this, [this] { refresh(); });
-    connect(&rows, &db::RowSet::stateChanged, this, [this] { refresh(); });
+    // Filling thousands of cells is the dearest part of opening the editor: only while shown.
+    connect(&rows, &db::RowSet::dataChanged, this, [this] {
+        if (shown_)
+            refresh();
+    });
+    connect(&rows, &db::RowSet::stateChanged, this, [this] {
+        if (shown_)
+            refresh();
+    });
+}
+
+void ItemPriceGrid::setShown(bool shown) {
+    shown_ = shown;
+    if (shown)
+        refresh();
 }
 
 void ItemPriceGrid::refresh() {

@@ -22,6 +22,8 @@ public:
 
     // Shows the listed items' prices as they now are.
     void refresh();
+    // "Prices" shows the grid (filled at once) or hides it (no longer filled on every change).
+    void setShown(bool shown);
     // A price typed into the cell of a listed item (row) and level 1 to 3.
     void priceTyped(int row, int level, const QString& text);
 
@@ -38,6 +40,7 @@ private:
     };
     std::optional<Typed> typed_; // a cell's text, until its editor closes
     bool filling_ = false;
+    bool shown_ = false;
 };
 
 } // namespace pelora

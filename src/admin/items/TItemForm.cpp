@@ -419,8 +419,7 @@ void TItemForm::btnChoiceDeleteClick() {
 
 void TItemForm::btnPricesClick(bool on) {
     optionArea_->setCurrentIndex(on ? 1 : 0);
-    if (on)
-        grdPrices->refresh();
+    grdPrices->setShown(on);
 }
 
 void TItemForm::reject() {

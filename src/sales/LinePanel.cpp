@@ -93,7 +93,7 @@ LinePanel::LinePanel(QWidget* parent) : QWidget(parent) {
     edtFind = new QLineEdit(grpFastFind);
     edtFind->setObjectName(QStringLiteral("edtFind"));
     edtFind->setMinimumHeight(36);
-    edtFind->setEnabled(false); // the search comes with fast find
+    edtFind->setEnabled(false); // until the layout's find mode is applied
     btnSearch = touchButton(tr("Search F9"), QStringLiteral("btnSearch"), grpFastFind);
     btnSearch->setMinimumHeight(36);
     rbBarcode = new QRadioButton(tr("Barcode"), grpFastFind);

@@ -136,6 +136,11 @@ public:
     // Adds a line for the item to the current tab and completes it as the layout asks; false
     // when it stopped with a message.
     bool AddItem(int itemId, bool fromDatabase);
+    // Fast find: "Search F9" (and F9 or Return in the find box) searches the box's code, or
+    // with `findmode` "2" opens the keyboard whose Enter fills the box and searches; the item
+    // found is added from the database.
+    void btnSearchClick();
+    void FastFindSearch();
 
     // The line lists of the current tab: read, recomputed, totalled.
     void ReadLineLists();
@@ -323,6 +328,8 @@ private:
     void restoreRightPanel();
     void showPage(QWidget* page, const QString& caption);
     void setManualRegisterOpen(bool open);
+    void setUpFastFind();
+    void applyFindMode(bool on);
     // The first item page, or the manual register when the layout keeps it open, then the start
     // page.
     void showFirstPages();
@@ -370,6 +377,7 @@ private:
     KeyboardModes keyboardModes_;
     KeyboardModes::Registration loginMode_;
     KeyboardModes::Registration optionMessageMode_;
+    KeyboardModes::Registration fastFindMode_;
     bool loginOpen_ = false;
     TabMap::Rows mapRows_;
     Money total1_;

@@ -1,0 +1,169 @@
+// A bar code scanned into the sales screen's find box on a catalogue of 50,000 items: from the
+// Return that ends the code to the new line on screen (the search by the upper-cased codes, the
+// item read, the tab's discount, a new id, the insert, the re-read of both line lists). Beside
+// it the same statements issued bare on the client library: the same transactions, the rows
+// fetched and kept as raw bytes. Each scan is timed on its own and the medians are compared;
+// the plan of the search is printed, so that a search that no longer uses the code indexes
+// shows.
+// Run: bench_fast_find localhost:/path/to/scratch.gdb (scripts/run-bench.sh).
+
+#include "BareClient.h"
+#include "BenchTill.h"
+
+#include "db/Query.h"
+#include "sales/LinePanel.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+#include <firebird/Interface.h>
+
+#include <cstdio>
+#include <vector>
+
+using namespace pelora;
+
+namespace {
+
+QString gDatabase;
+QString gPassword;
+const int kItems = bench::scaled(50000, 200);
+// The benchmark's own ids, clear of the demo's and of the catalogues the other benchmarks grow
+// in the same database.
+constexpr int kFirstItem = 100000;
+constexpr int kTab = 3; // "Table 1"
+constexpr int kScans = 400;
+const QString kCode = QStringLiteral("9300001000012"); // Pale Ale's bar code, among the catalogue's
+
+db::ConnectParams sysdba() { return {QStringLiteral("SYSDBA"), gPassword, QStringLiteral("app"), gDatabase}; }
+
+// Adds the catalogue in one transaction, unless an earlier run has: every item with a bar code,
+// every third a second one, and a stock number. True when it added them.
+bool fill() {
+    db::Connection db;
+    db.connect(sysdba());
+    if (db.run(QStringLiteral("SELECT COUNT(*) FROM item WHERE id >= ?"), {kFirstItem}).rows.at(0).at(0).asInt() > 0)
+        return false; // one transaction: there whole or not at all
+    db::Transaction tx(db);
+    db::Query item(db);
+    item.setSql(QStringLiteral("INSERT INTO item (id, name, qty, cost1, price1, tax1, stockno, barcode1, barcode2,"
+                               " outputid, stopline, stopdisc) VALUES (?, ?, 10, 2.5, 7.5, 0.6818, ?, ?, ?, 102, 'F', 'F')"));
+    for (int i = 0; i < kItems; ++i)
+        item.exec({kFirstItem + i, QStringLiteral("Scan Item %1").arg(i), QStringLiteral("sc-%1").arg(i),
+                   QStringLiteral("94%1").arg(i, 11, 10, QLatin1Char('0')),
+                   i % 3 ? db::Value() : db::Value(QStringLiteral("95%1").arg(i, 11, 10, QLatin1Char('0')))});
+    tx.commit();
+    return true;
+}
+
+std::vector<double> gLayer;
+std::vector<double> gBare;
+std::vector<QString> gStatements; // what one scan sends, as the layer sends it
+std::size_t gRows = 0;            // the rows one scan reads: the item found, its row, both lists
+
+// Takes the line a scan added off the tab again, so that every scan meets the same tab.
+void removeNewestLine(db::Connection& other) {
+    other.run(QStringLiteral("DELETE FROM tabline1 WHERE id = (SELECT MAX(id) FROM tabline1)"));
+}
+
+// The scanner types the code into the box and ends it with Return.
+void scan(QLineEdit& box) {
+    box.setText(kCode);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(&box, &press);
+    if (!box.text().isEmpty())
+        throw std::runtime_error("the scan added nothing");
+}
+
+void LayerScan(benchmark::State& state) {
+    bench::BenchTill till(gDatabase, gPassword);
+    till.form.state().currentTab = kTab;
+    till.form.ReadLineLists();
+    QLineEdit& box = *till.form.pnlRight->edtFind;
+    db::Connection other;
+    other.connect(sysdba());
+    const int shown = till.linesShown();
+    gStatements = till.statementsOf([&] { scan(box); });
+    gRows = 2 + static_cast<std::size_t>(shown + 1 + till.form.lines().list(LineLists::kSplit).rowCount());
+    removeNewestLine(other);
+
+    for (auto _ : state) {
+        bench::timeOne(state, gLayer, [&] { scan(box); });
+        if (till.linesShown() != shown + 1)
+            throw std::runtime_error("the scan did not add one line");
+        removeNewestLine(other);
+    }
+}
+
+// --- bare on the client library ----------------------------------------------------------
+
+using bench::BareStatement;
+using bench::BareValue;
+
+struct Bare : bench::BareSession {
+    BareStatement *search, *item, *discount, *newId, *insert, *list1, *list2;
+
+    Bare() : BareSession(gDatabase, gPassword) {
+        // The statements the layer sent for one scan, in its order.
+        if (gStatements.size() != 7)
+            throw std::runtime_error("a scan no longer sends the seven statements compared here");
+        BareStatement** all[] = {&search, &item, &discount, &newId, &insert, &list1, &list2};
+        for (int i = 0; i < 7; ++i)
+            *all[i] = &prepare(gStatements[i]);
+        std::printf("\nThe search: %s\n", plan(*search).c_str());
+    }
+
+    void scan() {
+        kept.clear();
+        const std::string code = kCode.toStdString();
+        bind(*search, {code, code});
+        read(*search);
+        bind(*item, {2});
+        read(*item);
+        bind(*discount, {kTab});
+        write(*discount);
+        write(*newId);
+        const int id = outputInt(*newId, 0);
+        std::vector<BareValue> line{id,  std::string("Bar"), std::string("Default"), kTab, 2, std::string("Pale Ale"),
+                                    1.0, 3.2,                9.5,                    0.8636, std::string(), 0.0};
+        for (int n = 0; n < 10; ++n)
+            for (const BareValue& v : {BareValue(std::string()), BareValue(std::string()), BareValue(std::string()),
+                                       BareValue(0.0), BareValue(0.0), BareValue(0.0)})
+                line.push_back(v);
+        for (double v : {3.2, 9.5, 0.8636, 3.2, 9.5, 0.8636})
+            line.emplace_back(v);
+        line.emplace_back(std::string("Bar"));
+        line.emplace_back(std::string("F"));
+        line.emplace_back(0.0);
+        bind(*insert, line);
+        write(*insert);
+        readEach({list1, list2}, {kTab});
+    }
+};
+
+void BareScan(benchmark::State& state) {
+    Bare bare;
+    db::Connection other;
+    other.connect(sysdba());
+    for (auto _ : state) {
+        bench::timeOne(state, gBare, [&] { bare.scan(); });
+        if (bare.kept.size() != gRows)
+            throw std::runtime_error("the bare scan did not read the item and the new line");
+        removeNewestLine(other);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::unique_ptr<QApplication> app = bench::start(argc, argv, gDatabase, gPassword);
+    if (!app)
+        return 2;
+    return bench::reportingFailures([] {
+        if (fill())
+            bench::waitForStockLookBack("Added the catalogue");
+        return bench::runPaired({"Scan", LayerScan, BareScan, kScans, &gLayer, &gBare,
+                                 "A scan on " + std::to_string(kItems) + " items, Return to the line shown", 20});
+    });
+}

@@ -240,6 +240,23 @@ struct BareSession : BareClient {
     }
 };
 
+// The values the till inserts for a line of the demo's Pale Ale on `tab` (terminal "Bar", the
+// first price level, no discount), in the order of its insert into tabline1.
+inline std::vector<BareValue> paleAleLine(int id, int tab) {
+    std::vector<BareValue> line{id,  std::string("Bar"), std::string("Default"), tab, 2, std::string("Pale Ale"),
+                                1.0, 3.2,                9.5,                    0.8636, std::string(), 0.0};
+    for (int n = 0; n < 10; ++n)
+        for (const BareValue& v : {BareValue(std::string()), BareValue(std::string()), BareValue(std::string()),
+                                   BareValue(0.0), BareValue(0.0), BareValue(0.0)})
+            line.push_back(v);
+    for (double v : {3.2, 9.5, 0.8636, 3.2, 9.5, 0.8636})
+        line.emplace_back(v);
+    line.emplace_back(std::string("Bar"));
+    line.emplace_back(std::string("F"));
+    line.emplace_back(0.0);
+    return line;
+}
+
 inline double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v.empty() ? 0 : v[v.size() / 2];

@@ -80,18 +80,7 @@ struct Bare : bench::BareSession {
         write(*discount);
         write(*newId);
         const int id = outputInt(*newId, 0);
-        std::vector<BareValue> line{id,  std::string("Bar"), std::string("Default"), kTab, 2, std::string("Pale Ale"),
-                                    1.0, 3.2,                9.5,                    0.8636, std::string(), 0.0};
-        for (int n = 0; n < 10; ++n)
-            for (const BareValue& v : {BareValue(std::string()), BareValue(std::string()), BareValue(std::string()),
-                                       BareValue(0.0), BareValue(0.0), BareValue(0.0)})
-                line.push_back(v);
-        for (double v : {3.2, 9.5, 0.8636, 3.2, 9.5, 0.8636})
-            line.emplace_back(v);
-        line.emplace_back(std::string("Bar"));
-        line.emplace_back(std::string("F"));
-        line.emplace_back(0.0);
-        bind(*insert, line);
+        bind(*insert, bench::paleAleLine(id, kTab));
         write(*insert);
         readEach({list1, list2}, {kTab});
     }

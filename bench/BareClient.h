@@ -240,22 +240,40 @@ struct BareSession : BareClient {
     }
 };
 
-// The values the till inserts for a line of the demo's Pale Ale on `tab` (terminal "Bar", the
-// first price level, no discount), in the order of its insert into tabline1.
-inline std::vector<BareValue> paleAleLine(int id, int tab) {
-    std::vector<BareValue> line{id,  std::string("Bar"), std::string("Default"), tab, 2, std::string("Pale Ale"),
-                                1.0, 3.2,                9.5,                    0.8636, std::string(), 0.0};
-    for (int n = 0; n < 10; ++n)
-        for (const BareValue& v : {BareValue(std::string()), BareValue(std::string()), BareValue(std::string()),
-                                   BareValue(0.0), BareValue(0.0), BareValue(0.0)})
-            line.push_back(v);
-    for (double v : {3.2, 9.5, 0.8636, 3.2, 9.5, 0.8636})
-        line.emplace_back(v);
-    line.emplace_back(std::string("Bar"));
-    line.emplace_back(std::string("F"));
-    line.emplace_back(0.0);
-    return line;
-}
+// What the till sends to add a line of the demo's Pale Ale to a tab (terminal "Bar", the first
+// price level, no discount): the tab's discount, a new id, the insert and the re-read of both
+// line lists, prepared from the five statements the layer sent, from `first` on.
+struct BarePaleAleAdd {
+    BareStatement *discount, *newId, *insert, *list1, *list2;
+
+    BarePaleAleAdd(BareSession& session, const std::vector<QString>& sent, std::size_t first) {
+        if (sent.size() < first + 5)
+            throw std::runtime_error("adding a line no longer sends the five statements compared here");
+        BareStatement** all[] = {&discount, &newId, &insert, &list1, &list2};
+        for (std::size_t i = 0; i < 5; ++i)
+            *all[i] = &session.prepare(sent[first + i]);
+    }
+
+    void run(BareSession& session, int tab) {
+        session.bind(*discount, {tab});
+        session.write(*discount);
+        session.write(*newId);
+        std::vector<BareValue> line{session.outputInt(*newId, 0), std::string("Bar"), std::string("Default"),
+                                    tab, 2, std::string("Pale Ale"), 1.0, 3.2, 9.5, 0.8636, std::string(), 0.0};
+        for (int n = 0; n < 10; ++n)
+            for (const BareValue& v : {BareValue(std::string()), BareValue(std::string()), BareValue(std::string()),
+                                       BareValue(0.0), BareValue(0.0), BareValue(0.0)})
+                line.push_back(v);
+        for (double v : {3.2, 9.5, 0.8636, 3.2, 9.5, 0.8636})
+            line.emplace_back(v);
+        line.emplace_back(std::string("Bar"));
+        line.emplace_back(std::string("F"));
+        line.emplace_back(0.0);
+        session.bind(*insert, line);
+        session.write(*insert);
+        session.readEach({list1, list2}, {tab});
+    }
+};
 
 inline double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());

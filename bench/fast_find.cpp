@@ -99,18 +99,17 @@ void LayerScan(benchmark::State& state) {
 // --- bare on the client library ----------------------------------------------------------
 
 using bench::BareStatement;
-using bench::BareValue;
 
 struct Bare : bench::BareSession {
-    BareStatement *search, *item, *discount, *newId, *insert, *list1, *list2;
+    // The statements the layer sent for one scan, in its order: the search, the item read, then
+    // the line added as a touch adds it.
+    BareStatement* search = &prepare(gStatements.at(0));
+    BareStatement* item = &prepare(gStatements.at(1));
+    bench::BarePaleAleAdd add{*this, gStatements, 2};
 
     Bare() : BareSession(gDatabase, gPassword) {
-        // The statements the layer sent for one scan, in its order.
         if (gStatements.size() != 7)
             throw std::runtime_error("a scan no longer sends the seven statements compared here");
-        BareStatement** all[] = {&search, &item, &discount, &newId, &insert, &list1, &list2};
-        for (int i = 0; i < 7; ++i)
-            *all[i] = &prepare(gStatements[i]);
         std::printf("\nThe search: %s\n", plan(*search).c_str());
     }
 
@@ -121,13 +120,7 @@ struct Bare : bench::BareSession {
         read(*search);
         bind(*item, {2});
         read(*item);
-        bind(*discount, {kTab});
-        write(*discount);
-        write(*newId);
-        const int id = outputInt(*newId, 0);
-        bind(*insert, bench::paleAleLine(id, kTab));
-        write(*insert);
-        readEach({list1, list2}, {kTab});
+        add.run(*this, kTab);
     }
 };
 

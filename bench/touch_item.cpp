@@ -60,29 +60,19 @@ void LayerTouch(benchmark::State& state) {
 // --- bare on the client library ----------------------------------------------------------
 
 using bench::BareStatement;
-using bench::BareValue;
 
 struct Bare : bench::BareSession {
-    BareStatement *discount, *newId, *insert, *list1, *list2;
+    bench::BarePaleAleAdd add{*this, gStatements, 0};
 
     Bare() : BareSession(gDatabase, gPassword) {
         // The statements the layer sent for one touch, in its order.
         if (gStatements.size() != 5)
             throw std::runtime_error("a touch no longer sends the five statements compared here");
-        BareStatement** all[] = {&discount, &newId, &insert, &list1, &list2};
-        for (int i = 0; i < 5; ++i)
-            *all[i] = &prepare(gStatements[i]);
     }
 
     void touch() {
         kept.clear();
-        bind(*discount, {kTab});
-        write(*discount);
-        write(*newId);
-        const int id = outputInt(*newId, 0);
-        bind(*insert, bench::paleAleLine(id, kTab));
-        write(*insert);
-        readEach({list1, list2}, {kTab});
+        add.run(*this, kTab);
     }
 };
 

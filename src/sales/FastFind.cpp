@@ -8,39 +8,38 @@ namespace pelora::FastFind {
 
 namespace {
 
-// Each code is compared as UPPER(column) = ?, the very expression the item indexes are
-// computed by, so that the server walks those indexes instead of reading every item.
-QString condition(By by) {
-    switch (by) {
-    case By::Barcode:
-        return QStringLiteral("UPPER(barcode1) = ? OR UPPER(barcode2) = ?");
-    case By::StockNo:
-        return QStringLiteral("UPPER(stockno) = ?");
-    case By::Both:
-        break;
-    }
-    return QStringLiteral("UPPER(barcode1) = ? OR UPPER(barcode2) = ? OR UPPER(stockno) = ?");
-}
+// The longest code an item holds (`stockno`; the bar codes hold 13).
+constexpr int kLongestCode = 30;
 
-int placeholders(By by) {
+// Each code is compared as UPPER(column) = ?, the very expression the item indexes are
+// computed by, so that the server walks those indexes instead of reading every item. The code
+// goes in as the longest column's type: a scanned code longer than a bar code column is then
+// simply not found instead of being refused by the server.
+QString condition(By by) {
+    const QString code = QStringLiteral(" = CAST(? AS VARCHAR(%1))").arg(kLongestCode);
+    const QString barcode = QStringLiteral("UPPER(barcode1)") + code + QStringLiteral(" OR UPPER(barcode2)") + code;
+    const QString stockNo = QStringLiteral("UPPER(stockno)") + code;
     switch (by) {
     case By::Barcode:
-        return 2;
+        return barcode;
     case By::StockNo:
-        return 1;
+        return stockNo;
     case By::Both:
         break;
     }
-    return 3;
+    return barcode + QStringLiteral(" OR ") + stockNo;
 }
 
 } // namespace
 
 db::TextTable search(db::Connection& db, const QString& text, By by) {
-    const std::vector<db::Value> codes(static_cast<std::size_t>(placeholders(by)), db::Value(text.toUpper()));
+    if (text.size() > kLongestCode)
+        return {}; // no item holds such a code
+    const QString where = condition(by);
+    const std::vector<db::Value> codes(static_cast<std::size_t>(where.count(u'?')), db::Value(text.toUpper()));
     return db::TextTable::load(db,
-                               QStringLiteral("SELECT id, name, stockno, barcode1, barcode2, stopline FROM item WHERE ") +
-                                   condition(by) + QStringLiteral(" ORDER BY id"),
+                               QStringLiteral("SELECT id, name, stockno, barcode1, barcode2, stopline FROM item WHERE ") + where +
+                                   QStringLiteral(" ORDER BY id"),
                                codes);
 }
 

@@ -32,6 +32,9 @@ TEST_F(FastFindTest, CodesMatchInAnyLetterCaseAndOnlyInTheChosenColumns) {
     EXPECT_EQ(find(QStringLiteral("9300001000029"), FastFind::By::Barcode), 3);
     EXPECT_EQ(find(QStringLiteral("9300001000029"), FastFind::By::StockNo), 0);
     EXPECT_EQ(find(QStringLiteral("beer"), FastFind::By::Both), 0); // whole codes only
+    // A code longer than the columns hold (a 14-digit carton code) is simply not found.
+    EXPECT_EQ(find(QStringLiteral("19300001000029"), FastFind::By::Both), 0);
+    EXPECT_EQ(find(QString(40, u'7'), FastFind::By::Barcode), 0);
     EXPECT_TRUE(offered.isEmpty());
     // A quote in the code is only a character of it.
     exec(QStringLiteral("UPDATE item SET barcode2 = 'O''BRIEN' WHERE id = 9"));

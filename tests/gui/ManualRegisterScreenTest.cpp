@@ -1,9 +1,6 @@
 #include "TillFixture.h"
 
 #include "ModalWatcher.h"
-#include "payment/TMopChoiceForm.h"
-#include "payment/TTenderedForm.h"
-#include "print/MemorySpooler.h"
 #include "sales/ItemGrid.h"
 #include "sales/ItemPage.h"
 #include "sales/LineLists.h"
@@ -86,16 +83,7 @@ TEST_F(ManualRegisterScreen, AManualLineIsKeyedAndPaid) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT itemid || '|' || outputname FROM tabline1 WHERE tabid = 3")),
               QStringLiteral("1|Bar"));
 
-    test::whenOpens<TMopChoiceForm>(QStringLiteral("MopChoiceForm"), [](TMopChoiceForm& chooser) {
-        test::whenOpens<TTenderedForm>(QStringLiteral("TenderedForm"), [](TTenderedForm& tender) {
-            tender.buttontag(QLatin1Char('4'));
-            tender.buttontag(QLatin1Char('0'));
-            tender.btnProcess->click();
-        });
-        chooser.mopButton(QStringLiteral("Cash"))->click();
-    });
-    panel().btnPayment->click();
-    settle();
+    payInCash(panel().btnPayment, QStringLiteral("40"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT r.itemname || '|' || CAST(c.total AS NUMERIC(9, 2)) FROM recline r"
                                     " JOIN receipt c ON c.id = r.recid ORDER BY r.id DESC ROWS 1")),
               QStringLiteral("Birthday cake|37.50"));

@@ -36,15 +36,12 @@ TEST(ManualRegisterKeys, TheDisplayFollowsTheKeys) {
 }
 
 TEST(ManualRegisterKeys, AddCountsOneWhenNoQuantityWasKeyed) {
-    ManualRegister four = keyed({"4"});
+    ManualRegister four = keyed({"4"}), twice = keyed({"4", "x", "2"}), empty;
     EXPECT_TRUE(four.completeForAdd());
-    EXPECT_EQ(four.display(), QStringLiteral("4 x 1"));
-    ManualRegister keyedQty = keyed({"4", "x", "2"});
-    EXPECT_TRUE(keyedQty.completeForAdd());
-    EXPECT_EQ(keyedQty.display(), QStringLiteral("4 x 2"));
-    ManualRegister empty;
+    EXPECT_TRUE(twice.completeForAdd());
     EXPECT_FALSE(empty.completeForAdd());
-    EXPECT_EQ(empty.display(), QStringLiteral("0"));
+    EXPECT_EQ(QStringList({four.display(), twice.display(), empty.display()}),
+              QStringList({"4 x 1", "4 x 2", "0"}));
 }
 
 TEST(ManualRegisterKeys, OnlyANumberTimesAQuantityALineCanTakeIsAnEntry) {

@@ -54,8 +54,9 @@ public:
         QString outputName;
     };
     // Adds the display's line to the tab's main list and clears the display; the new line's
-    // id. Without a tab, or with an entry that is no line, the operator is told, nothing is
-    // added and the display keeps its text.
+    // id. Without a tab, or with an entry that is no line ("Invalid input."), the operator is
+    // told, nothing is added and the display keeps its text; a display without " x " (an
+    // empty entry) adds nothing.
     std::optional<int> add(const Context& context);
 
 private:

@@ -23,7 +23,6 @@ ManRegisterPanel::ManRegisterPanel(QWidget* parent) : QFrame(parent) {
     edtItemName->setObjectName(QStringLiteral("edtItemName"));
     edtItemName->setMaxLength(20);
     edtItemName->setMinimumHeight(kTouchHeight);
-    edtItemName->setEnabled(false); // the register's keys come with the manual register
     lblManRegPrice = namedLabel(QStringLiteral("0"), QStringLiteral("lblManRegPrice"), itemGroup);
     lblManRegPrice->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblManRegPrice->setMinimumHeight(kTouchHeight);

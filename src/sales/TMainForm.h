@@ -7,6 +7,7 @@
 #include "print/Printing.h"
 #include "sales/DiscountTill.h"
 #include "sales/GridPage.h"
+#include "sales/ManualRegister.h"
 #include "sales/PictureList.h"
 #include "sales/SalesState.h"
 #include "sales/TabMap.h"
@@ -129,6 +130,15 @@ public:
     void setManualAvailable(bool on);
     // The "Manual" button as the layout sets it ("On Manual" or "On Auto").
     bool manualByLayout() const;
+    // The manual register over the Item page: "Manual" opens and closes it; its keypad, "x",
+    // "Add" (a free-priced line on the tab), "Payment" and "Keyboard" (the item name).
+    void btnManualClick();
+    void manualKeyClick(QChar key);
+    void btnManTimesClick();
+    void btnManAddClick();
+    void btnManPaymentClick();
+    void btnManKeyboardClick();
+    const ManualRegister& manualRegister() const { return manualRegister_; }
     // A touch on a grid button: shows its page, or adds its item to the tab.
     void buttontag_li(QPushButton* button);
     // A grid button dragged while the button editor is open: the editor places it.
@@ -330,6 +340,8 @@ private:
     void setManualRegisterOpen(bool open);
     void setUpFastFind();
     void applyFindMode(bool on);
+    void wireManualRegister();
+    void showManualDisplay();
     // The first item page, or the manual register when the layout keeps it open, then the start
     // page.
     void showFirstPages();
@@ -378,6 +390,8 @@ private:
     KeyboardModes::Registration loginMode_;
     KeyboardModes::Registration optionMessageMode_;
     KeyboardModes::Registration fastFindMode_;
+    ManualRegister manualRegister_;
+    KeyboardModes::Registration manualNameMode_;
     bool loginOpen_ = false;
     TabMap::Rows mapRows_;
     Money total1_;

@@ -5,8 +5,6 @@
 #include "admin/TDiscForm.h"
 #include "admin/TMopForm.h"
 #include "app/TINIForm.h"
-#include "payment/TMopChoiceForm.h"
-#include "payment/TTenderedForm.h"
 #include "print/MemorySpooler.h"
 #include "print/TCheckChoiceForm.h"
 #include "sales/LineLists.h"
@@ -150,16 +148,7 @@ TEST_F(RecordEditorScreen, ALineWhoseDiscountWasDeletedKeepsItAndIsPaid) {
     ASSERT_TRUE(form->lines().hasLines(LineLists::kMain));
     EXPECT_EQ(form->total1().toString(), QStringLiteral("9.05")); // 9.025, rounded up as the layout says
 
-    test::whenOpens<TMopChoiceForm>(QStringLiteral("MopChoiceForm"), [](TMopChoiceForm& chooser) {
-        test::whenOpens<TTenderedForm>(QStringLiteral("TenderedForm"), [](TTenderedForm& tender) {
-            tender.buttontag(QLatin1Char('1'));
-            tender.buttontag(QLatin1Char('0'));
-            tender.btnProcess->click();
-        });
-        chooser.mopButton(QStringLiteral("Cash"))->click();
-    });
-    form->pnlRight->btnTendered->click();
-    settle();
+    payInCash(form->pnlRight->btnTendered, QStringLiteral("10"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT r.discname || '|' || CAST(c.total AS NUMERIC(9, 2)) FROM recline r"
                                     " JOIN receipt c ON c.id = r.recid ORDER BY r.id DESC ROWS 1")),
               QStringLiteral("Regular|9.05"));
@@ -194,16 +183,7 @@ TEST_F(RecordEditorScreen, ALineOfADeletedItemStillShowsPrintsIsSentAndIsPaid) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM item WHERE id = 3")), QStringLiteral("71"));
 
     touchTab(QStringLiteral("Table 1"));
-    test::whenOpens<TMopChoiceForm>(QStringLiteral("MopChoiceForm"), [](TMopChoiceForm& chooser) {
-        test::whenOpens<TTenderedForm>(QStringLiteral("TenderedForm"), [](TTenderedForm& tender) {
-            tender.buttontag(QLatin1Char('2'));
-            tender.buttontag(QLatin1Char('0'));
-            tender.btnProcess->click();
-        });
-        chooser.mopButton(QStringLiteral("Cash"))->click();
-    });
-    form->pnlRight->btnTendered->click();
-    settle();
+    payInCash(form->pnlRight->btnTendered, QStringLiteral("20"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT LIST(itemname, ',') FROM (SELECT itemname FROM recline ORDER BY id DESC ROWS 2)")),
               QStringLiteral("Lager,Pale Ale"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM tabline1 WHERE tabid = 3")), QStringLiteral("0"));

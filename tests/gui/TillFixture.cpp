@@ -1,12 +1,16 @@
 #include "TillFixture.h"
 
+#include "ModalWatcher.h"
 #include "db/Query.h"
+#include "payment/TMopChoiceForm.h"
+#include "payment/TTenderedForm.h"
 #include "print/MemorySpooler.h"
 #include "sales/ItemGrid.h"
 #include "sales/ItemPage.h"
 #include "sales/TabPage.h"
 #include "ui/GlyphButton.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QListWidget>
 
@@ -20,6 +24,19 @@ QStringList listedTexts(const QListWidget& list) {
 }
 
 void TillTest::SetUp() { db.connect(site.admin1()); }
+
+void TillTest::payInCash(QAbstractButton* payment, const QString& tendered) {
+    whenOpens<TMopChoiceForm>(QStringLiteral("MopChoiceForm"), [tendered](TMopChoiceForm& chooser) {
+        whenOpens<TTenderedForm>(QStringLiteral("TenderedForm"), [tendered](TTenderedForm& tender) {
+            for (QChar key : tendered)
+                tender.buttontag(key);
+            tender.btnProcess->click();
+        });
+        chooser.mopButton(QStringLiteral("Cash"))->click();
+    });
+    payment->click();
+    settle();
+}
 
 void TillTest::TearDown() {
     module.reset();

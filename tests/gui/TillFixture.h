@@ -13,6 +13,7 @@ class GlyphButton;
 class MemorySpooler;
 } // namespace pelora
 
+class QAbstractButton;
 class QListWidget;
 
 namespace pelora::test {
@@ -49,6 +50,9 @@ protected:
     GlyphButton* tabButton(const QString& caption) const;
     void touchTab(const QString& caption);
     void touchItem(const QString& caption);
+    // Pays in cash through the chooser and the tender window that `payment` opens, keying
+    // `tendered` on the tender window's keypad.
+    void payInCash(QAbstractButton* payment, const QString& tendered);
 
     template <typename Widget>
     Widget* child(const char* name) const {

@@ -135,6 +135,7 @@ TMainForm::TMainForm(Prompter& prompter, QWidget* parent)
     wire(pgeItem->btnOpt, &TMainForm::btnOptClick);
     wire(pgeExtra->btnDiscount, &TMainForm::btnDiscountClick);
     wire(pgeExtra->btnTabHist, &TMainForm::btnTabHistClick);
+    wire(pgeExtra->btnStocktake, &TMainForm::btnStocktakeClick);
     for (int n = 1; n <= OptionsColumn::kSlots; ++n)
         wire(pnlRight->options->buttons[static_cast<std::size_t>(n - 1)], [this, n] { OpenOption(n); });
     connect(pgeTab->tabList, &QListWidget::itemDoubleClicked, this,

@@ -44,15 +44,9 @@ TStocktakeForm::TStocktakeForm(db::Connection& db, Prompter& prompter, QWidget* 
 
     grdStocktakes = touchGrid({QStringLiteral("id")}, QStringLiteral("grdStocktakes"), this);
     grdStocktakes->setFixedWidth(140);
-    btnFirst = touchButton(QStringLiteral("|<"), QStringLiteral("btnFirst"), this);
-    btnPrior = touchButton(QStringLiteral("<"), QStringLiteral("btnPrior"), this);
-    btnNext = touchButton(QStringLiteral(">"), QStringLiteral("btnNext"), this);
-    btnLast = touchButton(QStringLiteral(">|"), QStringLiteral("btnLast"), this);
-    auto* navigation = new QHBoxLayout;
-    for (QPushButton* b : {btnFirst, btnPrior, btnNext, btnLast}) {
+    auto* navigation = navigationRow(this, btnFirst, btnPrior, btnNext, btnLast);
+    for (QPushButton* b : {btnFirst, btnPrior, btnNext, btnLast})
         b->setFixedWidth(34);
-        navigation->addWidget(b);
-    }
     auto* left = new QVBoxLayout;
     left->addWidget(grdStocktakes, 1);
     left->addLayout(navigation);

@@ -102,6 +102,7 @@ TEST_F(StocktakeScreen, TheConsoleStartsACountThatTheExtraPageProcessesAndTheHis
     EXPECT_NE(right.lblTabRef->text(), QStringLiteral("Stocktake"));
 
     // The history, from the console's Extras.
+    sql(QStringLiteral("INSERT INTO stocktake (id, pcref, staffref) VALUES (?, 'Deck', 'Sam')"), {id + 10});
     console = openConsole();
     console->edtPassword->setText(test::admin1Password());
     console->btnLogin->click();
@@ -109,7 +110,16 @@ TEST_F(StocktakeScreen, TheConsoleStartsACountThatTheExtraPageProcessesAndTheHis
     test::whenOpens<TStocktakeForm>(QStringLiteral("StocktakeForm"), [&](TStocktakeForm& history) {
         opened = true;
         EXPECT_EQ(history.windowTitle(), QStringLiteral("StocktakeForm"));
-        EXPECT_EQ(column(*history.grdStocktakes, 0).first(), QString::number(id));
+        // Newest first: the Deck's empty stocktake, then the Bar's.
+        EXPECT_EQ(column(*history.grdStocktakes, 0), (QStringList{QString::number(id + 10), QString::number(id)}));
+        EXPECT_EQ(history.edtPCRef->text(), QStringLiteral("Deck"));
+        EXPECT_EQ(history.edtCost->text(), QStringLiteral("0.00"));
+        EXPECT_EQ(history.grdLines->rowCount(), 0);
+        history.btnLast->click();
+        EXPECT_EQ(history.edtId->text(), QString::number(id));
+        history.btnPrior->click();
+        EXPECT_EQ(history.edtId->text(), QString::number(id + 10));
+        history.btnNext->click();
         EXPECT_EQ(history.edtId->text(), QString::number(id));
         EXPECT_EQ(history.edtPCRef->text(), QStringLiteral("Bar"));
         EXPECT_EQ(history.edtPrice->text(), QStringLiteral("707.00"));
@@ -136,7 +146,10 @@ TEST_F(StocktakeScreen, TheConsoleStartsACountThatTheExtraPageProcessesAndTheHis
         EXPECT_EQ(history.grdLines->rowCount(), 2);
         history.btnAll->click();
         EXPECT_TRUE(history.edtFind->text().isEmpty());
-        EXPECT_EQ(history.grdStocktakes->rowCount(), 1);
+        EXPECT_EQ(column(*history.grdStocktakes, 0), (QStringList{QString::number(id), QString::number(id + 10)}));
+        history.btnLast->click();
+        history.btnFirst->click();
+        EXPECT_EQ(history.edtId->text(), QString::number(id));
         prompter.expectConfirm(QStringLiteral("Logout Admin?"), false); // once the window has closed
         history.btnClose->click();
     });

@@ -4,6 +4,7 @@
 #include "admin/TDiscForm.h"
 #include "admin/TMopForm.h"
 #include "admin/TStaffForm.h"
+#include "admin/TStocktakeForm.h"
 #include "admin/layouts/TLayoutChoiceForm.h"
 #include "admin/items/TItemForm.h"
 #include "admin/layouts/TLIForm.h"
@@ -168,8 +169,7 @@ TAdminForm::TAdminForm(TMainForm& till, TMainDataModule& module, Prompter& promp
     const TerminalSettings& s = till_.settings();
     btnOrders->setEnabled(!modeIs(s.ordMode, '0'));
     btnLayout->setEnabled(modeIs(s.layoutMode, '1'));
-    // "Stocktake" (countmode not "0") waits for the stocktake.
-    btnStocktake->setEnabled(false);
+    btnStocktake->setEnabled(!modeIs(s.countMode, '0'));
 }
 
 TAdminForm::~TAdminForm() = default;
@@ -247,6 +247,7 @@ void TAdminForm::wireActions() {
     actions_[at("admin2xrefund")] = {[this] { till_.btnRefundClick(); }, A::LogoutQuestion,
                                      [this] { return tabHasLines(true); }};
     actions_[at("admin2xsplit")] = {[this] { openSplit(QStringLiteral("Admin")); }, A::LogoutQuestion, {}};
+    actions_[at("admin2xstocktake")] = {[this] { openStocktakeHistory(); }, A::LogoutQuestion, {}};
     actions_[at("admin2xnosale")] = {[this] { till_.btnNoSaleClick(); }, A::ConsoleStays, {}};
     actions_[at("admin2rptx")] = {[this] { reports().openXReport(); }, A::ConsoleStays, {}};
     const std::array<std::pair<const char*, ReportKind>, 5> periodReports{{{"admin2rpttranx", ReportKind::Receipt},
@@ -271,6 +272,9 @@ void TAdminForm::wireActions() {
     });
     connect(btnReceipt, &QPushButton::clicked, this, [this] {
         run({[this] { till_.OpenReceiptHistory(); }, A::ConsoleCloses, {}});
+    });
+    connect(btnStocktake, &QPushButton::clicked, this, [this] {
+        run({[this] { startStocktake(); }, A::ConsoleCloses, {}});
     });
 }
 
@@ -462,6 +466,23 @@ void TAdminForm::openLayoutChoice() {
         BusyCursor busy;
         till_.LoadTerminalSettings();
     }
+}
+
+void TAdminForm::startStocktake() {
+    if (!till_.EnterStocktake())
+        return;
+    till_.btnLinkClick();
+    till_.btnResetClick();
+    till_.setManualAvailable(false);
+}
+
+void TAdminForm::openStocktakeHistory() {
+    if (auto form = makeFilledForm<TStocktakeForm>(prompter_, [this] {
+            auto made = std::make_unique<TStocktakeForm>(module_.db1, prompter_, &till_);
+            made->load();
+            return made;
+        }))
+        showModal(*form);
 }
 
 void TAdminForm::openDiscounts() { openRecordEditor<TDiscForm>(prompter_, module_, till_); }

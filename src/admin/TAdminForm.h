@@ -102,6 +102,9 @@ private:
     // The reports open over the console.
     ReportLauncher reports();
     void openSplit(const QString& source);
+    // The sales screen counts stock on the Item page, without the manual register.
+    void startStocktake();
+    void openStocktakeHistory();
 
     TMainForm& till_;
     TMainDataModule& module_;

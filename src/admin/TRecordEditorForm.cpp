@@ -32,10 +32,7 @@ TRecordEditorForm::TRecordEditorForm(std::unique_ptr<RecordEditor> editor, Promp
     lstRecords->setFixedWidth(240);
     lstRecords->setStyleSheet(QStringLiteral("QListWidget::item { min-height: %1px; }").arg(kColumnStep));
 
-    btnFirst = touchButton(QStringLiteral("|<"), QStringLiteral("btnFirst"), this);
-    btnPrior = touchButton(QStringLiteral("<"), QStringLiteral("btnPrior"), this);
-    btnNext = touchButton(QStringLiteral(">"), QStringLiteral("btnNext"), this);
-    btnLast = touchButton(QStringLiteral(">|"), QStringLiteral("btnLast"), this);
+    auto* navigation = navigationRow(this, btnFirst, btnPrior, btnNext, btnLast);
     btnInsert = touchButton(tr("Insert"), QStringLiteral("btnInsert"), this);
     btnDelete = touchButton(tr("Delete"), QStringLiteral("btnDelete"), this);
     btnHelp = touchButton(tr("Help"), QStringLiteral("btnHelp"), this);
@@ -45,9 +42,6 @@ TRecordEditorForm::TRecordEditorForm(std::unique_ptr<RecordEditor> editor, Promp
     grpDetails->setObjectName(QStringLiteral("grpDetails"));
     fields_ = new QFormLayout(grpDetails);
 
-    auto* navigation = new QHBoxLayout;
-    for (QPushButton* b : {btnFirst, btnPrior, btnNext, btnLast})
-        navigation->addWidget(b);
     listColumn_ = new QVBoxLayout;
     listColumn_->addWidget(lstRecords, 1);
     listColumn_->addLayout(navigation);

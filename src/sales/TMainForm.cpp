@@ -137,6 +137,7 @@ TMainForm::TMainForm(Prompter& prompter, QWidget* parent)
     wire(pgeExtra->btnTabHist, &TMainForm::btnTabHistClick);
     setUpFastFind();
     wireManualRegister();
+    wire(pgeExtra->btnStocktake, &TMainForm::btnStocktakeClick);
     for (int n = 1; n <= OptionsColumn::kSlots; ++n)
         wire(pnlRight->options->buttons[static_cast<std::size_t>(n - 1)], [this, n] { OpenOption(n); });
     connect(pgeTab->tabList, &QListWidget::itemDoubleClicked, this,

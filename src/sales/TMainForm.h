@@ -210,6 +210,12 @@ public:
     QString OpenSplitForm(const QString& source, const QString& search, const QString& selectRef,
                           std::function<void(const QString&)> copiedToTab = {});
 
+    // Stocktake mode: this terminal's count on the stocktake tab, with the screen set up for
+    // counting; refused (false) when the layout does not count. "Stocktake" on the Extra page
+    // processes the count.
+    bool EnterStocktake();
+    void btnStocktakeClick();
+
     // The current tab's account: balance, limit and what is left, for account tabs.
     void ShowTabBalance();
     void btnReBalanceClick();
@@ -365,6 +371,7 @@ private:
     bool logIn(const QString& password, TKeyBoardForm& keyboard);
     void logOut();
     void leaveStocktake();
+    void setUpStocktakeScreen();
     void selectTab(int tabId, const QString& label);
     void takeTab(int tabId, const QString& label);
     void moveLinesTo(int targetTab);

@@ -58,13 +58,7 @@ TSplitForm::TSplitForm(db::Connection& db, db::StoredProc& proc, Prompter& promp
     grdRefs = touchGrid({QStringLiteral("REF")}, QStringLiteral("grdRefs"), this);
     grdRefs->setMinimumWidth(220);
 
-    btnFirst = touchButton(QStringLiteral("|<"), QStringLiteral("btnFirst"), this);
-    btnPrior = touchButton(QStringLiteral("<"), QStringLiteral("btnPrior"), this);
-    btnNext = touchButton(QStringLiteral(">"), QStringLiteral("btnNext"), this);
-    btnLast = touchButton(QStringLiteral(">|"), QStringLiteral("btnLast"), this);
-    auto* navigation = new QHBoxLayout;
-    for (QPushButton* b : {btnFirst, btnPrior, btnNext, btnLast})
-        navigation->addWidget(b);
+    auto* navigation = navigationRow(this, btnFirst, btnPrior, btnNext, btnLast);
 
     grpFind = new QGroupBox(tr("Find"), this);
     grpFind->setObjectName(QStringLiteral("grpFind"));

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QHeaderView>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -58,6 +59,18 @@ QTableView* touchGridView(QAbstractItemModel* model, const QString& objectName, 
     grid->setModel(model);
     setUpTouchGrid(grid, objectName);
     return grid;
+}
+
+QHBoxLayout* navigationRow(QWidget* parent, QPushButton*& first, QPushButton*& prior, QPushButton*& next,
+                           QPushButton*& last) {
+    first = touchButton(QStringLiteral("|<"), QStringLiteral("btnFirst"), parent);
+    prior = touchButton(QStringLiteral("<"), QStringLiteral("btnPrior"), parent);
+    next = touchButton(QStringLiteral(">"), QStringLiteral("btnNext"), parent);
+    last = touchButton(QStringLiteral(">|"), QStringLiteral("btnLast"), parent);
+    auto* row = new QHBoxLayout;
+    for (QPushButton* b : {first, prior, next, last})
+        row->addWidget(b);
+    return row;
 }
 
 QLabel* namedLabel(const QString& text, const QString& objectName, QWidget* parent) {

@@ -6,6 +6,7 @@
 
 class QAbstractButton;
 class QAbstractItemModel;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -33,6 +34,10 @@ QSize buttonColumnSize(int count, int width = kColumnButtonWidth);
 QTableWidget* touchGrid(const QStringList& headers, const QString& objectName, QWidget* parent);
 // The same grid over a model (a long list: only the rows in sight are drawn).
 QTableView* touchGridView(QAbstractItemModel* model, const QString& objectName, QWidget* parent);
+// The first, prior, next and last buttons ("|<", "<", ">", ">|") under a list of records, in a
+// row of their own.
+QHBoxLayout* navigationRow(QWidget* parent, QPushButton*& first, QPushButton*& prior, QPushButton*& next,
+                           QPushButton*& last);
 // A label with an object name.
 QLabel* namedLabel(const QString& text, const QString& objectName, QWidget* parent);
 

@@ -69,7 +69,7 @@ protected:
                console.btnLogin->text() == QLatin1String("Login") && console.edtPassword->isEnabled();
     }
     static const inline QStringList kWired{"INI",     "Staff", "Layouts", "Items", "Links", "Mops",          "Discounts", "Delete",
-                                           "Discount", "Refund", "Split",        "No Sale",   "X",
+                                           "Discount", "Refund", "Split",        "Stocktake", "No Sale",   "X",
                                            "Tranx",   "Tranx + Lines", "Day",    "Month",     "Year",
                                            "Split Ref", "Account", "Inventory"};
 };
@@ -81,7 +81,7 @@ TEST_F(AdminConsole, LoggedOutOnlyTheGeneralGroupWorksAndAWrongPasswordIsRefused
     EXPECT_TRUE(console->btnOrders->isEnabled());
     EXPECT_TRUE(console->btnSplit->isEnabled());
     EXPECT_TRUE(console->btnLayout->isEnabled()); // the terminal's layoutmode is "1"
-    EXPECT_FALSE(console->btnStocktake->isEnabled());
+    EXPECT_TRUE(console->btnStocktake->isEnabled()); // the layout counts stock
 
     prompter.expectInformation(QStringLiteral("Password cannot be blank."));
     login(*console, QString());
@@ -90,12 +90,14 @@ TEST_F(AdminConsole, LoggedOutOnlyTheGeneralGroupWorksAndAWrongPasswordIsRefused
     EXPECT_TRUE(loggedOut(*console));
     EXPECT_EQ(module->session().staffRef, QStringLiteral("Default")); // the till is untouched
 
-    // Without orders on this terminal, "Orders" is off; without its layout mode, "Layout".
-    sql(QStringLiteral("UPDATE layout SET ordmode = '0'"));
+    // Without orders on this terminal, "Orders" is off; without its layout mode, "Layout";
+    // without counting, "Stocktake".
+    sql(QStringLiteral("UPDATE layout SET ordmode = '0', countmode = '0'"));
     sql(QStringLiteral("UPDATE pc SET layoutmode = '0'"));
     reload();
     EXPECT_FALSE(openConsole()->btnOrders->isEnabled());
     EXPECT_FALSE(openConsole()->btnLayout->isEnabled());
+    EXPECT_FALSE(openConsole()->btnStocktake->isEnabled());
 }
 
 TEST_F(AdminConsole, AFullAdminHasEveryBuiltButtonAndGrantsAdmin2AtOnce) {

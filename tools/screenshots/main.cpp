@@ -15,6 +15,8 @@
 #include "sales/ItemGrid.h"
 #include "sales/ItemPage.h"
 #include "sales/LinePanel.h"
+#include "sales/ManRegisterPanel.h"
+#include "sales/TQtyForm.h"
 #include "sales/OneOrAllForm.h"
 #include "sales/TMainForm.h"
 #include "sales/TOptChoiceForm.h"
@@ -32,6 +34,7 @@
 
 #include <QDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -257,6 +260,68 @@ void editorTour(TMainForm& till) {
     settle();
 }
 
+void pressKeys(const std::vector<QPushButton*>& keys, const QString& text) {
+    for (const QChar c : text)
+        for (QPushButton* k : keys)
+            if (k->text() == QString(c))
+                k->click();
+}
+
+// The next message box: answered with the button given.
+void answerNextBox(QMessageBox::StandardButton answer, std::function<void()> then = {}) {
+    test::whenModalOpens([answer, then = std::move(then)](QWidget* w) {
+        if (then)
+            then();
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->button(answer))
+            box->button(answer)->click();
+        else
+            closeDialog(w);
+    });
+}
+
+// The manual register on Table 2, then a stocktake counted, processed and looked back on.
+void countTour(TMainForm& till) {
+    std::vector<QPushButton*> tabs(till.pgeTab->tabButtons.begin(), till.pgeTab->tabButtons.end());
+    touch(tabs, QStringLiteral("Table 2"));
+    till.btnLink->click();
+    till.pgeItem->btnManual->click();
+    ManRegisterPanel& manual = *till.pgeItem->manRegister;
+    pressKeys(manual.keys, QStringLiteral("12.5"));
+    manual.btnTimes->click();
+    pressKeys(manual.keys, QStringLiteral("3"));
+    shoot(QStringLiteral("manual-register"));
+    manual.btnAdd->click();
+    till.pgeItem->btnManual->click();
+
+    withConsole(till, [](TAdminForm& console) { console.btnStocktake->click(); });
+    settle();
+    whenOpens("QtyForm", QString(), [](QWidget* w) {
+        auto* keypad = static_cast<TQtyForm*>(w);
+        pressKeys(keypad->keys, QStringLiteral("70"));
+        keypad->btnOK->click();
+    });
+    touch(till.pgeItem->grid->buttons, QStringLiteral("Lager"));
+    whenOpens("QtyForm", QString(), [](QWidget* w) {
+        auto* keypad = static_cast<TQtyForm*>(w);
+        pressKeys(keypad->keys, QStringLiteral("45"));
+        keypad->btnOK->click();
+    });
+    touch(till.pgeItem->grid->buttons, QStringLiteral("Pale Ale"));
+    shoot(QStringLiteral("stocktake"));
+    till.btnExtra->click();
+    answerNextBox(QMessageBox::Yes, [] { answerNextBox(QMessageBox::Ok); }); // process, then its receipt
+    till.pgeExtra->btnStocktake->click();
+    settle();
+
+    withConsole(till, [](TAdminForm& console) {
+        whenOpens("StocktakeForm", QStringLiteral("stocktake-history"), [](QWidget* history) {
+            answerNextBox(QMessageBox::No); // "Logout Admin?"
+            closeDialog(history);
+        });
+        clickPermitted(console, "admin2xstocktake");
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -288,6 +353,7 @@ int main(int argc, char** argv) {
                 tour(till);
                 adminTour(till);
                 editorTour(till);
+                countTour(till);
             } catch (const std::exception& e) {
                 err << "screenshots: " << e.what() << '\n';
                 result = 1;

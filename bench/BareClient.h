@@ -6,6 +6,7 @@
 // failure.
 
 #include "common/LocalTimeZone.h"
+#include "db/Connection.h"
 #include "db/FbClient.h"
 #include "db/Value.h"
 
@@ -38,6 +39,14 @@ inline bool smokeRun() { return qEnvironmentVariableIsSet("PELORA_BENCH_SMOKE");
 constexpr int kSmokeIterations = 2;
 // `full` in a timed run, `small` in a smoke run: the iterations or the data a benchmark fills.
 inline int scaled(int full, int small) { return smokeRun() ? small : full; }
+
+// Whether an earlier run on this database has added a benchmark's own items, ids `first` to
+// `first + count - 1` (added in one transaction: all of them or none). Each benchmark keeps to
+// its own range, so that another's catalogue in the same database is not taken for its own.
+inline bool itemsAdded(pelora::db::Connection& db, int first, int count) {
+    return db.run(QStringLiteral("SELECT COUNT(*) FROM item WHERE id BETWEEN ? AND ?"), {first, first + count - 1})
+               .rows.at(0).at(0).asInt() > 0;
+}
 
 // Runs a benchmark program's work and returns its exit code. A failure -- of the layer, of the
 // bare client library, or a benchmark's own check -- is printed and ends the program with 1

@@ -40,9 +40,11 @@ int StocktakeProcessing::process(db::Connection& db, db::StoredProc& proc, const
                               " tax, extcost, extprice, exttax) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                {lineId, stocktakeId, itemId, line[1], expected, counted, line[4], line[5], line[6], line[7], line[8],
                 line[9]});
-        const db::ResultData item = db.run(QStringLiteral("SELECT qty FROM item WHERE id = ?"), {itemId});
-        const double current = item.rows.empty() ? 0.0 : item.rows.front()[0].asDouble();
-        db.run(QStringLiteral("UPDATE item SET qty = ? WHERE id = ?"), {newQty(counted, expected, current), itemId});
+        // C − (E − X) with X read by the update itself, so that a sale another till commits
+        // between a read and a write cannot be lost.
+        db.run(QStringLiteral("UPDATE item SET qty = CAST(? AS DOUBLE PRECISION) - (CAST(? AS DOUBLE PRECISION)"
+                              " - COALESCE(qty, 0)) WHERE id = ?"),
+               {counted, expected, itemId});
     }
     proc.setName(QStringLiteral("tabline1_del_stocktake_101"));
     proc.setParam(0, pcRef);

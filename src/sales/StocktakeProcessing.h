@@ -25,10 +25,6 @@ public:
     // stocktake's id. On any failure nothing is kept (the count lines stay) and it throws.
     static int process(db::Connection& db, db::StoredProc& proc, const QString& pcRef, const QString& staffRef);
 
-    // The item's new quantity: what was counted, less what moved since the count line was
-    // added (expected less current). An item never stocked has neither, and becomes the count.
-    static double newQty(double counted, double expected, double current) { return counted - (expected - current); }
-
     static QString doneMessage(int stocktakeId);
 };
 

@@ -22,6 +22,9 @@ namespace pelora {
 void TMainForm::setUpFastFind() {
     LinePanel& right = *pnlRight;
     wire(right.btnSearch, &TMainForm::btnSearchClick);
+    // What the box holds: read at each search; the box keeps the focus for the next scan.
+    for (QRadioButton* choice : {right.rbBarcode, right.rbStockNo, right.rbBoth})
+        wire(choice, [this] { pnlRight->edtFind->setFocus(); });
     // F9 in the find box is "Search F9"; the Return a scanner ends its code with searches at once.
     auto* f9 = new QShortcut(QKeySequence(Qt::Key_F9), right.edtFind, nullptr, nullptr, Qt::WidgetShortcut);
     connect(f9, &QShortcut::activated, this, [this] { runReportingFailures(prompter_, [this] { btnSearchClick(); }); });
@@ -41,6 +44,8 @@ void TMainForm::applyFindMode(bool on) {
     // Filled from the on-screen keyboard only.
     right.edtFind->setReadOnly(modeIs(data_.settings.findMode, '2'));
     setAvailable(right.btnSearch, on);
+    for (QRadioButton* choice : {right.rbBarcode, right.rbStockNo, right.rbBoth})
+        setAvailable(choice, on);
 }
 
 void TMainForm::btnSearchClick() {

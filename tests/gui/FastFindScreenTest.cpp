@@ -55,8 +55,12 @@ TEST_F(FastFindScreen, AScannedCodeAddsItsItemAndTheBoxIsReadyForTheNext) {
     scan(QStringLiteral("9300001000029"));
     EXPECT_EQ(lines(), QStringLiteral("Lager,Lager"));
 
-    // F9 searches too, here by stock number in any letter case.
-    form->pnlRight->rbStockNo->setChecked(true);
+    // F9 searches too, here by stock number in any letter case, chosen with a touch.
+    for (QRadioButton* choice : {form->pnlRight->rbBarcode, form->pnlRight->rbStockNo, form->pnlRight->rbBoth})
+        EXPECT_TRUE(choice->isEnabled());
+    QTest::mouseClick(form->pnlRight->rbStockNo, Qt::LeftButton);
+    EXPECT_TRUE(form->pnlRight->rbStockNo->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), box()); // ready for the code
     QTest::keyClicks(box(), QStringLiteral("beer-pa"));
     QTest::keyClick(box(), Qt::Key_F9);
     EXPECT_EQ(lines(), QStringLiteral("Lager,Lager,Pale Ale"));

@@ -40,6 +40,11 @@ constexpr int kSmokeIterations = 2;
 // `full` in a timed run, `small` in a smoke run: the iterations or the data a benchmark fills.
 inline int scaled(int full, int small) { return smokeRun() ? small : full; }
 
+// Takes the newest line off again, so that every timed run meets the same tab.
+inline void removeNewestLine(pelora::db::Connection& other) {
+    other.run(QStringLiteral("DELETE FROM tabline1 WHERE id = (SELECT MAX(id) FROM tabline1)"));
+}
+
 // Whether an earlier run on this database has added a benchmark's own items, ids `first` to
 // `first + count - 1` (added in one transaction: all of them or none). Each benchmark keeps to
 // its own range, so that another's catalogue in the same database is not taken for its own.

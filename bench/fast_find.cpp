@@ -62,11 +62,6 @@ std::vector<double> gBare;
 std::vector<QString> gStatements; // what one scan sends, as the layer sends it
 std::size_t gRows = 0;            // the rows one scan reads: the item found, its row, both lists
 
-// Takes the line a scan added off the tab again, so that every scan meets the same tab.
-void removeNewestLine(db::Connection& other) {
-    other.run(QStringLiteral("DELETE FROM tabline1 WHERE id = (SELECT MAX(id) FROM tabline1)"));
-}
-
 // The scanner types the code into the box and ends it with Return.
 void scan(QLineEdit& box) {
     box.setText(kCode);
@@ -86,13 +81,13 @@ void LayerScan(benchmark::State& state) {
     const int shown = till.linesShown();
     gStatements = till.statementsOf([&] { scan(box); });
     gRows = 2 + static_cast<std::size_t>(shown + 1 + till.form.lines().list(LineLists::kSplit).rowCount());
-    removeNewestLine(other);
+    bench::removeNewestLine(other);
 
     for (auto _ : state) {
         bench::timeOne(state, gLayer, [&] { scan(box); });
         if (till.linesShown() != shown + 1)
             throw std::runtime_error("the scan did not add one line");
-        removeNewestLine(other);
+        bench::removeNewestLine(other);
     }
 }
 
@@ -132,7 +127,7 @@ void BareScan(benchmark::State& state) {
         bench::timeOne(state, gBare, [&] { bare.scan(); });
         if (bare.kept.size() != gRows)
             throw std::runtime_error("the bare scan did not read the item and the new line");
-        removeNewestLine(other);
+        bench::removeNewestLine(other);
     }
 }
 

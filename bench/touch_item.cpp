@@ -32,11 +32,6 @@ std::vector<double> gLayer;
 std::vector<double> gBare;
 std::vector<QString> gStatements; // what one touch sends, as the layer sends it
 
-// Takes the line a touch added off the tab again, so that every touch meets 50 lines.
-void removeNewestLine(db::Connection& other) {
-    other.run(QStringLiteral("DELETE FROM tabline1 WHERE id = (SELECT MAX(id) FROM tabline1)"));
-}
-
 void LayerTouch(benchmark::State& state) {
     bench::BenchTill till(gDatabase, gPassword);
     till.form.state().currentTab = kTab;
@@ -47,13 +42,13 @@ void LayerTouch(benchmark::State& state) {
     db::Connection other;
     other.connect(sysdba());
     gStatements = till.statementsOf([&] { ale->click(); });
-    removeNewestLine(other);
+    bench::removeNewestLine(other);
 
     for (auto _ : state) {
         bench::timeOne(state, gLayer, [&] { ale->click(); });
         if (till.linesShown() != kLinesOnTab + 1)
             throw std::runtime_error("the touch did not add one line");
-        removeNewestLine(other);
+        bench::removeNewestLine(other);
     }
 }
 
@@ -84,7 +79,7 @@ void BareTouch(benchmark::State& state) {
         bench::timeOne(state, gBare, [&] { bare.touch(); });
         if (bare.kept.size() != static_cast<std::size_t>(kLinesOnTab) + 1)
             throw std::runtime_error("the bare touch did not read the tab's lines and the new one");
-        removeNewestLine(other);
+        bench::removeNewestLine(other);
     }
 }
 

@@ -54,11 +54,14 @@ public:
 };
 
 // The tab map editor, while it is open over the Tab page: a touch on a tab button hands the
-// tab and the button's position to it, and a change of map clears its selection.
+// tab and the button's position to it, a tab button dragged on the map is handed over with the
+// place it was dropped at (from the map picture's top left), and a change of map clears its
+// selection.
 class TabButtonPicker {
 public:
     virtual ~TabButtonPicker() = default;
     virtual void pickTabButton(int tabId, QPoint position) = 0;
+    virtual void dropTabButton(int tabId, QPoint topLeft) = 0;
     virtual void clearSelection() = 0;
 };
 

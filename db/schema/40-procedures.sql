@@ -2,6 +2,7 @@
 -- Callers that change several rows run the call inside a transaction of their own.
 
 CREATE EXCEPTION row_must_remain 'This row is reserved and cannot be deleted.';
+CREATE EXCEPTION tab_still_open 'The tab has open lines or a pre-tendered amount: pay or move them first.';
 CREATE EXCEPTION terminal_needed 'Lines of the NonTab and the stocktake tab belong to one terminal: give its reference.';
 
 SET TERM ^ ;
@@ -426,6 +427,10 @@ END^
 CREATE PROCEDURE tab_del_one (id INTEGER) AS
 BEGIN
     IF (id <= 2) THEN EXCEPTION row_must_remain;
+    -- Unpaid lines and a pre-tendered amount are never lost with their tab.
+    IF (EXISTS (SELECT 1 FROM tabline1 WHERE tabid = :id) OR EXISTS (SELECT 1 FROM tabline2 WHERE tabid = :id)
+        OR EXISTS (SELECT 1 FROM tab WHERE id = :id AND COALESCE(tendered, 0) <> 0)) THEN
+        EXCEPTION tab_still_open;
     DELETE FROM tm WHERE tabid = :id;
     DELETE FROM tab WHERE id = :id;
 END^

@@ -4,6 +4,10 @@
 
 namespace pelora {
 
+// The warning of a write the database refused, most often a name another row has:
+// "Could not save the changes." and "Make sure <column> is Unique.".
+QString uniqueWarning(const QString& column);
+
 // The payment methods the chooser offers; method 1 (account credit) is never listed.
 RecordEditorMember mopMember();
 // The discounts; discount 1 is never listed.

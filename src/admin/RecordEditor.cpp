@@ -168,15 +168,23 @@ void RecordEditor::deleteRow() {
         prompter_.warning(member_.mustRemain);
         return;
     }
-    if (!prompter_.confirm(member_.deleteQuestion))
+    if (!confirmDelete())
         return;
-    db::StoredProc proc(connection());
-    proc.setName(member_.table + QStringLiteral("_del_one"));
     const int id = currentId();
-    proc.setParam(0, id);
-    proc.execute();
+    if (!deleteRecord(id))
+        return;
     load();
     deleted(id);
+}
+
+bool RecordEditor::confirmDelete() { return prompter_.confirm(member_.deleteQuestion); }
+
+bool RecordEditor::deleteRecord(int id) {
+    db::StoredProc proc(connection());
+    proc.setName(member_.table + QStringLiteral("_del_one"));
+    proc.setParam(0, id);
+    proc.execute();
+    return true;
 }
 
 bool RecordEditor::leaveEdit() {
@@ -215,13 +223,18 @@ bool RecordEditor::moveTo(int row) {
     return rows_.moveTo(row);
 }
 
+bool RecordEditor::settleEdit() {
+    if (!isEditing())
+        return true;
+    if (prompter_.confirm(kSaveChanges))
+        return save();
+    cancel();
+    return true;
+}
+
 bool RecordEditor::mayClose() {
-    if (isEditing()) {
-        if (!prompter_.confirm(kSaveChanges))
-            cancel();
-        else if (!save())
-            return false;
-    }
+    if (!settleEdit())
+        return false;
     rows_.close();
     return true;
 }

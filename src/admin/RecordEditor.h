@@ -65,8 +65,10 @@ public:
     // Navigation; the edit is written first (or the member asks). False when the editor stays.
     bool move(Move where);
     bool moveTo(int row);
-    // The window is closing: an edit is written or dropped as the operator answers; false keeps
-    // the window open (a write that failed).
+    // An edit is written or dropped as the operator answers "Save changes?"; false when the
+    // write failed and the edit stays open.
+    bool settleEdit();
+    // The window is closing: an edit is settled as above; false keeps the window open.
     bool mayClose();
 
 protected:
@@ -75,6 +77,12 @@ protected:
     virtual void write() { rows_.post(); }
     // A member's refusal of the edited row before it is written: the warning, or nothing.
     virtual std::optional<QString> refusal() { return std::nullopt; }
+    // The operator agrees to delete the current row: the member's question; a member with
+    // rules of its own refuses or asks more.
+    virtual bool confirmDelete();
+    // Deletes the row through the member's procedure; false when the database refused and
+    // nothing was deleted (the member has told the operator).
+    virtual bool deleteRecord(int id);
     // The current row was deleted (its id) and the rows read again.
     virtual void deleted(int /*id*/) {}
     // Before the rows are left for others (a move, a find): an edit is written or dropped as

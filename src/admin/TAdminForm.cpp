@@ -16,6 +16,7 @@
 #include "reports/ReportLauncher.h"
 #include "sales/LineLists.h"
 #include "sales/TMainForm.h"
+#include "tabs/TTabForm.h"
 #include "ui/BusyCursor.h"
 #include "ui/FormOpener.h"
 #include "ui/GeneralError.h"
@@ -240,6 +241,7 @@ void TAdminForm::wireActions() {
     actions_[at("admin2layout")] = {[this] { openLayouts(); }, A::ConsoleClosesReset, {}};
     actions_[at("admin2item")] = {[this] { openItemEditor(prompter_, module_, till_, 0, nullptr); }, A::ConsoleCloses, {}};
     actions_[at("admin2link")] = {[this] { openButtonEditor(); }, A::ConsoleCloses, {}};
+    actions_[at("admin2tab")] = {[this] { openTabMapEditor(); }, A::ConsoleCloses, {}};
     actions_[at("admin2xdelete")] = {[this] { till_.OpenDeleteLineForm(QStringLiteral("Admin")); },
                                      A::LogoutQuestion, [this] { return tabHasLines(false); }};
     actions_[at("admin2xdisc")] = {[this] { till_.OpenDiscLineForm(true); }, A::LogoutQuestion,
@@ -452,6 +454,18 @@ void TAdminForm::openButtonEditor() {
         openItemEditor(prompter, module, till, itemId, editor);
     });
     editor->openOverSalesScreen();
+}
+
+void TAdminForm::openTabMapEditor() {
+    // One tab map editor at a time: a second "Tabs" brings the open one forward.
+    if (auto* open = dynamic_cast<QWidget*>(till_.tabMapEditor())) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto* editor = new TTabForm(till_, module_.db1, prompter_, &till_);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    editor->openOverTabPage();
 }
 
 void TAdminForm::openLayoutChoice() {

@@ -99,6 +99,7 @@ private:
     void openLayoutChoice();
     // The button editor stays open over the sales screen after the console has closed.
     void openButtonEditor();
+    void openTabMapEditor();
     // The reports open over the console.
     ReportLauncher reports();
     void openSplit(const QString& source);

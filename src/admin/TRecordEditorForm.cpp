@@ -1,5 +1,7 @@
 #include "admin/TRecordEditorForm.h"
 
+#include "admin/FieldBindings.h"
+
 #include "common/Flag.h"
 #include "common/Money.h"
 #include "common/Prompter.h"
@@ -23,7 +25,8 @@
 namespace pelora {
 
 TRecordEditorForm::TRecordEditorForm(std::unique_ptr<RecordEditor> editor, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), editor_(std::move(editor)), prompter_(prompter) {
+    : QDialog(parent), editor_(std::move(editor)), prompter_(prompter),
+      fields_(new FieldBindings(*editor_, prompter, this)) {
     setModal(true);
     resize(640, 420);
 
@@ -40,7 +43,7 @@ TRecordEditorForm::TRecordEditorForm(std::unique_ptr<RecordEditor> editor, Promp
 
     grpDetails = new QGroupBox(tr("Details"), this);
     grpDetails->setObjectName(QStringLiteral("grpDetails"));
-    fields_ = new QFormLayout(grpDetails);
+    form_ = new QFormLayout(grpDetails);
 
     listColumn_ = new QVBoxLayout;
     listColumn_->addWidget(lstRecords, 1);
@@ -92,9 +95,7 @@ void TRecordEditorForm::act(const std::function<void()>& action) {
     showRows();
 }
 
-void TRecordEditorForm::edited(const std::function<void()>& setField) {
-    runReportingFailures(prompter_, setField);
-}
+void TRecordEditorForm::edited(const std::function<void()>& setField) { fields_->edited(setField); }
 
 void TRecordEditorForm::btnInsertClick() {
     act([this] {
@@ -145,8 +146,7 @@ void TRecordEditorForm::showFields() {
         if (!editor_->isEmpty() && lstRecords->currentRow() != editor_->rows().row())
             lstRecords->setCurrentRow(editor_->rows().row());
     }
-    for (const auto& show : showers_)
-        show();
+    fields_->showAll();
 }
 
 void TRecordEditorForm::showState() {
@@ -164,7 +164,7 @@ QLineEdit* TRecordEditorForm::addLineEdit(const QString& label, const QString& o
     auto* edit = new QLineEdit(grpDetails);
     edit->setObjectName(objectName);
     edit->setMinimumHeight(kTouchHeight - 8);
-    fields_->addRow(label, edit);
+    form_->addRow(label, edit);
     return edit;
 }
 
@@ -185,128 +185,32 @@ QCheckBox* TRecordEditorForm::addCheckField(const QString& caption, const QStrin
     auto* box = new QCheckBox(caption, grpDetails);
     box->setObjectName(objectName);
     box->setMinimumHeight(kTouchHeight - 8);
-    fields_->addRow(QString(), box);
+    form_->addRow(QString(), box);
     bindCheck(box, column);
     return box;
 }
 
 void TRecordEditorForm::bindText(QLineEdit* edit, const QString& column, int maxLength) {
-    edit->setMaxLength(maxLength);
     if (!firstField_)
         firstField_ = edit;
-    connect(edit, &QLineEdit::textEdited, this, [this, column](const QString& text) {
-        edited([this, column, text] { editor_->setField(column, text.isEmpty() ? db::Value() : db::Value(text)); });
-    });
-    showers_.push_back([this, edit, column] {
-        const QString text = editor_->rows().value(column).asText();
-        if (edit->text() != text)
-            edit->setText(text);
-    });
+    fields_->bindText(edit, column, maxLength);
 }
 
 void TRecordEditorForm::bindNumber(QLineEdit* edit, const QString& column, bool money) {
     if (!firstField_)
         firstField_ = edit;
-    connect(edit, &QLineEdit::textEdited, this, [this, column](const QString& text) {
-        bool ok = false;
-        const double number = text.trimmed().toDouble(&ok);
-        edited([this, column, ok, number] { editor_->setField(column, ok ? db::Value(number) : db::Value()); });
-    });
-    showers_.push_back([this, edit, column, money] {
-        const db::Value& v = editor_->rows().value(column);
-        // While the row is in edit, what was typed stays as it is (a half-typed "1e" too).
-        if (editor_->isEditing() && edit->isModified())
-            return;
-        const QString text = v.isNull() ? QString() : money ? moneyText(v.asDouble()) : db::shortestDecimal(v.asDouble());
-        if (edit->text() != text)
-            edit->setText(text);
-        edit->setModified(false);
-    });
+    fields_->bindNumber(edit, column, money);
 }
 
-void TRecordEditorForm::bindCheck(QCheckBox* box, const QString& column) {
-    connect(box, &QCheckBox::clicked, this, [this, column](bool on) {
-        edited([this, column, on] { editor_->setField(column, flagText(on)); });
-    });
-    showers_.push_back([this, box, column] {
-        const QSignalBlocker quiet(box);
-        box->setChecked(isTrue(editor_->rows().value(column).asText()));
-    });
-}
-
-namespace {
-
-bool sameValue(const db::Value& a, const db::Value& b) {
-    if (a.isNull() || b.isNull())
-        return a.isNull() && b.isNull();
-    return a.asText() == b.asText();
-}
-
-} // namespace
+void TRecordEditorForm::bindCheck(QCheckBox* box, const QString& column) { fields_->bindCheck(box, column); }
 
 void TRecordEditorForm::bindCombo(QComboBox* box, const QString& column, const std::vector<Choice>& choices,
                                   bool typedNumber) {
-    {
-        const QSignalBlocker quiet(box);
-        box->clear();
-        for (const Choice& c : choices)
-            box->addItem(c.caption);
-    }
-    connect(box, &QComboBox::activated, this, [this, column, choices](int index) {
-        if (index < 0 || index >= static_cast<int>(choices.size()))
-            return;
-        edited([this, column, value = choices[static_cast<std::size_t>(index)].value] { editor_->setField(column, value); });
-    });
-    if (typedNumber && box->isEditable())
-        connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, column](const QString& text) {
-            bool ok = false;
-            const double number = text.trimmed().toDouble(&ok);
-            edited([this, column, ok, number] { editor_->setField(column, ok ? db::Value(number) : db::Value()); });
-        });
-    showers_.push_back([this, box, column, choices, typedNumber] {
-        // While the row is in edit, a typed number stays as it is.
-        if (box->isEditable() && editor_->isEditing() && box->lineEdit()->isModified())
-            return;
-        const QSignalBlocker quiet(box);
-        const db::Value& v = editor_->rows().value(column);
-        int index = -1;
-        for (std::size_t i = 0; i < choices.size() && index < 0; ++i) {
-            const db::Value& c = choices[i].value;
-            if (sameValue(c, v) || (typedNumber && !v.isNull() && !c.isNull() && c.asDouble() == v.asDouble()))
-                index = static_cast<int>(i);
-        }
-        box->setCurrentIndex(index);
-        if (box->isEditable()) {
-            box->setEditText(index >= 0 ? choices[static_cast<std::size_t>(index)].caption
-                             : v.isNull() ? QString()
-                                          : db::shortestDecimal(v.asDouble()));
-            box->lineEdit()->setModified(false);
-        }
-    });
+    fields_->bindCombo(box, column, choices, typedNumber);
 }
 
 void TRecordEditorForm::bindButtons(QButtonGroup* group, const QString& column, const std::vector<db::Value>& values) {
-    group->setExclusive(false); // so that none can be down
-    const QList<QAbstractButton*> buttons = group->buttons();
-    for (int i = 0; i < buttons.size() && i < static_cast<int>(values.size()); ++i) {
-        buttons[i]->setCheckable(true);
-        connect(buttons[i], &QAbstractButton::clicked, this, [this, column, group, i, value = values[static_cast<std::size_t>(i)]] {
-            const QList<QAbstractButton*> all = group->buttons();
-            for (int j = 0; j < all.size(); ++j) {
-                const QSignalBlocker quiet(all[j]);
-                all[j]->setChecked(j == i);
-            }
-            edited([this, column, value] { editor_->setField(column, value); });
-        });
-    }
-    showers_.push_back([this, group, column, values] {
-        const db::Value& v = editor_->rows().value(column);
-        const QList<QAbstractButton*> all = group->buttons();
-        for (int j = 0; j < all.size(); ++j) {
-            const QSignalBlocker quiet(all[j]);
-            all[j]->setChecked(j < static_cast<int>(values.size()) && sameValue(values[static_cast<std::size_t>(j)], v));
-        }
-    });
+    fields_->bindButtons(group, column, values);
 }
 
 void TRecordEditorForm::reject() {

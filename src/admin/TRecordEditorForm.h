@@ -1,5 +1,6 @@
 #pragma once
 
+#include "admin/FieldBindings.h"
 #include "admin/RecordEditor.h"
 
 #include <QDialog>
@@ -74,10 +75,7 @@ protected:
     void bindCheck(QCheckBox* box, const QString& column);
     // A list of captions, each storing its value; a stored value outside the list shows no
     // choice. An editable box also takes a typed number (`typedNumber`).
-    struct Choice {
-        QString caption;
-        db::Value value;
-    };
+    using Choice = FieldBindings::Choice;
     void bindCombo(QComboBox* box, const QString& column, const std::vector<Choice>& choices, bool typedNumber = false);
     // Buttons of which one is down: button i stores values[i]; another stored value shows
     // none down.
@@ -105,11 +103,11 @@ private:
 
     std::unique_ptr<RecordEditor> editor_;
     Prompter& prompter_;
-    QFormLayout* fields_;
+    QFormLayout* form_;
+    FieldBindings* fields_;
     QVBoxLayout* listColumn_;
     QVBoxLayout* detailsColumn_;
     QHBoxLayout* buttonBar_;
-    std::vector<std::function<void()>> showers_; // each field's display of the current row
     QWidget* firstField_ = nullptr;
     bool closed_ = false;
 };

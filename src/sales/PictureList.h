@@ -3,7 +3,10 @@
 #include <QPixmap>
 #include <QString>
 
+#include <optional>
 #include <vector>
+
+class QComboBox;
 
 namespace pelora {
 
@@ -34,5 +37,13 @@ public:
 private:
     std::vector<Picture> pictures_;
 };
+
+// The picture list of the editors that place buttons: "No Graphic", then the file name of each
+// picture. Off, and empty, when the layout shows no pictures (`glyphs` false).
+void offerPictures(QComboBox& box, const PictureList& pictures, bool glyphs);
+// Shows a button's picture in that list: "No Graphic" for none or an image the list lacks.
+void showPictureChoice(QComboBox& box, const PictureList& pictures, std::optional<int> imageId);
+// The image of an entry of that list; none for "No Graphic".
+std::optional<int> pictureOfChoice(const PictureList& pictures, int index);
 
 } // namespace pelora

@@ -102,6 +102,7 @@ public:
     GridButtonPicker* buttonEditor() const { return buttonEditor_; }
     // Set while the tab map editor is open (null when it closes).
     void setTabMapEditor(TabButtonPicker* editor) { tabMapEditor_ = editor; }
+    TabButtonPicker* tabMapEditor() const { return tabMapEditor_; }
     // What the on-screen keyboard's Enter does, by mode; windows that open the keyboard add
     // their modes here.
     KeyboardModes& keyboardModes() { return keyboardModes_; }

@@ -9,6 +9,7 @@
 #include "common/Prompter.h"
 #include "db/RowSet.h"
 #include "payment/AccountBalance.h"
+#include "payment/ReBalance.h"
 #include "sales/ExtraPage.h"
 #include "sales/ItemPage.h"
 #include "sales/LineLists.h"
@@ -277,28 +278,7 @@ void TMainForm::ShowTabBalance() {
 }
 
 void TMainForm::btnReBalanceClick() {
-    const int tab = state_.currentTab;
-    if (tab < 2) {
-        prompter_.information(QStringLiteral("First select a Tab."));
-        return;
-    }
-    const Prompter::Answer answer = prompter_.confirmWithCancel(
-        QStringLiteral("Recalculate balance for Tab:") + pnlRight->lblTabRef->text() +
-        QStringLiteral(" from receipts?") + kLineBreak + kLineBreak +
-        QStringLiteral("Yes: All receipts will be recalculated.") + kLineBreak +
-        QStringLiteral("No: An incremental calculation will be used."));
-    if (answer == Prompter::Answer::Cancel)
-        return;
-    Money expected;
-    {
-        BusyCursor busy;
-        if (answer == Prompter::Answer::Yes)
-            RecalcReceiptBalance(module_->db1, tab);
-        else
-            UpdateReceiptBalance(module_->db1, tab);
-        expected = expectedReceiptBalance(module_->db1, tab);
-    }
-    prompter_.information(QStringLiteral("Expected Receipt Balance : ") + moneyText(expected.toDouble()));
+    reBalanceTab(module_->db1, prompter_, state_.currentTab, pnlRight->lblTabRef->text());
 }
 
 } // namespace pelora

@@ -121,11 +121,11 @@ TEST_F(ButtonEditorTest, MovesAndSizesKeepTheirBoundsAndEachIsOneUpdatePatchedIn
 }
 
 TEST_F(ButtonEditorTest, TheStepIsOneOfTheListAndTenWhenNothingIsChosen) {
-    EXPECT_EQ(ButtonEditor::steps().join(u','), QStringLiteral("1,2,5,10,20,50,100"));
-    EXPECT_EQ(ButtonEditor::stepOf(QString()), 10);
-    EXPECT_EQ(ButtonEditor::stepOf(QStringLiteral("0")), 1);
-    EXPECT_EQ(ButtonEditor::stepOf(QStringLiteral("250")), 100);
-    EXPECT_EQ(ButtonEditor::stepOf(QStringLiteral("50")), 50);
+    EXPECT_EQ(ButtonPlacement::steps().join(u','), QStringLiteral("1,2,5,10,20,50,100"));
+    EXPECT_EQ(ButtonPlacement::stepOf(QString()), 10);
+    EXPECT_EQ(ButtonPlacement::stepOf(QStringLiteral("0")), 1);
+    EXPECT_EQ(ButtonPlacement::stepOf(QStringLiteral("250")), 100);
+    EXPECT_EQ(ButtonPlacement::stepOf(QStringLiteral("50")), 50);
 }
 
 TEST_F(ButtonEditorTest, WithNothingSelectedEveryChangeAsksForAButtonAndWritesNothing) {

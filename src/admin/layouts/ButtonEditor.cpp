@@ -6,7 +6,6 @@
 #include "db/StoredProc.h"
 #include "sales/GridPage.h"
 
-#include <algorithm>
 #include <exception>
 
 namespace pelora {
@@ -30,19 +29,6 @@ QString columnName(ButtonCache::Column column) {
 int whole(const db::Value& value) { return static_cast<int>(value.asInt()); }
 
 } // namespace
-
-QStringList ButtonEditor::steps() {
-    return {QStringLiteral("1"),  QStringLiteral("2"),  QStringLiteral("5"),  QStringLiteral("10"),
-            QStringLiteral("20"), QStringLiteral("50"), QStringLiteral("100")};
-}
-
-int ButtonEditor::stepOf(const QString& chosen) {
-    bool ok = false;
-    const int step = chosen.trimmed().toInt(&ok);
-    if (!ok)
-        return kDefaultStep;
-    return std::clamp(step, 1, 100);
-}
 
 ButtonEditor::ButtonEditor(db::Connection& db, Prompter& prompter, EditedSalesScreen& screen)
     : db_(db), prompter_(prompter), screen_(screen) {}
@@ -145,22 +131,23 @@ bool ButtonEditor::move(Move how, int step) {
     if (!requireSelection())
         return false;
     const Button& b = *selected_;
+    const ButtonPlacement::Box box = ButtonPlacement::moved({b.left, b.top, b.width, b.height}, how, step, kBounds);
     switch (how) {
-    case Move::Left: return write({{ButtonCache::BoxLeft, std::max(0, b.left - step)}});
-    case Move::Right: return write({{ButtonCache::BoxLeft, b.left + step}});
-    case Move::Up: return write({{ButtonCache::BoxTop, std::max(0, b.top - step)}});
-    case Move::Down: return write({{ButtonCache::BoxTop, b.top + step}});
-    case Move::Narrower: return write({{ButtonCache::BoxWidth, std::max(kMinWidth, b.width - step)}});
-    case Move::Wider: return write({{ButtonCache::BoxWidth, b.width + step}});
-    case Move::Lower: return write({{ButtonCache::BoxHeight, std::max(kMinHeight, b.height - step)}});
-    case Move::Higher: return write({{ButtonCache::BoxHeight, b.height + step}});
+    case Move::Left:
+    case Move::Right: return write({{ButtonCache::BoxLeft, box.left}});
+    case Move::Up:
+    case Move::Down: return write({{ButtonCache::BoxTop, box.top}});
+    case Move::Narrower:
+    case Move::Wider: return write({{ButtonCache::BoxWidth, box.width}});
+    case Move::Lower:
+    case Move::Higher: return write({{ButtonCache::BoxHeight, box.height}});
     }
     return false;
 }
 
 bool ButtonEditor::dropAt(QPoint boxTopLeft) {
-    return requireSelection() && write({{ButtonCache::BoxLeft, std::max(0, boxTopLeft.x())},
-                                        {ButtonCache::BoxTop, std::max(0, boxTopLeft.y())}});
+    const QPoint place = ButtonPlacement::dropped(boxTopLeft);
+    return requireSelection() && write({{ButtonCache::BoxLeft, place.x()}, {ButtonCache::BoxTop, place.y()}});
 }
 
 bool ButtonEditor::chooseColour() {

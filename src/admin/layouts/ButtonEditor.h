@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sales/ButtonCache.h"
+#include "sales/ButtonPlacement.h"
 
 #include <QPoint>
 #include <QString>
@@ -27,7 +28,7 @@ class Value;
 // cache again instead.
 class ButtonEditor {
 public:
-    enum class Move { Left, Right, Up, Down, Narrower, Wider, Lower, Higher };
+    using Move = ButtonPlacement::Move;
 
     // The selected button as its `li` row holds it.
     struct Button {
@@ -48,12 +49,7 @@ public:
     };
 
     // A box is never narrower than this, nor lower than the caption and price need.
-    static constexpr int kMinWidth = 20;
-    static constexpr int kMinHeight = 45;
-    static constexpr int kDefaultStep = 10;
-    // The steps offered, and the step a choice means (nothing chosen: 10; kept within 1..100).
-    static QStringList steps();
-    static int stepOf(const QString& chosen);
+    static constexpr ButtonPlacement::Bounds kBounds{20, 45};
 
     ButtonEditor(db::Connection& db, Prompter& prompter, EditedSalesScreen& screen);
 

@@ -26,17 +26,8 @@ namespace pelora {
 
 namespace {
 
-constexpr int kArrowHeight = 36;
 constexpr int kWindowWidth = 340;
 constexpr int kNarrowestButton = 40;
-
-QPushButton* arrow(const QString& caption, const QString& tip, const QString& objectName, QWidget* parent) {
-    QPushButton* b = touchButton(caption, objectName, parent);
-    b->setMinimumHeight(kArrowHeight);
-    b->setToolTip(tip);
-    b->setAccessibleName(tip);
-    return b;
-}
 
 // Shows the rows of a list when they were read again since `shown`, and the row chosen.
 void showNames(QListWidget* list, const NameList& names, int& shown) {
@@ -128,39 +119,19 @@ void TLIForm::buildSpecialGroup() {
 }
 
 void TLIForm::buildMovementsGroup() {
-    grpMovements = new QGroupBox(tr("Movements"), this);
-    grpMovements->setObjectName(QStringLiteral("grpMovements"));
-    QWidget* g = grpMovements;
-    btnLeft = arrow(QStringLiteral("\u2190"), tr("Left"), QStringLiteral("btnLeft"), g);
-    btnRight = arrow(QStringLiteral("\u2192"), tr("Right"), QStringLiteral("btnRight"), g);
-    btnUp = arrow(QStringLiteral("\u2191"), tr("Up"), QStringLiteral("btnUp"), g);
-    btnDown = arrow(QStringLiteral("\u2193"), tr("Down"), QStringLiteral("btnDown"), g);
-    btnNarrower = arrow(QStringLiteral("\u2192\u2190"), tr("Narrower"), QStringLiteral("btnNarrower"), g);
-    btnWider = arrow(QStringLiteral("\u2190\u2192"), tr("Wider"), QStringLiteral("btnWider"), g);
-    btnLower = arrow(QStringLiteral("\u2193\u2191"), tr("Lower"), QStringLiteral("btnLower"), g);
-    btnHigher = arrow(QStringLiteral("\u2191\u2193"), tr("Higher"), QStringLiteral("btnHigher"), g);
-    cboStep = new QComboBox(g);
-    cboStep->setObjectName(QStringLiteral("cboStep"));
-    cboStep->addItems(ButtonEditor::steps());
-    lblPosition = namedLabel(QString(), QStringLiteral("lblPosition"), g);
-    lblWidth = namedLabel(QString(), QStringLiteral("lblWidth"), g);
-    lblHeight = namedLabel(QString(), QStringLiteral("lblHeight"), g);
-    lblPosition->setToolTip(tr("Left,Top"));
-    for (QLabel* l : {lblPosition, lblWidth, lblHeight})
-        l->setFrameShape(QFrame::StyledPanel);
-    auto* grid = new QGridLayout(g);
-    grid->setContentsMargins(4, 2, 4, 2);
-    grid->setSpacing(2);
-    QPushButton* const order[] = {btnLeft, btnRight, btnUp, btnDown, btnNarrower, btnWider, btnLower, btnHigher};
-    for (int i = 0; i < 8; ++i)
-        grid->addWidget(order[i], i / 4, (i % 4) * 2, 1, 2);
-    grid->addWidget(namedLabel(tr("Step"), QStringLiteral("lblStep"), g), 2, 0);
-    grid->addWidget(cboStep, 2, 1, 1, 2);
-    grid->addWidget(lblPosition, 2, 3, 1, 5);
-    grid->addWidget(namedLabel(tr("Width"), QStringLiteral("lblWidthCaption"), g), 3, 0, 1, 2);
-    grid->addWidget(lblWidth, 3, 2, 1, 2);
-    grid->addWidget(namedLabel(tr("Height"), QStringLiteral("lblHeightCaption"), g), 3, 4, 1, 2);
-    grid->addWidget(lblHeight, 3, 6, 1, 2);
+    grpMovements = new MovementsGroup(this);
+    btnLeft = grpMovements->btnLeft;
+    btnRight = grpMovements->btnRight;
+    btnUp = grpMovements->btnUp;
+    btnDown = grpMovements->btnDown;
+    btnNarrower = grpMovements->btnNarrower;
+    btnWider = grpMovements->btnWider;
+    btnLower = grpMovements->btnLower;
+    btnHigher = grpMovements->btnHigher;
+    cboStep = grpMovements->cboStep;
+    lblPosition = grpMovements->lblPosition;
+    lblWidth = grpMovements->lblWidth;
+    lblHeight = grpMovements->lblHeight;
 }
 
 void TLIForm::buildFindGroup() {
@@ -219,9 +190,6 @@ void TLIForm::wire() {
     auto on = [this](QPushButton* b, std::function<void()> action) {
         connect(b, &QPushButton::clicked, this, [this, action = std::move(action)] { act(action); });
     };
-    auto moving = [this, on](QPushButton* b, ButtonEditor::Move how) {
-        on(b, [this, how] { editor_.move(how, ButtonEditor::stepOf(cboStep->currentText())); });
-    };
     on(btnSave, [this] { editor_.saveCaption(edtCaption->text()); });
     on(btnDelBtn, [this] { editor_.deleteButton(); });
     connect(btnHelp, &QPushButton::clicked, this, [this] {
@@ -238,16 +206,10 @@ void TLIForm::wire() {
     on(btnClearColour, [this] { editor_.clearColour(); });
     choose(cboImageLrtb, [this](int index) { return editor_.setImageLrtb(cboImageLrtb->itemText(index)); });
     choose(cboImage, [this](int index) {
-        return editor_.setImage(index <= 0 ? std::nullopt : std::optional<int>(till_.pictures().at(index - 1).imageId));
+        return editor_.setImage(pictureOfChoice(till_.pictures(), index));
     });
-    moving(btnLeft, ButtonEditor::Move::Left);
-    moving(btnRight, ButtonEditor::Move::Right);
-    moving(btnUp, ButtonEditor::Move::Up);
-    moving(btnDown, ButtonEditor::Move::Down);
-    moving(btnNarrower, ButtonEditor::Move::Narrower);
-    moving(btnWider, ButtonEditor::Move::Wider);
-    moving(btnLower, ButtonEditor::Move::Lower);
-    moving(btnHigher, ButtonEditor::Move::Higher);
+    connect(grpMovements, &MovementsGroup::moveAsked, this,
+            [this](ButtonPlacement::Move how, int step) { act([this, how, step] { editor_.move(how, step); }); });
     on(btnFind, [this] { items_.find(edtFind->text()); });
     on(btnAll, [this] {
         items_.loadAll();
@@ -317,7 +279,7 @@ void TLIForm::openOverSalesScreen() {
         links_.load();
         items_.loadAll();
     });
-    cboStep->setCurrentText(QString::number(ButtonEditor::kDefaultStep));
+    cboStep->setCurrentText(QString::number(ButtonPlacement::kDefaultStep));
     fillPictures();
     showLists();
     showSelection(true);
@@ -370,17 +332,7 @@ void TLIForm::setItemEditingAllowed(bool allowed) {
 }
 
 void TLIForm::fillPictures() {
-    const QSignalBlocker quiet(cboImage);
-    cboImage->clear();
-    const bool glyphs = modeIs(till_.settings().glyphMode, '1');
-    cboImage->setEnabled(glyphs);
-    if (!glyphs)
-        return;
-    cboImage->addItem(tr("No Graphic"));
-    const PictureList& pictures = till_.pictures();
-    for (int i = 0; i < pictures.count(); ++i)
-        cboImage->addItem(pictures.at(i).fileName);
-    cboImage->setCurrentIndex(-1);
+    offerPictures(*cboImage, till_.pictures(), modeIs(till_.settings().glyphMode, '1'));
 }
 
 void TLIForm::showSelection(bool withCaption) {
@@ -388,9 +340,7 @@ void TLIForm::showSelection(bool withCaption) {
     const QSignalBlocker quietLrtb(cboImageLrtb);
     if (!b) {
         edtCaption->clear();
-        lblPosition->clear();
-        lblWidth->clear();
-        lblHeight->clear();
+        grpMovements->clearBox();
         btnLinkTo->setText(tr("Select a Link Button"));
         btnLinkTo->setEnabled(false);
         cboImageLrtb->setCurrentIndex(-1);
@@ -407,17 +357,11 @@ void TLIForm::showSelection(bool withCaption) {
             items_.locateId(b->itemId);
         showLists();
     }
-    lblPosition->setText(QStringLiteral("%1,%2").arg(b->left).arg(b->top));
-    lblWidth->setText(QString::number(b->width));
-    lblHeight->setText(QString::number(b->height));
+    grpMovements->showBox({b->left, b->top, b->width, b->height});
     btnLinkTo->setEnabled(b->linkIdLink >= 1);
     btnLinkTo->setText(b->linkIdLink >= 1 ? tr("Link to: ") + b->linkName : tr("Select a Link Button"));
     cboImageLrtb->setCurrentIndex(cboImageLrtb->findText(b->imageLrtb));
-    if (cboImage->isEnabled()) {
-        const QSignalBlocker quiet(cboImage);
-        const PictureList::Picture* picture = b->imageId ? till_.pictures().find(*b->imageId) : nullptr;
-        cboImage->setCurrentIndex(picture ? picture->index + 1 : 0);
-    }
+    showPictureChoice(*cboImage, till_.pictures(), b->imageId);
 }
 
 void TLIForm::showLists() {

@@ -5,6 +5,7 @@
 #include "admin/layouts/LinkList.h"
 #include "admin/layouts/TillScreen.h"
 #include "sales/TMainForm.h"
+#include "ui/MovementsGroup.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -62,7 +63,7 @@ public:
     QPushButton* btnClearColour;
     QComboBox* cboImageLrtb;
     QComboBox* cboImage;
-    QGroupBox* grpMovements;
+    MovementsGroup* grpMovements;
     QPushButton* btnLeft;
     QPushButton* btnRight;
     QPushButton* btnUp;

@@ -2,6 +2,7 @@
 
 #include "common/Prompter.h"
 #include "db/Connection.h"
+#include "db/DbError.h"
 #include "db/Query.h"
 #include "db/StoredProc.h"
 #include "tabs/EditedTabMap.h"
@@ -156,9 +157,18 @@ bool TabMapEditor::addButton(int tabId, const QString& ref) {
         prompter_.information(QStringLiteral("Button already on this map."));
         return false;
     }
-    db_.run(QStringLiteral("INSERT INTO tm (tabid, mapid, btncaption, btnleft, btntop, btnwidth, btnheight)"
-                           " VALUES (?, ?, ?, 0, 0, ?, ?)"),
-            {tabId, mapId, ref, kNewSize, kNewSize});
+    try {
+        db_.run(QStringLiteral("INSERT INTO tm (tabid, mapid, btncaption, btnleft, btntop, btnwidth, btnheight)"
+                               " VALUES (?, ?, ?, 0, 0, ?, ?)"),
+                {tabId, mapId, ref, kNewSize, kNewSize});
+    } catch (const db::DbError& failure) {
+        // Another till put it there since the question was asked.
+        if (!failure.hasCode(db::DbError::kUniqueKey))
+            throw;
+        prompter_.information(QStringLiteral("Button already on this map."));
+        reloadAndShow();
+        return false;
+    }
     reloadAndShow();
     return select(tabId);
 }

@@ -21,6 +21,7 @@
 #include "sales/TMainForm.h"
 #include "sales/TOptChoiceForm.h"
 #include "sales/TabPage.h"
+#include "tabs/TTabForm.h"
 #include "payment/TMopChoiceForm.h"
 #include "payment/TTenderedForm.h"
 #include "reports/PeriodPicker.h"
@@ -260,6 +261,23 @@ void editorTour(TMainForm& till) {
     settle();
 }
 
+// The tab map editor over the Tab page, a table's button selected, and the account editor.
+void tabTour(TMainForm& till) {
+    withConsole(till, [](TAdminForm& console) { clickPermitted(console, "admin2tab"); });
+    settle();
+    touch(std::vector<QPushButton*>(till.pgeTab->tabButtons.begin(), till.pgeTab->tabButtons.end()),
+          QStringLiteral("Table 2"));
+    auto* tabs = till.findChild<TTabForm*>(QStringLiteral("TabForm"));
+    if (!tabs)
+        throw std::runtime_error("the tab map editor did not open");
+    shoot(QStringLiteral("tab-map-editor"));
+    tabs->accounts().locateNoCase(QStringLiteral("ref"), QStringLiteral("Smith J"));
+    whenOpens("TabEditForm", QStringLiteral("tab-account-editor"), closeDialog);
+    tabs->btnEditClick();
+    tabs->close();
+    settle();
+}
+
 void pressKeys(const std::vector<QPushButton*>& keys, const QString& text) {
     for (const QChar c : text)
         for (QPushButton* k : keys)
@@ -353,6 +371,7 @@ int main(int argc, char** argv) {
                 tour(till);
                 adminTour(till);
                 editorTour(till);
+                tabTour(till);
                 countTour(till);
             } catch (const std::exception& e) {
                 err << "screenshots: " << e.what() << '\n';

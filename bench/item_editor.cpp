@@ -163,13 +163,13 @@ void LayerRightPress(benchmark::State& state) {
         throw std::runtime_error("the touch did not select the button");
     gPressed = selected->id;
     gLeft = selected->left;
-    gStatements[RightPress] = till.statementsOf([&] { form->btnRight->click(); });
-    form->btnLeft->click();
+    gStatements[RightPress] = till.statementsOf([&] { form->grpMovements->btnRight->click(); });
+    form->grpMovements->btnLeft->click();
     for (auto _ : state) {
-        bench::timeOne(state, gLayer[RightPress], [&] { form->btnRight->click(); });
+        bench::timeOne(state, gLayer[RightPress], [&] { form->grpMovements->btnRight->click(); });
         if (selected->left != gLeft + kStep || grid.boxes.front()->geometry().left() != gLeft + kStep)
             throw std::runtime_error("the press did not move the button on the page");
-        form->btnLeft->click(); // back, for the next press
+        form->grpMovements->btnLeft->click(); // back, for the next press
         QCoreApplication::processEvents(); // the status lines each drawing queued
     }
     form->close();

@@ -4,6 +4,7 @@
 #include "sales/PictureList.h"
 #include "sales/TabPage.h"
 #include "tabs/TTabEditForm.h"
+#include "ui/PlacementEditor.h"
 #include "ui/FormOpener.h"
 #include "ui/GeneralError.h"
 #include "ui/MovementsGroup.h"
@@ -25,35 +26,18 @@
 
 namespace pelora {
 
-namespace {
-
-constexpr int kWindowWidth = 320;
-constexpr int kNarrowestButton = 40;
-
-} // namespace
-
 TTabForm::TTabForm(TMainForm& till, db::Connection& db, Prompter& prompter, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), till_(till), prompter_(prompter), db_(db),
       screen_(till, db), editor_(db, prompter, screen_), accounts_(db, prompter), tabPage_(till.pgeTab) {
     setObjectName(QStringLiteral("TabForm"));
     setWindowTitle(QStringLiteral("TabForm"));
-    buildButtonGroup();
+    grpButton = new CaptionGroup(this);
     grpMovements = new MovementsGroup(this);
     buildImageGroup();
-    buildFindGroup();
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->setSpacing(2);
-    layout->addWidget(grpButton);
-    layout->addWidget(grpMovements);
-    layout->addWidget(grpImage);
-    layout->addWidget(grpFind);
-    layout->addWidget(buildTabList(), 1);
+    grpFind = new FindGroup(this);
+    QWidget* tabs = buildTabList();
     wire();
-    // Narrow enough to leave most of the map in sight beside it.
-    for (QPushButton* b : findChildren<QPushButton*>())
-        b->setMinimumWidth(kNarrowestButton);
-    resize(kWindowWidth, 700);
+    layOutPlacementEditor(*this, {grpButton, grpMovements, grpImage, grpFind}, tabs, 700);
 }
 
 TTabForm::~TTabForm() {
@@ -61,56 +45,16 @@ TTabForm::~TTabForm() {
         handBack();
 }
 
-void TTabForm::buildButtonGroup() {
-    grpButton = new QGroupBox(tr("Button"), this);
-    grpButton->setObjectName(QStringLiteral("grpButton"));
-    edtCaption = new QLineEdit(grpButton);
-    edtCaption->setObjectName(QStringLiteral("edtCaption"));
-    edtCaption->setMaxLength(20);
-    btnSave = touchButton(tr("Save"), QStringLiteral("btnSave"), grpButton);
-    btnDelBtn = touchButton(tr("Del Btn"), QStringLiteral("btnDelBtn"), grpButton);
-    btnHelp = touchButton(tr("Help"), QStringLiteral("btnHelp"), grpButton);
-    // A touch screen may show the window without a title bar: "Close" hands the screen back.
-    btnClose = touchButton(tr("Close"), QStringLiteral("btnClose"), grpButton);
-    connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
-    auto* grid = new QGridLayout(grpButton);
-    grid->setContentsMargins(4, 2, 4, 2);
-    grid->addWidget(namedLabel(tr("Change Caption To"), QStringLiteral("lblCaption"), grpButton), 0, 0, 1, 2);
-    grid->addWidget(edtCaption, 0, 2, 1, 2);
-    grid->addWidget(btnSave, 1, 0);
-    grid->addWidget(btnDelBtn, 1, 1);
-    grid->addWidget(btnHelp, 1, 2);
-    grid->addWidget(btnClose, 1, 3);
-}
-
 void TTabForm::buildImageGroup() {
     grpImage = new QGroupBox(tr("Image"), this);
     grpImage->setObjectName(QStringLiteral("grpImage"));
-    cboImageLrtb = new QComboBox(grpImage);
-    cboImageLrtb->setObjectName(QStringLiteral("cboImageLrtb"));
-    cboImageLrtb->addItems({QStringLiteral("L"), QStringLiteral("R"), QStringLiteral("T"), QStringLiteral("B")});
-    cboImageLrtb->setCurrentIndex(-1);
+    cboImageLrtb = pictureSideList(grpImage);
     cboImage = new QComboBox(grpImage);
     cboImage->setObjectName(QStringLiteral("cboImage"));
     auto* row = new QHBoxLayout(grpImage);
     row->setContentsMargins(4, 2, 4, 2);
     row->addWidget(cboImageLrtb);
     row->addWidget(cboImage, 1);
-}
-
-void TTabForm::buildFindGroup() {
-    grpFind = new QGroupBox(tr("Find Item"), this);
-    grpFind->setObjectName(QStringLiteral("grpFind"));
-    edtFind = new QLineEdit(grpFind);
-    edtFind->setObjectName(QStringLiteral("edtFind"));
-    edtFind->setMaxLength(20);
-    btnFind = touchButton(tr("Find"), QStringLiteral("btnFind"), grpFind);
-    btnAll = touchButton(tr("All"), QStringLiteral("btnAll"), grpFind);
-    auto* row = new QHBoxLayout(grpFind);
-    row->setContentsMargins(4, 2, 4, 2);
-    row->addWidget(edtFind, 1);
-    row->addWidget(btnFind);
-    row->addWidget(btnAll);
 }
 
 QWidget* TTabForm::buildTabList() {
@@ -143,22 +87,22 @@ void TTabForm::wire() {
     auto on = [this](QPushButton* b, std::function<void()> action) {
         connect(b, &QPushButton::clicked, this, [this, action = std::move(action)] { act(action); });
     };
-    on(btnSave, [this] { editor_.saveCaption(edtCaption->text()); });
-    on(btnDelBtn, [this] { editor_.deleteButton(); });
-    connect(btnHelp, &QPushButton::clicked, this,
+    on(grpButton->btnSave, [this] { editor_.saveCaption(grpButton->edtCaption->text()); });
+    on(grpButton->btnDelBtn, [this] { editor_.deleteButton(); });
+    connect(grpButton->btnHelp, &QPushButton::clicked, this,
             [this] { showHelp(this, prompter_, accounts_.member().helpLines); });
     connect(grpMovements, &MovementsGroup::moveAsked, this,
             [this](ButtonPlacement::Move how, int step) { act([this, how, step] { editor_.move(how, step); }); });
     choose(cboImageLrtb, [this](int index) { return editor_.setImageLrtb(cboImageLrtb->itemText(index)); });
     choose(cboImage, [this](int index) { return editor_.setImage(pictureOfChoice(till_.pictures(), index)); });
-    on(btnFind, [this] {
-        if (accounts_.find(edtFind->text()))
+    on(grpFind->btnFind, [this] {
+        if (accounts_.find(grpFind->edtFind->text()))
             listed();
     });
-    on(btnAll, [this] {
+    on(grpFind->btnAll, [this] {
         if (!accounts_.showAll())
             return;
-        edtFind->clear();
+        grpFind->edtFind->clear();
         listed();
     });
     connect(grdTabs, &QTableWidget::currentCellChanged, this, [this](int row) {
@@ -215,9 +159,7 @@ void TTabForm::openOverTabPage() {
     listed();
     till_.setTabMapEditor(this);
     handedOver_ = true;
-    const QPoint topRight = till_.mapToGlobal(QPoint(till_.width(), 0));
-    move(std::max(0, topRight.x() - width()), topRight.y());
-    show();
+    showAtTopRight(*this, till_);
 }
 
 void TTabForm::closeEvent(QCloseEvent* event) {
@@ -229,6 +171,7 @@ void TTabForm::closeEvent(QCloseEvent* event) {
 void TTabForm::handBack() {
     editor_.clearSelection();
     till_.state().moveMode = 0;
+    till_.pgeTab->setCancelMoveShown(false);
     till_.setTabMapEditor(nullptr);
     handedOver_ = false;
 }
@@ -268,8 +211,8 @@ void TTabForm::tabRenamed(const QString& oldRef, const QString& newRef) {
     // The list beside the map shows refs, and the buttons still captioned with the old ref
     // took the new one: the tab map is read again.
     editor_.reloadAndShow();
-    if (edtCaption->text() == oldRef)
-        edtCaption->setText(newRef);
+    if (grpButton->edtCaption->text() == oldRef)
+        grpButton->edtCaption->setText(newRef);
 }
 
 void TTabForm::btnEditClick() {
@@ -296,7 +239,7 @@ void TTabForm::showSelection(bool withCaption) {
     const QSignalBlocker quietLrtb(cboImageLrtb);
     if (!b) {
         if (withCaption)
-            edtCaption->clear();
+            grpButton->edtCaption->clear();
         grpMovements->clearBox();
         cboImageLrtb->setCurrentIndex(-1);
         const QSignalBlocker quiet(cboImage);
@@ -304,7 +247,7 @@ void TTabForm::showSelection(bool withCaption) {
         return;
     }
     if (withCaption) {
-        edtCaption->setText(b->caption);
+        grpButton->edtCaption->setText(b->caption);
         offerPictures(*cboImage, till_.pictures(), modeIs(till_.settings().glyphMode, '1'));
     }
     grpMovements->showBox(b->box);

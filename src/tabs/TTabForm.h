@@ -5,6 +5,9 @@
 #include "tabs/TabMapEditor.h"
 #include "tabs/TillTabMap.h"
 
+#include "ui/PlacementEditor.h"
+#include "ui/MovementsGroup.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -18,7 +21,6 @@ class QTableWidget;
 
 namespace pelora {
 
-class MovementsGroup;
 class Prompter;
 
 // The tab map editor: a small window that stays on top of the live Tab page without blocking
@@ -45,20 +47,12 @@ public:
     // "Edit": the tab account editor on the listed tab (it returns when the editor has closed).
     void btnEditClick();
 
-    QGroupBox* grpButton;
-    QLineEdit* edtCaption;
-    QPushButton* btnSave;
-    QPushButton* btnDelBtn;
-    QPushButton* btnHelp;
-    QPushButton* btnClose;
+    CaptionGroup* grpButton;
     MovementsGroup* grpMovements;
     QGroupBox* grpImage;
     QComboBox* cboImageLrtb;
     QComboBox* cboImage;
-    QGroupBox* grpFind;
-    QLineEdit* edtFind;
-    QPushButton* btnFind;
-    QPushButton* btnAll;
+    FindGroup* grpFind;
     QTableWidget* grdTabs;
     QPushButton* btnInsert;
     QPushButton* btnEdit;
@@ -68,9 +62,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildButtonGroup();
     void buildImageGroup();
-    void buildFindGroup();
     QWidget* buildTabList();
     void wire();
     // Runs an operator's action; a failure is reported, and the window shows what now is.

@@ -282,7 +282,7 @@ TEST_F(AdminConsole, ItemsAndLinksOpenTheMenuEditorsAndTheSalesScreenFollowsThem
     EXPECT_TRUE(editor->isVisible());
     EXPECT_FALSE(editor->btnItemEdit->isEnabled());
     EXPECT_FALSE(editor->btnItemInsert->isEnabled());
-    editor->btnClose->click();
+    editor->grpButton->btnClose->click();
     settle();
     EXPECT_EQ(buttonEditor(), nullptr); // freed with its window
 
@@ -311,7 +311,7 @@ TEST_F(AdminConsole, ItemsAndLinksOpenTheMenuEditorsAndTheSalesScreenFollowsThem
     for (QPushButton* b : form->pgeItem->grid->buttons)
         if (static_cast<GlyphButton*>(b)->caption() == QLatin1String("Pale Ale"))
             b->click();
-    ASSERT_EQ(editor->edtCaption->text(), QStringLiteral("Pale Ale"));
+    ASSERT_EQ(editor->grpButton->edtCaption->text(), QStringLiteral("Pale Ale"));
     test::whenOpens<TItemForm>(QStringLiteral("ItemForm"), [](TItemForm& items) {
         auto* name = items.findChild<QLineEdit*>(QStringLiteral("edtName"));
         EXPECT_EQ(name->text(), QStringLiteral("Pale Ale"));
@@ -321,10 +321,10 @@ TEST_F(AdminConsole, ItemsAndLinksOpenTheMenuEditorsAndTheSalesScreenFollowsThem
         items.reject();
     });
     editor->btnItemEdit->click();
-    EXPECT_EQ(editor->edtCaption->text(), QStringLiteral("Pale Ale Pint"));
+    EXPECT_EQ(editor->grpButton->edtCaption->text(), QStringLiteral("Pale Ale Pint"));
     EXPECT_EQ(editor->lstItems->currentItem()->text(), QStringLiteral("Pale Ale Pint"));
     EXPECT_EQ(labelOf(QStringLiteral("Pale Ale Pint")), QStringLiteral("11.00 (48)"));
-    editor->btnRight->click(); // the selection still patches its own button after the rebuild
+    editor->grpMovements->btnRight->click(); // the selection still patches its own button after the rebuild
     EXPECT_EQ(scalar(QStringLiteral("SELECT boxleft FROM li WHERE id = 3")), QStringLiteral("300"));
     editor->close();
 }

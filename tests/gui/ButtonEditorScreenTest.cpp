@@ -116,32 +116,32 @@ TEST_F(ButtonEditorScreen, OpensOverTheItemPageAndATouchSelectsInsteadOfSelling)
     EXPECT_FALSE(editor->isModal());
     EXPECT_EQ(form->pgcMain->currentWidget(), form->pgeItem);
     EXPECT_FALSE(form->pgeItem->btnManual->isEnabled());
-    EXPECT_EQ(editor->cboStep->currentText(), QStringLiteral("10"));
+    EXPECT_EQ(editor->grpMovements->cboStep->currentText(), QStringLiteral("10"));
     EXPECT_FALSE(editor->btnLinkTo->isEnabled());
     EXPECT_EQ(editor->lstLinks->count(), 3);
     EXPECT_TRUE(editor->cboImage->isEnabled()); // the demo layout shows pictures
 
     touch(QStringLiteral("Pale Ale"));
     EXPECT_EQ(lines(), QStringLiteral("0"));
-    EXPECT_EQ(editor->edtCaption->text(), QStringLiteral("Pale Ale"));
-    EXPECT_EQ(editor->lblPosition->text(), QStringLiteral("290,10"));
-    EXPECT_EQ(editor->lblWidth->text(), QStringLiteral("130"));
-    EXPECT_EQ(editor->lblHeight->text(), QStringLiteral("90"));
+    EXPECT_EQ(editor->grpButton->edtCaption->text(), QStringLiteral("Pale Ale"));
+    EXPECT_EQ(editor->grpMovements->lblPosition->text(), QStringLiteral("290,10"));
+    EXPECT_EQ(editor->grpMovements->lblWidth->text(), QStringLiteral("130"));
+    EXPECT_EQ(editor->grpMovements->lblHeight->text(), QStringLiteral("90"));
     EXPECT_EQ(editor->cboImage->currentText(), QStringLiteral("beer.png"));
     EXPECT_EQ(editor->cboImageLrtb->currentText(), QStringLiteral("T"));
     EXPECT_EQ(editor->lstItems->currentItem()->text(), QStringLiteral("Pale Ale"));
 
     // An arrow moves it by the step, and the page is drawn with the box moved.
-    editor->cboStep->setCurrentText(QStringLiteral("20"));
-    editor->btnRight->click();
+    editor->grpMovements->cboStep->setCurrentText(QStringLiteral("20"));
+    editor->grpMovements->btnRight->click();
     settle();
     EXPECT_EQ(scalar(QStringLiteral("SELECT boxleft FROM li WHERE id = 3")), QStringLiteral("310"));
     EXPECT_EQ(boxOf(QStringLiteral("Pale Ale")).topLeft(), QPoint(310, 10));
-    EXPECT_EQ(editor->lblPosition->text(), QStringLiteral("310,10"));
+    EXPECT_EQ(editor->grpMovements->lblPosition->text(), QStringLiteral("310,10"));
 
     // A caption with quotes and accents goes to the button as it stands.
-    editor->edtCaption->setText(kOddName);
-    editor->btnSave->click();
+    editor->grpButton->edtCaption->setText(kOddName);
+    editor->grpButton->btnSave->click();
     settle();
     EXPECT_EQ(scalar(QStringLiteral("SELECT btncaption FROM li WHERE id = 3")), kOddName);
     EXPECT_GE(gridIndex(kOddName), 0);
@@ -152,7 +152,7 @@ TEST_F(ButtonEditorScreen, OpensOverTheItemPageAndATouchSelectsInsteadOfSelling)
                                                        "in the Link or Item grids below."));
         help.reject();
     });
-    editor->btnHelp->click();
+    editor->grpButton->btnHelp->click();
 }
 
 TEST_F(ButtonEditorScreen, ADragPlacesTheButtonAndAPressWithoutMovementStaysATouch) {
@@ -162,13 +162,13 @@ TEST_F(ButtonEditorScreen, ADragPlacesTheButtonAndAPressWithoutMovementStaysATou
     QTest::mousePress(lager, Qt::LeftButton, {}, centre);
     QTest::mouseRelease(lager, Qt::LeftButton, {}, centre);
     settle();
-    EXPECT_EQ(editor->edtCaption->text(), QStringLiteral("Lager"));
+    EXPECT_EQ(editor->grpButton->edtCaption->text(), QStringLiteral("Lager"));
     EXPECT_EQ(lines(), QStringLiteral("0"));
 
     drag(gridButton(QStringLiteral("Lager")), {QPoint(20, 15), QPoint(45, 25)});
     EXPECT_EQ(scalar(QStringLiteral("SELECT boxleft || ',' || boxtop FROM li WHERE id = 4")), QStringLiteral("475,35"));
     EXPECT_EQ(boxOf(QStringLiteral("Lager")).topLeft(), QPoint(475, 35));
-    EXPECT_EQ(editor->lblPosition->text(), QStringLiteral("475,35"));
+    EXPECT_EQ(editor->grpMovements->lblPosition->text(), QStringLiteral("475,35"));
     EXPECT_EQ(lines(), QStringLiteral("0"));
 
     // Dragged past the top left corner, the box stops at 0.
@@ -205,11 +205,11 @@ TEST_F(ButtonEditorScreen, ALinkWithAnOddNameIsMadeWalkedToAndFilledByDoubleClic
     EXPECT_EQ(QString::number(form->state().currentLink), linkId);
     EXPECT_TRUE(captions().isEmpty());
     EXPECT_FALSE(editor->btnLinkTo->isEnabled());
-    EXPECT_TRUE(editor->edtCaption->text().isEmpty());
+    EXPECT_TRUE(editor->grpButton->edtCaption->text().isEmpty());
     doubleClick(editor->lstItems, QStringLiteral("Gin & Tonic"));
     EXPECT_EQ(captions(), QStringList({"Gin & Tonic"}));
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM li WHERE linkid = ? AND itemid = 8"), {linkId}), QStringLiteral("1"));
-    EXPECT_EQ(editor->edtCaption->text(), QStringLiteral("Gin & Tonic"));
+    EXPECT_EQ(editor->grpButton->edtCaption->text(), QStringLiteral("Gin & Tonic"));
 
     // Deleting the page now shown leaves the screen on link 1.
     prompter.expectConfirm(QStringLiteral("Delete the link record from every layout?"), true);
@@ -218,12 +218,12 @@ TEST_F(ButtonEditorScreen, ALinkWithAnOddNameIsMadeWalkedToAndFilledByDoubleClic
     EXPECT_EQ(form->state().currentLink, 1);
     EXPECT_GE(gridIndex(QStringLiteral("Pale Ale")), 0);
     EXPECT_EQ(gridIndex(kOddName + QStringLiteral(" >")), -1);
-    EXPECT_TRUE(editor->edtCaption->text().isEmpty());
+    EXPECT_TRUE(editor->grpButton->edtCaption->text().isEmpty());
 }
 
 TEST_F(ButtonEditorScreen, RenamingALinkCarriesItsButtonsAndADuplicateNameKeepsTheDialogOpen) {
     touch(QStringLiteral("Drinks >"));
-    ASSERT_EQ(editor->edtCaption->text(), QStringLiteral("Drinks"));
+    ASSERT_EQ(editor->grpButton->edtCaption->text(), QStringLiteral("Drinks"));
     ASSERT_EQ(editor->lstLinks->currentItem()->text(), QStringLiteral("Drinks"));
     test::whenOpens<TLinkEditForm>(QStringLiteral("LinkEditForm"), [this](TLinkEditForm& dialog) {
         dialog.edtName->selectAll();
@@ -239,7 +239,7 @@ TEST_F(ButtonEditorScreen, RenamingALinkCarriesItsButtonsAndADuplicateNameKeepsT
     settle();
     EXPECT_EQ(scalar(QStringLiteral("SELECT name FROM link WHERE id = 2")), kOddName);
     EXPECT_EQ(scalar(QStringLiteral("SELECT btncaption FROM li WHERE id = 1")), kOddName);
-    EXPECT_EQ(editor->edtCaption->text(), kOddName);
+    EXPECT_EQ(editor->grpButton->edtCaption->text(), kOddName);
     EXPECT_GE(gridIndex(kOddName + QStringLiteral(" >")), 0); // the cache was read again
     EXPECT_EQ(editor->btnLinkTo->text(), QStringLiteral("Link to: ") + kOddName);
 
@@ -279,7 +279,7 @@ TEST_F(ButtonEditorScreen, ItemEditingGoesThroughTheOpenerAndClosingHandsTheScre
 
     touch(QStringLiteral("Lager"));
     editor->itemRenamed(QStringLiteral("Lager"), QStringLiteral("Pilsner"));
-    EXPECT_EQ(editor->edtCaption->text(), QStringLiteral("Pilsner"));
+    EXPECT_EQ(editor->grpButton->edtCaption->text(), QStringLiteral("Pilsner"));
 
     editor->close();
     settle();
@@ -300,7 +300,7 @@ TEST_F(ButtonEditorScreen, AStoppedItemsButtonCanBeSelectedButNotSoldOnceTheEdit
     ASSERT_NE(gridButton(QStringLiteral("Lager")), nullptr);
     EXPECT_TRUE(gridButton(QStringLiteral("Lager"))->isEnabled());
     touch(QStringLiteral("Lager"));
-    EXPECT_EQ(editor->edtCaption->text(), QStringLiteral("Lager"));
+    EXPECT_EQ(editor->grpButton->edtCaption->text(), QStringLiteral("Lager"));
 
     editor->close();
     settle();

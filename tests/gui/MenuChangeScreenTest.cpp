@@ -110,7 +110,7 @@ TEST_F(MenuChangeScreen, ANewItemIsPutOnAPageColouredDraggedAndSoldWithItsOption
     emit editor->lstItems->itemDoubleClicked(spritz.front());
     settle();
     ASSERT_NE(gridButton(QStringLiteral("Spritz")), nullptr);
-    EXPECT_EQ(editor->edtCaption->text(), QStringLiteral("Spritz"));
+    EXPECT_EQ(editor->grpButton->edtCaption->text(), QStringLiteral("Spritz"));
     prompter.expectColour(0x3366cc);
     editor->btnColour->click();
     QPushButton* button = gridButton(QStringLiteral("Spritz"));
@@ -133,7 +133,7 @@ TEST_F(MenuChangeScreen, ANewItemIsPutOnAPageColouredDraggedAndSoldWithItsOption
     editor->btnLinkDup->click();
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM li WHERE linkid = (SELECT id FROM link WHERE name = 'Late Drinks')")),
               scalar(QStringLiteral("SELECT COUNT(*) FROM li WHERE linkid = 2")));
-    editor->btnClose->click();
+    editor->grpButton->btnClose->click();
     settle();
 
     // This till on the second price level; a waiter sells a Spritz with Campari.

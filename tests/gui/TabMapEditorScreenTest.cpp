@@ -80,7 +80,7 @@ TEST_F(TabMapEditorScreen, ATouchedTabButtonIsSelectedMovedAndRecaptionedInstead
     const QString tabBefore = form->pnlRight->lblTabRef->text();
     touchTab(QStringLiteral("Table 2"));
     EXPECT_EQ(form->pnlRight->lblTabRef->text(), tabBefore); // not chosen
-    EXPECT_EQ(editor->edtCaption->text(), QStringLiteral("Table 2"));
+    EXPECT_EQ(editor->grpButton->edtCaption->text(), QStringLiteral("Table 2"));
     EXPECT_EQ(editor->grpMovements->lblPosition->text(), QStringLiteral("290,95"));
     EXPECT_EQ(editor->grdTabs->currentRow(), editorRow(QStringLiteral("Table 2")));
 
@@ -91,8 +91,8 @@ TEST_F(TabMapEditorScreen, ATouchedTabButtonIsSelectedMovedAndRecaptionedInstead
     EXPECT_EQ(tabButton(QStringLiteral("Table 2"))->geometry().topLeft(), QPoint(390, 95));
     EXPECT_EQ(scalar(QStringLiteral("SELECT btnleft FROM tm WHERE tabid = 4 AND mapid = 1")), QStringLiteral("390"));
 
-    type(editor->edtCaption, QStringLiteral("Caf\u00e9 \"2\""));
-    editor->btnSave->click();
+    type(editor->grpButton->edtCaption, QStringLiteral("Caf\u00e9 \"2\""));
+    editor->grpButton->btnSave->click();
     EXPECT_NE(tabButton(QStringLiteral("Caf\u00e9 \"2\"")), nullptr);
 
     // A drop places it where the finger let go.
@@ -104,10 +104,10 @@ TEST_F(TabMapEditorScreen, ATouchedTabButtonIsSelectedMovedAndRecaptionedInstead
     form->pgeTab->btnMapNext->click();
     settle();
     EXPECT_FALSE(editor->editor().selected());
-    EXPECT_TRUE(editor->edtCaption->text().isEmpty());
+    EXPECT_TRUE(editor->grpButton->edtCaption->text().isEmpty());
 
     // Closed, the Tab page chooses tabs again.
-    editor->btnClose->click();
+    editor->grpButton->btnClose->click();
     settle();
     EXPECT_EQ(form->tabMapEditor(), nullptr);
     touchTab(QStringLiteral("Table 5"));
@@ -154,7 +154,7 @@ TEST_F(TabMapEditorScreen, ANewTabWithACreditLimitGetsAButtonOnTheDiningMapAndAR
         edit.btnSave->click();
     });
     EXPECT_NE(tabButton(QStringLiteral("Table 9 \u00e9t\u00e9")), nullptr);
-    EXPECT_EQ(editor->edtCaption->text(), QStringLiteral("Table 9 \u00e9t\u00e9"));
+    EXPECT_EQ(editor->grpButton->edtCaption->text(), QStringLiteral("Table 9 \u00e9t\u00e9"));
     EXPECT_TRUE(listedOnTabPage().contains(QStringLiteral("Table 9 \u00e9t\u00e9")));
 
     // Another till sees it when it loads its caches.
@@ -182,7 +182,7 @@ TEST_F(TabMapEditorScreen, ATabWithLinesOnItCannotBeDeletedAndAnEmptyOneGoesWith
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM tab WHERE ref = 'Table 4'")), QStringLiteral("0"));
     EXPECT_FALSE(listedOnTabPage().contains(QStringLiteral("Table 4")));
     EXPECT_EQ(editorRow(QStringLiteral("Table 4")), -1);
-    EXPECT_TRUE(editor->edtCaption->text().isEmpty());
+    EXPECT_TRUE(editor->grpButton->edtCaption->text().isEmpty());
 }
 
 TEST_F(TabMapEditorScreen, TheAccountEditorReBalancesAndAsksBeforeLeavingAnEdit) {

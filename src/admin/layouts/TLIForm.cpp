@@ -5,6 +5,7 @@
 #include "sales/ButtonFont.h"
 #include "sales/ItemGrid.h"
 #include "sales/ItemPage.h"
+#include "ui/PlacementEditor.h"
 #include "ui/FormOpener.h"
 #include "ui/GeneralError.h"
 #include "ui/THelpForm.h"
@@ -26,9 +27,6 @@ namespace pelora {
 
 namespace {
 
-constexpr int kWindowWidth = 340;
-constexpr int kNarrowestButton = 40;
-
 // Shows the rows of a list when they were read again since `shown`, and the row chosen.
 void showNames(QListWidget* list, const NameList& names, int& shown) {
     const QSignalBlocker quiet(list);
@@ -48,50 +46,18 @@ TLIForm::TLIForm(TMainForm& till, db::Connection& db, Prompter& prompter, QWidge
       screen_(till), editor_(db, prompter, screen_), links_(editor_), items_(editor_), grid_(till.pgeItem->grid) {
     setObjectName(QStringLiteral("LIForm"));
     setWindowTitle(tr("Buttons"));
-    buildButtonGroup();
+    grpButton = new CaptionGroup(this);
     buildSpecialGroup();
-    buildMovementsGroup();
-    buildFindGroup();
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->setSpacing(2);
-    layout->addWidget(grpButton);
-    layout->addWidget(grpSpecial);
-    layout->addWidget(grpMovements);
-    layout->addWidget(grpFind);
-    layout->addWidget(buildLists(), 1);
+    grpMovements = new MovementsGroup(this);
+    grpFind = new FindGroup(this);
+    QWidget* lists = buildLists();
     wire();
-    // Narrow enough to leave most of the grid in sight beside it.
-    for (QPushButton* b : findChildren<QPushButton*>())
-        b->setMinimumWidth(kNarrowestButton);
-    resize(kWindowWidth, 740);
+    layOutPlacementEditor(*this, {grpButton, grpSpecial, grpMovements, grpFind}, lists, 740);
 }
 
 TLIForm::~TLIForm() {
     if (handedOver_ && grid_)
         handBack();
-}
-
-void TLIForm::buildButtonGroup() {
-    grpButton = new QGroupBox(tr("Button"), this);
-    grpButton->setObjectName(QStringLiteral("grpButton"));
-    edtCaption = new QLineEdit(grpButton);
-    edtCaption->setObjectName(QStringLiteral("edtCaption"));
-    edtCaption->setMaxLength(20);
-    btnSave = touchButton(tr("Save"), QStringLiteral("btnSave"), grpButton);
-    btnDelBtn = touchButton(tr("Del Btn"), QStringLiteral("btnDelBtn"), grpButton);
-    btnHelp = touchButton(tr("Help"), QStringLiteral("btnHelp"), grpButton);
-    // A touch screen may show the window without a title bar: "Close" hands the screen back.
-    btnClose = touchButton(tr("Close"), QStringLiteral("btnClose"), grpButton);
-    connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
-    auto* grid = new QGridLayout(grpButton);
-    grid->setContentsMargins(4, 2, 4, 2);
-    grid->addWidget(namedLabel(tr("Change Caption To"), QStringLiteral("lblCaption"), grpButton), 0, 0, 1, 2);
-    grid->addWidget(edtCaption, 0, 2, 1, 2);
-    grid->addWidget(btnSave, 1, 0);
-    grid->addWidget(btnDelBtn, 1, 1);
-    grid->addWidget(btnHelp, 1, 2);
-    grid->addWidget(btnClose, 1, 3);
 }
 
 void TLIForm::buildSpecialGroup() {
@@ -101,10 +67,7 @@ void TLIForm::buildSpecialGroup() {
     btnColour = touchButton(tr("Box Colour"), QStringLiteral("btnColour"), grpSpecial);
     btnClearColour = touchButton(QStringLiteral("C"), QStringLiteral("btnClearColour"), grpSpecial);
     btnClearColour->setToolTip(tr("Default colour"));
-    cboImageLrtb = new QComboBox(grpSpecial);
-    cboImageLrtb->setObjectName(QStringLiteral("cboImageLrtb"));
-    cboImageLrtb->addItems({QStringLiteral("L"), QStringLiteral("R"), QStringLiteral("T"), QStringLiteral("B")});
-    cboImageLrtb->setCurrentIndex(-1);
+    cboImageLrtb = pictureSideList(grpSpecial);
     cboImage = new QComboBox(grpSpecial);
     cboImage->setObjectName(QStringLiteral("cboImage"));
     auto* grid = new QGridLayout(grpSpecial);
@@ -116,37 +79,6 @@ void TLIForm::buildSpecialGroup() {
     grid->addWidget(cboImageLrtb, 2, 1);
     grid->addWidget(cboImage, 2, 2, 1, 2);
     grid->setColumnStretch(2, 1);
-}
-
-void TLIForm::buildMovementsGroup() {
-    grpMovements = new MovementsGroup(this);
-    btnLeft = grpMovements->btnLeft;
-    btnRight = grpMovements->btnRight;
-    btnUp = grpMovements->btnUp;
-    btnDown = grpMovements->btnDown;
-    btnNarrower = grpMovements->btnNarrower;
-    btnWider = grpMovements->btnWider;
-    btnLower = grpMovements->btnLower;
-    btnHigher = grpMovements->btnHigher;
-    cboStep = grpMovements->cboStep;
-    lblPosition = grpMovements->lblPosition;
-    lblWidth = grpMovements->lblWidth;
-    lblHeight = grpMovements->lblHeight;
-}
-
-void TLIForm::buildFindGroup() {
-    grpFind = new QGroupBox(tr("Find Item"), this);
-    grpFind->setObjectName(QStringLiteral("grpFind"));
-    edtFind = new QLineEdit(grpFind);
-    edtFind->setObjectName(QStringLiteral("edtFind"));
-    edtFind->setMaxLength(20);
-    btnFind = touchButton(tr("Find"), QStringLiteral("btnFind"), grpFind);
-    btnAll = touchButton(tr("All"), QStringLiteral("btnAll"), grpFind);
-    auto* row = new QHBoxLayout(grpFind);
-    row->setContentsMargins(4, 2, 4, 2);
-    row->addWidget(edtFind, 1);
-    row->addWidget(btnFind);
-    row->addWidget(btnAll);
 }
 
 QWidget* TLIForm::buildLists() {
@@ -190,9 +122,9 @@ void TLIForm::wire() {
     auto on = [this](QPushButton* b, std::function<void()> action) {
         connect(b, &QPushButton::clicked, this, [this, action = std::move(action)] { act(action); });
     };
-    on(btnSave, [this] { editor_.saveCaption(edtCaption->text()); });
-    on(btnDelBtn, [this] { editor_.deleteButton(); });
-    connect(btnHelp, &QPushButton::clicked, this, [this] {
+    on(grpButton->btnSave, [this] { editor_.saveCaption(grpButton->edtCaption->text()); });
+    on(grpButton->btnDelBtn, [this] { editor_.deleteButton(); });
+    connect(grpButton->btnHelp, &QPushButton::clicked, this, [this] {
         showHelp(this, prompter_,
                  {QStringLiteral("To add a button to the layout, double click the desired object in the Link or Item grids below."),
                   QStringLiteral("The Link buttons take you to other pages."),
@@ -210,10 +142,10 @@ void TLIForm::wire() {
     });
     connect(grpMovements, &MovementsGroup::moveAsked, this,
             [this](ButtonPlacement::Move how, int step) { act([this, how, step] { editor_.move(how, step); }); });
-    on(btnFind, [this] { items_.find(edtFind->text()); });
-    on(btnAll, [this] {
+    on(grpFind->btnFind, [this] { items_.find(grpFind->edtFind->text()); });
+    on(grpFind->btnAll, [this] {
         items_.loadAll();
-        edtFind->clear();
+        grpFind->edtFind->clear();
     });
     connect(lstLinks, &QListWidget::currentRowChanged, this, [this](int row) { links_.setCurrent(row); });
     connect(lstItems, &QListWidget::currentRowChanged, this, [this](int row) { items_.setCurrent(row); });
@@ -274,20 +206,18 @@ void TLIForm::openOverSalesScreen() {
     till_.btnLinkClick();
     till_.btnResetClick();
     till_.setManualAvailable(false);
-    edtCaption->setFont(itemButtonFont(edtCaption->font(), till_.settings().charsetCode, 0));
+    grpButton->edtCaption->setFont(itemButtonFont(grpButton->edtCaption->font(), till_.settings().charsetCode, 0));
     runReportingFailures(prompter_, [this] {
         links_.load();
         items_.loadAll();
     });
-    cboStep->setCurrentText(QString::number(ButtonPlacement::kDefaultStep));
+    grpMovements->cboStep->setCurrentText(QString::number(ButtonPlacement::kDefaultStep));
     fillPictures();
     showLists();
     showSelection(true);
     till_.setButtonEditor(this);
     handedOver_ = true;
-    const QPoint topRight = till_.mapToGlobal(QPoint(till_.width(), 0));
-    move(std::max(0, topRight.x() - width()), topRight.y());
-    show();
+    showAtTopRight(*this, till_);
 }
 
 void TLIForm::closeEvent(QCloseEvent* event) {
@@ -322,8 +252,8 @@ void TLIForm::dropButton(int liId, int cacheRow, QPoint boxTopLeft) {
 }
 
 void TLIForm::itemRenamed(const QString& oldName, const QString& newName) {
-    if (edtCaption->text() == oldName)
-        edtCaption->setText(newName);
+    if (grpButton->edtCaption->text() == oldName)
+        grpButton->edtCaption->setText(newName);
 }
 
 void TLIForm::setItemEditingAllowed(bool allowed) {
@@ -339,7 +269,7 @@ void TLIForm::showSelection(bool withCaption) {
     const std::optional<ButtonEditor::Button>& b = editor_.selected();
     const QSignalBlocker quietLrtb(cboImageLrtb);
     if (!b) {
-        edtCaption->clear();
+        grpButton->edtCaption->clear();
         grpMovements->clearBox();
         btnLinkTo->setText(tr("Select a Link Button"));
         btnLinkTo->setEnabled(false);
@@ -349,7 +279,7 @@ void TLIForm::showSelection(bool withCaption) {
         return;
     }
     if (withCaption) {
-        edtCaption->setText(b->caption);
+        grpButton->edtCaption->setText(b->caption);
         fillPictures();
         if (b->linkIdLink >= 1)
             links_.locateId(b->linkIdLink);
@@ -381,10 +311,10 @@ void TLIForm::openLinkNameDialog(int linkId) {
         return;
     showModal(*dialog);
     if (const std::optional<LinkNameEditor::Rename>& rename = dialog->rename()) {
-        const bool captionHeldOld = edtCaption->text() == rename->oldName;
+        const bool captionHeldOld = grpButton->edtCaption->text() == rename->oldName;
         links_.renamed();
         if (captionHeldOld)
-            edtCaption->setText(rename->newName);
+            grpButton->edtCaption->setText(rename->newName);
     } else {
         links_.load();
     }

@@ -5,6 +5,8 @@
 #include "admin/layouts/LinkList.h"
 #include "admin/layouts/TillScreen.h"
 #include "sales/TMainForm.h"
+
+#include "ui/PlacementEditor.h"
 #include "ui/MovementsGroup.h"
 
 #include <QPointer>
@@ -51,12 +53,7 @@ public:
     const LinkList& links() const { return links_; }
     const ItemList& items() const { return items_; }
 
-    QGroupBox* grpButton;
-    QLineEdit* edtCaption;
-    QPushButton* btnSave;
-    QPushButton* btnDelBtn;
-    QPushButton* btnHelp;
-    QPushButton* btnClose;
+    CaptionGroup* grpButton;
     QGroupBox* grpSpecial;
     QPushButton* btnLinkTo;
     QPushButton* btnColour;
@@ -64,22 +61,7 @@ public:
     QComboBox* cboImageLrtb;
     QComboBox* cboImage;
     MovementsGroup* grpMovements;
-    QPushButton* btnLeft;
-    QPushButton* btnRight;
-    QPushButton* btnUp;
-    QPushButton* btnDown;
-    QPushButton* btnNarrower;
-    QPushButton* btnWider;
-    QPushButton* btnLower;
-    QPushButton* btnHigher;
-    QComboBox* cboStep;
-    QLabel* lblPosition;
-    QLabel* lblWidth;
-    QLabel* lblHeight;
-    QGroupBox* grpFind;
-    QLineEdit* edtFind;
-    QPushButton* btnFind;
-    QPushButton* btnAll;
+    FindGroup* grpFind;
     QListWidget* lstLinks;
     QPushButton* btnLinkIns;
     QPushButton* btnLinkEdt;
@@ -94,10 +76,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildButtonGroup();
     void buildSpecialGroup();
-    void buildMovementsGroup();
-    void buildFindGroup();
     QWidget* buildLists();
     void wire();
     // Runs an operator's action; a failure is reported, and the window shows what now is.

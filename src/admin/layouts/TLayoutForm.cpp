@@ -1,13 +1,13 @@
 #include "admin/layouts/TLayoutForm.h"
 
 #include "admin/layouts/LayoutEditing.h"
+#include "common/PictureFiles.h"
 #include "common/Prompter.h"
 #include "db/Connection.h"
 #include "ui/TouchWidgets.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,7 +23,6 @@ namespace pelora {
 
 namespace {
 
-constexpr int kFileNameLength = 20; // `layout`.`filename`
 constexpr int kModeColumns = 6;
 
 QWidget* row(QWidget* parent, std::initializer_list<QWidget*> widgets) {
@@ -63,7 +62,7 @@ TLayoutForm::TLayoutForm(db::Connection& db, Prompter& prompter, const QString& 
 
     edtFileName = new QLineEdit(grpDetails);
     edtFileName->setObjectName(QStringLiteral("edtFileName"));
-    bindText(edtFileName, QStringLiteral("filename"), kFileNameLength);
+    bindText(edtFileName, QStringLiteral("filename"), kPictureNameLength);
     btnBrowse = touchButton(tr("Browse"), QStringLiteral("btnBrowse"), grpDetails);
     connect(btnBrowse, &QPushButton::clicked, this, [this] { btnBrowseClick(); });
 
@@ -149,18 +148,12 @@ QComboBox* TLayoutForm::numberBox(const QString& objectName, const std::vector<i
 }
 
 void TLayoutForm::btnBrowseClick() {
-    const std::optional<QString> file = prompter_.chooseFile(
-        tr("Image Filename"), imageFolder_, QStringLiteral("JPEG and Bitmap files (*.jpg *.jpeg *.bmp)"));
-    if (!file)
-        return;
     // The layout keeps the name only: the picture is looked for in each terminal's own folder.
-    const QString name = QFileInfo(*file).fileName();
-    if (name.size() > kFileNameLength) {
-        prompter_.warning(tr("The file name is longer than %1 characters.").arg(kFileNameLength));
+    const std::optional<QString> name = choosePictureName(prompter_, tr("Image Filename"), imageFolder_);
+    if (!name)
         return;
-    }
-    edited([this, name] { editor().setField(QStringLiteral("filename"), name); });
-    edtFileName->setText(name);
+    edited([this, &name] { editor().setField(QStringLiteral("filename"), *name); });
+    edtFileName->setText(*name);
 }
 
 } // namespace pelora

@@ -4,13 +4,9 @@
 
 namespace pelora {
 
-namespace {
-
 QString uniqueWarning(const QString& column) {
     return QStringLiteral("Could not save the changes.") + kLineBreak + QStringLiteral("Make sure %1 is Unique.").arg(column);
 }
-
-} // namespace
 
 RecordEditorMember mopMember() {
     RecordEditorMember m;

@@ -4,6 +4,10 @@
 
 namespace pelora {
 
+// The warning of a write the database refused for a duplicate: "Could not save the changes."
+// and, on a line of its own, "Make sure Name is Unique." (`column` "Name").
+QString uniqueWarning(const QString& column);
+
 // The payment methods the chooser offers; method 1 (account credit) is never listed.
 RecordEditorMember mopMember();
 // The discounts; discount 1 is never listed.

@@ -38,8 +38,9 @@ public:
     // Reads the rows (the opener may then position them) and shows them.
     void open();
 
-    void btnInsertClick();
-    void btnDeleteClick();
+    // A member's window that shows more of the row (a picture) follows a save or a cancel.
+    virtual void btnInsertClick();
+    virtual void btnDeleteClick();
     void btnHelpClick();
     void navigate(RecordEditor::Move where);
 

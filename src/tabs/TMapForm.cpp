@@ -1,0 +1,102 @@
+#include "tabs/TMapForm.h"
+
+#include "common/PictureFiles.h"
+#include "common/Prompter.h"
+#include "tabs/MapEditing.h"
+#include "ui/TouchWidgets.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayoutItem>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace pelora {
+
+TMapForm::TMapForm(db::Connection& db, Prompter& prompter, const QString& imageFolder, QWidget* parent)
+    : TRecordEditorForm(std::make_unique<RecordEditor>(db, prompter, mapMember()), prompter, parent),
+      prompter_(prompter), imageFolder_(imageFolder) {
+    setObjectName(QStringLiteral("MapForm"));
+    setWindowTitle(QStringLiteral("MapForm"));
+    grpDetails->setTitle(tr("Maps"));
+    lstRecords->setFixedWidth(180); // map names are short; the picture needs the room
+
+    edtName = addTextField(tr("Name:"), QStringLiteral("name"), 20, QStringLiteral("edtName"));
+    edtFileName = addTextField(tr("Filename:"), QStringLiteral("filename"), kPictureNameLength,
+                               QStringLiteral("edtFileName"));
+    btnBrowse = touchButton(tr("Browse"), QStringLiteral("btnBrowse"), grpDetails);
+    static_cast<QFormLayout*>(grpDetails->layout())->addRow(QString(), btnBrowse);
+    connect(btnBrowse, &QPushButton::clicked, this, [this] { btnBrowseClick(); });
+
+    // The picture at its own size; the area scrolls over a floor plan larger than the window.
+    scrMap = new QScrollArea(this);
+    scrMap->setObjectName(QStringLiteral("scrMap"));
+    scrMap->setWidgetResizable(false);
+    imgMap = new QLabel;
+    imgMap->setObjectName(QStringLiteral("imgMap"));
+    imgMap->resize(0, 0);
+    scrMap->setWidget(imgMap);
+    QVBoxLayout* details = detailsColumn();
+    delete details->takeAt(details->count() - 1); // the room under the group goes to the picture
+    details->addWidget(scrMap, 1);
+    resize(1000, 720);
+
+    connect(&editor().rows(), &db::RowSet::scrolled, this, [this] { followCurrentMap(); });
+}
+
+void TMapForm::followCurrentMap() {
+    if (editor().rows().isOpen() && editor().currentId() != shownId_)
+        showPicture(true);
+}
+
+void TMapForm::showPicture(bool warn) {
+    shownId_ = editor().currentId();
+    const QString fileName = editor().isEmpty() ? QString() : editor().rows().value(u"filename").asText();
+    if (!loadPicture(fileName) && warn)
+        prompter_.warning(mapPictureNotFound(imageFolder_ + fileName));
+}
+
+bool TMapForm::loadPicture(const QString& fileName) {
+    imgMap->clear();
+    imgMap->resize(0, 0);
+    if (fileName.isEmpty())
+        return true;
+    QPixmap picture;
+    if (!picture.load(imageFolder_ + fileName))
+        return false;
+    imgMap->setPixmap(picture);
+    imgMap->resize(picture.size());
+    return true;
+}
+
+void TMapForm::btnInsertClick() {
+    const bool saving = editor().isEditing();
+    TRecordEditorForm::btnInsertClick();
+    if (saving && !editor().isEditing())
+        showPicture(true); // the saved file name
+}
+
+void TMapForm::btnDeleteClick() {
+    const bool cancelling = editor().isEditing();
+    TRecordEditorForm::btnDeleteClick();
+    if (cancelling && !editor().isEditing())
+        showPicture(false); // the file name as it was, whether or not it can be read
+}
+
+void TMapForm::btnBrowseClick() {
+    // Only the name is kept: the picture is read from each terminal's own folder.
+    const std::optional<QString> name = choosePictureName(prompter_, tr("Filename"), imageFolder_);
+    if (!name)
+        return;
+    edited([this, &name] { editor().setField(QStringLiteral("filename"), *name); });
+    edtFileName->setText(*name);
+    if (!loadPicture(*name))
+        prompter_.information(mapPictureNotLoaded(edtFileName->text(), imageFolder_));
+}
+
+} // namespace pelora

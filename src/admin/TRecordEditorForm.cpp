@@ -108,6 +108,12 @@ void TRecordEditorForm::btnDeleteClick() {
     act([this] { editor_->deleteOrCancel(); });
 }
 
+void TRecordEditorForm::narrowList(int width) {
+    lstRecords->setFixedWidth(width);
+    for (QPushButton* b : {btnFirst, btnPrior, btnNext, btnLast})
+        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+}
+
 void TRecordEditorForm::btnHelpClick() { showHelp(this, prompter_, editor_->member().helpLines); }
 
 void TRecordEditorForm::navigate(RecordEditor::Move where) {

@@ -83,6 +83,9 @@ protected:
     // Buttons of which one is down: button i stores values[i]; another stored value shows
     // none down.
     void bindButtons(QButtonGroup* group, const QString& column, const std::vector<db::Value>& values);
+    // A list of short names, `width` wide with its navigation squeezed under it, leaves the room
+    // to the details.
+    void narrowList(int width);
     // The field "Insert" puts the cursor in (the first field added, unless set).
     void setFirstField(QWidget* field) { firstField_ = field; }
     // Runs a change of the operator's; a failure is reported and the window shows the rows as

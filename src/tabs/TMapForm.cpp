@@ -7,10 +7,9 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QLayoutItem>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
@@ -24,14 +23,19 @@ TMapForm::TMapForm(db::Connection& db, Prompter& prompter, const QString& imageF
     setObjectName(QStringLiteral("MapForm"));
     setWindowTitle(QStringLiteral("MapForm"));
     grpDetails->setTitle(tr("Maps"));
-    lstRecords->setFixedWidth(180); // map names are short; the picture needs the room
+    narrowList(180); // the picture needs the room
 
     edtName = addTextField(tr("Name:"), QStringLiteral("name"), 20, QStringLiteral("edtName"));
-    edtFileName = addTextField(tr("Filename:"), QStringLiteral("filename"), kPictureNameLength,
-                               QStringLiteral("edtFileName"));
+    edtFileName = new QLineEdit(grpDetails);
+    edtFileName->setObjectName(QStringLiteral("edtFileName"));
+    edtFileName->setMinimumHeight(kTouchHeight - 8);
+    bindText(edtFileName, QStringLiteral("filename"), kPictureNameLength);
     btnBrowse = touchButton(tr("Browse"), QStringLiteral("btnBrowse"), grpDetails);
-    static_cast<QFormLayout*>(grpDetails->layout())->addRow(QString(), btnBrowse);
     connect(btnBrowse, &QPushButton::clicked, this, [this] { btnBrowseClick(); });
+    auto* file = new QHBoxLayout;
+    file->addWidget(edtFileName, 1);
+    file->addWidget(btnBrowse);
+    static_cast<QFormLayout*>(grpDetails->layout())->addRow(tr("Filename:"), file);
 
     // The picture at its own size; the area scrolls over a floor plan larger than the window.
     scrMap = new QScrollArea(this);

@@ -48,11 +48,6 @@ protected:
         return maps;
     }
     static QStringList listed(TMapForm& maps) { return test::listedTexts(*maps.lstRecords); }
-    // As typed (key clicks carry only ASCII).
-    static void type(QLineEdit* edit, const QString& text) {
-        edit->setText(text);
-        emit edit->textEdited(text);
-    }
     QString notFound(const QString& name) const {
         return QStringLiteral("File ") + images + name + QStringLiteral(" not found. Check the image path in PC.");
     }
@@ -84,7 +79,7 @@ TEST_F(MapEditorScreen, AMapIsInsertedOnceNamedFreelyAndKeepsItsNameUnique) {
 
     // Quotes and letters beyond ASCII are stored as typed.
     const QString name = QStringLiteral("Rooftop 'Ü' \"é\"");
-    type(maps->edtName, name);
+    test::typeInto(maps->edtName, name);
     EXPECT_EQ(maps->btnInsert->text(), QStringLiteral("Save"));
     EXPECT_EQ(maps->btnDelete->text(), QStringLiteral("Cancel"));
     maps->btnInsert->click();
@@ -93,7 +88,7 @@ TEST_F(MapEditorScreen, AMapIsInsertedOnceNamedFreelyAndKeepsItsNameUnique) {
     EXPECT_TRUE(listed(*maps).contains(name));
 
     // Another map's name: the warning, and the edit stays open to be mended or cancelled.
-    type(maps->edtName, QStringLiteral("Dining"));
+    test::typeInto(maps->edtName, QStringLiteral("Dining"));
     prompter.expectWarning(kUniqueName);
     maps->btnInsert->click();
     EXPECT_EQ(maps->btnInsert->text(), QStringLiteral("Save"));
@@ -119,13 +114,13 @@ TEST_F(MapEditorScreen, AMissingPictureIsReportedWithItsPathAndTheMapCanStillBeR
     EXPECT_EQ(maps->imgMap->size(), QSize(0, 0)); // not the picture of the map before
     EXPECT_TRUE(maps->imgMap->pixmap().isNull());
 
-    type(maps->edtName, QStringLiteral("Dining Room"));
+    test::typeInto(maps->edtName, QStringLiteral("Dining Room"));
     prompter.expectWarning(notFound(QStringLiteral("gone.jpg"))); // the saved map's picture, again
     maps->btnInsert->click();
     EXPECT_EQ(scalar(QStringLiteral("SELECT name FROM map WHERE id = 2")), QStringLiteral("Dining Room"));
 
     // "Cancel" puts the picture back without a word when it cannot be read.
-    type(maps->edtName, QStringLiteral("Dining Hall"));
+    test::typeInto(maps->edtName, QStringLiteral("Dining Hall"));
     maps->btnDelete->click();
     EXPECT_EQ(maps->edtName->text(), QStringLiteral("Dining Room"));
     EXPECT_EQ(maps->imgMap->size(), QSize(0, 0));
@@ -135,7 +130,7 @@ TEST_F(MapEditorScreen, BrowseKeepsTheFileNameOnlyAndShowsThePictureAtItsOwnSize
     ASSERT_TRUE(start());
     auto maps = openEditor();
     maps->btnInsert->click();
-    type(maps->edtName, QStringLiteral("Terrace"));
+    test::typeInto(maps->edtName, QStringLiteral("Terrace"));
 
     prompter.expectFile(images + QStringLiteral("terrace.jpg"));
     maps->btnBrowse->click();

@@ -43,10 +43,7 @@ TLayoutForm::TLayoutForm(db::Connection& db, Prompter& prompter, const QString& 
     setObjectName(QStringLiteral("LayoutForm"));
     setWindowTitle(tr("Layouts"));
     grpDetails->setTitle(tr("Layout"));
-    // Layout names are short; the modes need the room.
-    lstRecords->setFixedWidth(140);
-    for (QPushButton* b : {btnFirst, btnPrior, btnNext, btnLast})
-        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    narrowList(140); // the modes need the room
     auto* form = static_cast<QFormLayout*>(grpDetails->layout());
 
     edtName = new QLineEdit(grpDetails);

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAbstractButton;
@@ -83,6 +84,10 @@ protected:
     // Buttons of which one is down: button i stores values[i]; another stored value shows
     // none down.
     void bindButtons(QButtonGroup* group, const QString& column, const std::vector<db::Value>& values);
+    // "Browse" for a picture kept by its file name in `column`, shown in `field`: the operator
+    // picks it starting in the image folder; the name chosen is put into the edit and given.
+    std::optional<QString> browsePicture(QLineEdit* field, const QString& column, const QString& caption,
+                                         const QString& imageFolder);
     // A list of short names, `width` wide with its navigation squeezed under it, leaves the room
     // to the details.
     void narrowList(int width);

@@ -93,13 +93,8 @@ void TMapForm::btnDeleteClick() {
 }
 
 void TMapForm::btnBrowseClick() {
-    // Only the name is kept: the picture is read from each terminal's own folder.
-    const std::optional<QString> name = choosePictureName(prompter_, tr("Filename"), imageFolder_);
-    if (!name)
-        return;
-    edited([this, &name] { editor().setField(QStringLiteral("filename"), *name); });
-    edtFileName->setText(*name);
-    if (!loadPicture(*name))
+    const std::optional<QString> name = browsePicture(edtFileName, QStringLiteral("filename"), tr("Filename"), imageFolder_);
+    if (name && !loadPicture(*name))
         prompter_.information(mapPictureNotLoaded(edtFileName->text(), imageFolder_));
 }
 

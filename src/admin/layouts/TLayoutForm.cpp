@@ -2,7 +2,6 @@
 
 #include "admin/layouts/LayoutEditing.h"
 #include "common/PictureFiles.h"
-#include "common/Prompter.h"
 #include "db/Connection.h"
 #include "ui/TouchWidgets.h"
 
@@ -39,7 +38,7 @@ QWidget* row(QWidget* parent, std::initializer_list<QWidget*> widgets) {
 
 TLayoutForm::TLayoutForm(db::Connection& db, Prompter& prompter, const QString& imageFolder, QWidget* parent)
     : TRecordEditorForm(std::make_unique<RecordEditor>(db, prompter, layoutMember()), prompter, parent),
-      prompter_(prompter), imageFolder_(imageFolder) {
+      imageFolder_(imageFolder) {
     setObjectName(QStringLiteral("LayoutForm"));
     setWindowTitle(tr("Layouts"));
     grpDetails->setTitle(tr("Layout"));
@@ -145,12 +144,7 @@ QComboBox* TLayoutForm::numberBox(const QString& objectName, const std::vector<i
 }
 
 void TLayoutForm::btnBrowseClick() {
-    // The layout keeps the name only: the picture is looked for in each terminal's own folder.
-    const std::optional<QString> name = choosePictureName(prompter_, tr("Image Filename"), imageFolder_);
-    if (!name)
-        return;
-    edited([this, &name] { editor().setField(QStringLiteral("filename"), *name); });
-    edtFileName->setText(*name);
+    browsePicture(edtFileName, QStringLiteral("filename"), tr("Image Filename"), imageFolder_);
 }
 
 } // namespace pelora

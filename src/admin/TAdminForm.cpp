@@ -16,6 +16,7 @@
 #include "reports/ReportLauncher.h"
 #include "sales/LineLists.h"
 #include "sales/TMainForm.h"
+#include "tabs/TMapForm.h"
 #include "tabs/TTabForm.h"
 #include "ui/BusyCursor.h"
 #include "ui/FormOpener.h"
@@ -31,6 +32,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <type_traits>
 
 namespace pelora {
 
@@ -48,7 +51,12 @@ template <typename EditorForm>
 void openRecordEditor(Prompter& prompter, TMainDataModule& module, TMainForm& till,
                       const std::function<void(EditorForm&)>& position = {}, QWidget* over = nullptr) {
     if (auto form = makeFilledForm<EditorForm>(prompter, [&] {
-            auto made = std::make_unique<EditorForm>(module.db1, prompter, over ? over : &till);
+            std::unique_ptr<EditorForm> made;
+            // An editor of rows with a picture reads it from this terminal's image folder.
+            if constexpr (std::is_constructible_v<EditorForm, db::Connection&, Prompter&, const QString&, QWidget*>)
+                made = std::make_unique<EditorForm>(module.db1, prompter, till.settings().imagePath, over ? over : &till);
+            else
+                made = std::make_unique<EditorForm>(module.db1, prompter, over ? over : &till);
             made->open();
             if (position)
                 position(*made);
@@ -239,6 +247,7 @@ void TAdminForm::wireActions() {
     actions_[at("admin2mop")] = {[this] { openMops(); }, A::ConsoleClosesReset, {}};
     actions_[at("admin2disc")] = {[this] { openDiscounts(); }, A::ConsoleClosesReset, {}};
     actions_[at("admin2layout")] = {[this] { openLayouts(); }, A::ConsoleClosesReset, {}};
+    actions_[at("admin2map")] = {[this] { openMaps(); }, A::ConsoleClosesReset, {}};
     actions_[at("admin2item")] = {[this] { openItemEditor(prompter_, module_, till_, 0, nullptr); }, A::ConsoleCloses, {}};
     actions_[at("admin2link")] = {[this] { openButtonEditor(); }, A::ConsoleCloses, {}};
     actions_[at("admin2tab")] = {[this] { openTabMapEditor(); }, A::ConsoleCloses, {}};
@@ -429,14 +438,11 @@ void TAdminForm::openMops() { openRecordEditor<TMopForm>(prompter_, module_, til
 
 void TAdminForm::openLayouts() {
     const int layoutId = till_.settings().layoutId;
-    if (auto form = makeFilledForm<TLayoutForm>(prompter_, [this, layoutId] {
-            auto made = std::make_unique<TLayoutForm>(module_.db1, prompter_, till_.settings().imagePath, &till_);
-            made->open();
-            made->editor().locateId(layoutId);
-            return made;
-        }))
-        showModal(*form);
+    openRecordEditor<TLayoutForm>(prompter_, module_, till_,
+                                  [layoutId](TLayoutForm& form) { form.editor().locateId(layoutId); });
 }
+
+void TAdminForm::openMaps() { openRecordEditor<TMapForm>(prompter_, module_, till_); }
 
 void TAdminForm::openButtonEditor() {
     // One button editor at a time: a second "Links" brings the open one forward.

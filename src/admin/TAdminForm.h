@@ -96,6 +96,8 @@ private:
     void openMops();
     void openDiscounts();
     void openLayouts();
+    // The sales screen reads the maps again after the reset.
+    void openMaps();
     void openLayoutChoice();
     // The button editor stays open over the sales screen after the console has closed.
     void openButtonEditor();

@@ -4,6 +4,7 @@
 
 #include "common/Flag.h"
 #include "common/Money.h"
+#include "common/PictureFiles.h"
 #include "common/Prompter.h"
 #include "ui/GeneralError.h"
 #include "ui/THelpForm.h"
@@ -107,6 +108,23 @@ void TRecordEditorForm::btnInsertClick() {
 
 void TRecordEditorForm::btnDeleteClick() {
     act([this] { editor_->deleteOrCancel(); });
+}
+
+std::optional<QString> TRecordEditorForm::browsePicture(QLineEdit* field, const QString& column, const QString& caption,
+                                                        const QString& imageFolder) {
+    // Only the name is kept: the picture is looked for in each terminal's own folder.
+    std::optional<QString> name = choosePictureName(prompter_, caption, imageFolder);
+    if (!name)
+        return std::nullopt;
+    edited([this, &column, &name] { editor_->setField(column, *name); });
+    field->setText(*name);
+    return name;
+}
+
+void TRecordEditorForm::narrowList(int width) {
+    lstRecords->setFixedWidth(width);
+    for (QPushButton* b : {btnFirst, btnPrior, btnNext, btnLast})
+        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 }
 
 void TRecordEditorForm::btnHelpClick() { showHelp(this, prompter_, editor_->member().helpLines); }

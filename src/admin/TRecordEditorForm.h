@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAbstractButton;
@@ -39,8 +40,9 @@ public:
     // Reads the rows (the opener may then position them) and shows them.
     void open();
 
-    void btnInsertClick();
-    void btnDeleteClick();
+    // A member's window that shows more of the row (a picture) follows a save or a cancel.
+    virtual void btnInsertClick();
+    virtual void btnDeleteClick();
     void btnHelpClick();
     void navigate(RecordEditor::Move where);
 
@@ -80,6 +82,13 @@ protected:
     // Buttons of which one is down: button i stores values[i]; another stored value shows
     // none down.
     void bindButtons(QButtonGroup* group, const QString& column, const std::vector<db::Value>& values);
+    // "Browse" for a picture kept by its file name in `column`, shown in `field`: the operator
+    // picks it starting in the image folder; the name chosen is put into the edit and given.
+    std::optional<QString> browsePicture(QLineEdit* field, const QString& column, const QString& caption,
+                                         const QString& imageFolder);
+    // A list of short names, `width` wide with its navigation squeezed under it, leaves the room
+    // to the details.
+    void narrowList(int width);
     // The field "Insert" puts the cursor in (the first field added, unless set).
     void setFirstField(QWidget* field) { firstField_ = field; }
     // Runs a change of the operator's; a failure is reported and the window shows the rows as

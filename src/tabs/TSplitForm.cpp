@@ -1,5 +1,6 @@
 #include "tabs/TSplitForm.h"
 
+#include "common/PictureFiles.h"
 #include "common/Prompter.h"
 #include "db/TextTable.h"
 #include "tabs/TSplitImageForm.h"
@@ -10,7 +11,6 @@
 #include "ui/TouchWidgets.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -34,8 +34,6 @@ const QString kFindMode = QStringLiteral("splitformfind");
 const QString kCatMode = QStringLiteral("splitedtcat");
 const QString kNotesMode = QStringLiteral("splitmmonotes");
 const QString kImageMode = QStringLiteral("splitedtimage");
-const QString kPictureFilter = QStringLiteral("JPEG and Bitmap files (*.jpg *.jpeg *.bmp *.JPG *.JPEG *.BMP)");
-constexpr int kFileNameLength = 20;
 
 QLineEdit* fieldEdit(const QString& name, int maxLength, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
@@ -192,7 +190,7 @@ void TSplitForm::buildDetails() {
     memNotes->setMaximumHeight(90);
     form->addRow(QStringLiteral("Notes:"), memNotes);
 
-    edtImage = fieldEdit(QStringLiteral("edtImage"), kFileNameLength, grpDetails);
+    edtImage = fieldEdit(QStringLiteral("edtImage"), kPictureNameLength, grpDetails);
     btnBrowse = touchButton(tr("Browse"), QStringLiteral("btnBrowse"), grpDetails);
     auto* image = new QHBoxLayout;
     image->addWidget(edtImage, 1);
@@ -438,17 +436,11 @@ void TSplitForm::btnImageClick() {
 }
 
 void TSplitForm::btnBrowseClick() {
-    const std::optional<QString> file = prompter_.chooseFile(tr("Image"), options_.imagePath, kPictureFilter);
-    if (!file)
+    const std::optional<QString> name = choosePictureName(prompter_, tr("Image"), options_.imagePath);
+    if (!name)
         return;
-    const QString name = QFileInfo(*file).fileName();
-    if (name.size() > kFileNameLength) {
-        prompter_.information(
-            QStringLiteral("File names - including the .jpg extension - must not exceed 20 characters."));
-        return;
-    }
-    edtImage->setText(name);
-    setField(QStringLiteral("filename"), name);
+    edtImage->setText(*name);
+    setField(QStringLiteral("filename"), *name);
 }
 
 void TSplitForm::btnCopyToTabClick() {

@@ -11,9 +11,7 @@
 #include "ui/GlyphButton.h"
 #include "ui/THelpForm.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -55,14 +53,6 @@ protected:
         EXPECT_NE(w, nullptr) << name.toStdString();
         return w;
     }
-    // Types into a field as the operator does: what was there is replaced.
-    static void type(QLineEdit* edit, const QString& text) {
-        edit->selectAll();
-        for (const QChar c : text) { // a key per letter, whatever the keyboard would need for it
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(edit, &press);
-        }
-    }
     static int listedRow(TItemForm& items, const QString& name) {
         for (int r = 0; r < items.lstRecords->count(); ++r)
             if (items.lstRecords->item(r)->text() == name)
@@ -103,12 +93,12 @@ TEST_F(ItemEditorScreen, AnItemIsMadeWithPricesOptionChoicesAndACategoryAndTheTi
     items.btnInsert->click();
     auto* name = in<QLineEdit>(items, QStringLiteral("edtName"));
     EXPECT_EQ(name->text(), QStringLiteral("New Item"));
-    type(name, kName);
+    test::typeInto(name, kName);
     EXPECT_EQ(items.btnInsert->text(), QStringLiteral("Save"));
-    type(in<QLineEdit>(items, QStringLiteral("edtPrice1")), QStringLiteral("12.5"));
-    type(in<QLineEdit>(items, QStringLiteral("edtPrice2")), QStringLiteral("11"));
-    type(in<QLineEdit>(items, QStringLiteral("edtPrice3")), QStringLiteral("9.75"));
-    type(in<QLineEdit>(items, QStringLiteral("edtCost1")), QStringLiteral("4"));
+    test::typeInto(in<QLineEdit>(items, QStringLiteral("edtPrice1")), QStringLiteral("12.5"));
+    test::typeInto(in<QLineEdit>(items, QStringLiteral("edtPrice2")), QStringLiteral("11"));
+    test::typeInto(in<QLineEdit>(items, QStringLiteral("edtPrice3")), QStringLiteral("9.75"));
+    test::typeInto(in<QLineEdit>(items, QStringLiteral("edtCost1")), QStringLiteral("4"));
     items.cboOutput->setCurrentIndex(items.cboOutput->findText(QStringLiteral("Kitchen")));
     Q_EMIT items.cboOutput->activated(items.cboOutput->currentIndex());
     // Touching a field of option 2 selects option 2.
@@ -116,8 +106,8 @@ TEST_F(ItemEditorScreen, AnItemIsMadeWithPricesOptionChoicesAndACategoryAndTheTi
     QTest::mouseClick(caption2, Qt::LeftButton);
     EXPECT_TRUE(items.btnOpt[1]->isChecked());
     EXPECT_EQ(items.selectedOption(), 2);
-    type(caption2, QStringLiteral("Topping"));
-    type(in<QLineEdit>(items, QStringLiteral("edtOpt2Prompt")), QStringLiteral("Which topping?"));
+    test::typeInto(caption2, QStringLiteral("Topping"));
+    test::typeInto(in<QLineEdit>(items, QStringLiteral("edtOpt2Prompt")), QStringLiteral("Which topping?"));
     in<QCheckBox>(items, QStringLiteral("chkOpt2Auto"))->click();
     items.btnInsert->click(); // "Save"
     EXPECT_EQ(items.btnInsert->text(), QStringLiteral("Insert"));
@@ -187,7 +177,7 @@ TEST_F(ItemEditorScreen, AnItemIsMadeWithPricesOptionChoicesAndACategoryAndTheTi
     items.lstRecords->setCurrentRow(listedRow(items, QStringLiteral("Lager")));
     EXPECT_TRUE(items.btnOpt[0]->isChecked()); // another item: option 1 again
     EXPECT_EQ(items.grdChoices->rowCount(), 0);
-    type(name, QStringLiteral("Lager Draught"));
+    test::typeInto(name, QStringLiteral("Lager Draught"));
     items.btnInsert->click();
     EXPECT_EQ(renames, QStringList({"New Item>" + kName, "Lager>Lager Draught"}));
     EXPECT_EQ(buttonsChanged, 1);
@@ -220,7 +210,7 @@ TEST_F(ItemEditorScreen, AnItemIsMadeWithPricesOptionChoicesAndACategoryAndTheTi
     typeCell(2, QStringLiteral("ten"));
     EXPECT_EQ(prices->grid->item(lager(), 2)->text(), QStringLiteral("7.00"));
     // While an item is being edited the grid only shows.
-    type(name, QStringLiteral("Chips"));
+    test::typeInto(name, QStringLiteral("Chips"));
     EXPECT_EQ(prices->grid->editTriggers(), QAbstractItemView::NoEditTriggers);
     EXPECT_TRUE(prices->lblEditing->isVisible());
     items.btnDelete->click(); // "Cancel"
@@ -283,7 +273,7 @@ TEST_F(ItemEditorScreen, LeavingAnEditedItemAsksAndAFindNarrowsTheList) {
     EXPECT_EQ(column(items.grdChoices, 0), QStringList({"Mushroom", "Gravy"}));
 
     auto* name = in<QLineEdit>(items, QStringLiteral("edtName"));
-    type(name, QStringLiteral("Lager")); // another item's name
+    test::typeInto(name, QStringLiteral("Lager")); // another item's name
     prompter.expectConfirm(QStringLiteral("Save changes?"), true);
     prompter.expectWarning(QStringLiteral("Could not save the changes.\nMake sure Name is Unique."));
     items.btnNext->click();

@@ -38,11 +38,6 @@ protected:
                     chosen << group->title() + QLatin1Char('=') + r->text();
         return chosen;
     }
-    // As typed (key clicks carry only ASCII).
-    static void type(QLineEdit* edit, const QString& text) {
-        edit->setText(text);
-        emit edit->textEdited(text);
-    }
 };
 
 TEST_F(LayoutEditorScreen, EverySettingShowsAndAnInsertedLayoutIsNamedChosenAndSaved) {
@@ -77,7 +72,7 @@ TEST_F(LayoutEditorScreen, EverySettingShowsAndAnInsertedLayoutIsNamedChosenAndS
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM layout WHERE name = 'New Layout'")), QStringLiteral("1"));
 
     // Named with quotes and letters beyond ASCII, a mode chosen, a size typed: all stored.
-    type(layouts.edtName, QStringLiteral("Café 'Sol' \"Ñ\""));
+    test::typeInto(layouts.edtName, QStringLiteral("Café 'Sol' \"Ñ\""));
     EXPECT_EQ(layouts.btnInsert->text(), QStringLiteral("Save"));
     layouts.findChild<QRadioButton*>(QStringLiteral("rdopricemode2"))->click();
     layouts.findChild<QRadioButton*>(QStringLiteral("rdotabmode1"))->click();
@@ -94,7 +89,7 @@ TEST_F(LayoutEditorScreen, EverySettingShowsAndAnInsertedLayoutIsNamedChosenAndS
     EXPECT_TRUE(listed(layouts).contains(QStringLiteral("Café 'Sol' \"Ñ\"")));
 
     // A name another layout has: the warning, and the edit stays open to be mended.
-    type(layouts.edtName, QStringLiteral("Bar"));
+    test::typeInto(layouts.edtName, QStringLiteral("Bar"));
     prompter.expectWarning(kUniqueName);
     layouts.btnInsert->click();
     EXPECT_EQ(layouts.btnInsert->text(), QStringLiteral("Save"));

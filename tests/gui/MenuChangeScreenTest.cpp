@@ -43,10 +43,6 @@ protected:
     static QPushButton* permitted(TAdminForm& admin, const char* column) {
         return admin.permissionButtons.at(AdminPermissions::indexOf(QString::fromLatin1(column)));
     }
-    static void type(QLineEdit* edit, const QString& text) {
-        edit->setText(text);
-        emit edit->textEdited(text);
-    }
     template <typename Widget>
     static Widget* in(QWidget& window, const char* name) {
         auto* w = window.findChild<Widget*>(QString::fromLatin1(name));
@@ -75,12 +71,12 @@ TEST_F(MenuChangeScreen, ANewItemIsPutOnAPageColouredDraggedAndSoldWithItsOption
     // The item, its prices, an option asked at once with two choices, and a category.
     test::whenOpens<TItemForm>(QStringLiteral("ItemForm"), [this](TItemForm& items) {
         items.btnInsert->click();
-        type(in<QLineEdit>(items, "edtName"), QStringLiteral("Spritz"));
-        type(in<QLineEdit>(items, "edtPrice1"), QStringLiteral("12"));
-        type(in<QLineEdit>(items, "edtPrice2"), QStringLiteral("10"));
-        type(in<QLineEdit>(items, "edtPrice3"), QStringLiteral("14"));
-        type(in<QLineEdit>(items, "edtOpt1Caption"), QStringLiteral("Style"));
-        type(in<QLineEdit>(items, "edtOpt1Prompt"), QStringLiteral("Which one?"));
+        test::typeInto(in<QLineEdit>(items, "edtName"), QStringLiteral("Spritz"));
+        test::typeInto(in<QLineEdit>(items, "edtPrice1"), QStringLiteral("12"));
+        test::typeInto(in<QLineEdit>(items, "edtPrice2"), QStringLiteral("10"));
+        test::typeInto(in<QLineEdit>(items, "edtPrice3"), QStringLiteral("14"));
+        test::typeInto(in<QLineEdit>(items, "edtOpt1Caption"), QStringLiteral("Style"));
+        test::typeInto(in<QLineEdit>(items, "edtOpt1Prompt"), QStringLiteral("Which one?"));
         in<QCheckBox>(items, "chkOpt1Auto")->click();
         items.btnInsert->click(); // "Save"
         addChoice(items, QStringLiteral("Aperol"), QStringLiteral("0"));

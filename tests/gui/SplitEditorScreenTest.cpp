@@ -189,8 +189,7 @@ TEST_F(SplitEditorScreen, PicturesBrowseAndAnEmptyList) {
         split.btnBrowse->click();
         EXPECT_EQ(split.edtImage->text(), QStringLiteral("seat-3.jpg"));
         prompter.expectFile(QStringLiteral("/elsewhere/a-picture-name-too-long.jpg"))
-            .expectInformation(
-                QStringLiteral("File names - including the .jpg extension - must not exceed 20 characters."));
+            .expectWarning(QStringLiteral("The file name is longer than 20 characters."));
         split.btnBrowse->click();
         EXPECT_EQ(split.edtImage->text(), QStringLiteral("seat-3.jpg"));
         split.btnInsert->click();

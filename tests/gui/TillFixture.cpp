@@ -12,6 +12,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 
 namespace pelora::test {
@@ -21,6 +23,14 @@ QStringList listedTexts(const QListWidget& list) {
     for (int r = 0; r < list.count(); ++r)
         texts << list.item(r)->text();
     return texts;
+}
+
+void typeInto(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(edit, &press);
+    }
 }
 
 void TillTest::SetUp() { db.connect(site.admin1()); }

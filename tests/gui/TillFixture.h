@@ -14,12 +14,16 @@ class MemorySpooler;
 } // namespace pelora
 
 class QAbstractButton;
+class QLineEdit;
 class QListWidget;
 
 namespace pelora::test {
 
 // The texts of a list's rows, in order.
 QStringList listedTexts(const QListWidget& list);
+// Types into a field as the operator does, a key per letter whatever the letter: what was
+// there is replaced.
+void typeInto(QLineEdit* edit, const QString& text);
 
 // A till started on a copy of the demo venue, in a folder of its own, with a scripted prompter.
 // `db` is a second connection through which a test arranges rows, as the back office or another

@@ -1,6 +1,6 @@
 #include "admin/layouts/LayoutEditing.h"
 
-#include "common/Prompter.h"
+#include "admin/EditorMembers.h"
 #include "db/Connection.h"
 
 namespace pelora {
@@ -94,7 +94,7 @@ RecordEditorMember layoutMember() {
     m.insertValues = {{QStringLiteral("linkid"), 1}};
     m.nothingToDelete = QStringLiteral("There are no layouts to delete.");
     m.deleteQuestion = QStringLiteral("Delete the layout record?");
-    m.writeFailure = QStringLiteral("Could not save the changes.") + kLineBreak + QStringLiteral("Make sure Name is Unique.");
+    m.writeFailure = uniqueWarning(QStringLiteral("Name"));
     m.keptId = 1;
     m.mustRemain = QStringLiteral("This layout must remain.");
     m.askOnNavigate = true;

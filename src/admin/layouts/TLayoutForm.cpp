@@ -1,13 +1,12 @@
 #include "admin/layouts/TLayoutForm.h"
 
 #include "admin/layouts/LayoutEditing.h"
-#include "common/Prompter.h"
+#include "common/PictureFiles.h"
 #include "db/Connection.h"
 #include "ui/TouchWidgets.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,7 +22,6 @@ namespace pelora {
 
 namespace {
 
-constexpr int kFileNameLength = 20; // `layout`.`filename`
 constexpr int kModeColumns = 6;
 
 QWidget* row(QWidget* parent, std::initializer_list<QWidget*> widgets) {
@@ -40,14 +38,11 @@ QWidget* row(QWidget* parent, std::initializer_list<QWidget*> widgets) {
 
 TLayoutForm::TLayoutForm(db::Connection& db, Prompter& prompter, const QString& imageFolder, QWidget* parent)
     : TRecordEditorForm(std::make_unique<RecordEditor>(db, prompter, layoutMember()), prompter, parent),
-      prompter_(prompter), imageFolder_(imageFolder) {
+      imageFolder_(imageFolder) {
     setObjectName(QStringLiteral("LayoutForm"));
     setWindowTitle(tr("Layouts"));
     grpDetails->setTitle(tr("Layout"));
-    // Layout names are short; the modes need the room.
-    lstRecords->setFixedWidth(140);
-    for (QPushButton* b : {btnFirst, btnPrior, btnNext, btnLast})
-        b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    narrowList(140); // the modes need the room
     auto* form = static_cast<QFormLayout*>(grpDetails->layout());
 
     edtName = new QLineEdit(grpDetails);
@@ -63,7 +58,7 @@ TLayoutForm::TLayoutForm(db::Connection& db, Prompter& prompter, const QString& 
 
     edtFileName = new QLineEdit(grpDetails);
     edtFileName->setObjectName(QStringLiteral("edtFileName"));
-    bindText(edtFileName, QStringLiteral("filename"), kFileNameLength);
+    bindText(edtFileName, QStringLiteral("filename"), kPictureNameLength);
     btnBrowse = touchButton(tr("Browse"), QStringLiteral("btnBrowse"), grpDetails);
     connect(btnBrowse, &QPushButton::clicked, this, [this] { btnBrowseClick(); });
 
@@ -149,18 +144,7 @@ QComboBox* TLayoutForm::numberBox(const QString& objectName, const std::vector<i
 }
 
 void TLayoutForm::btnBrowseClick() {
-    const std::optional<QString> file = prompter_.chooseFile(
-        tr("Image Filename"), imageFolder_, QStringLiteral("JPEG and Bitmap files (*.jpg *.jpeg *.bmp)"));
-    if (!file)
-        return;
-    // The layout keeps the name only: the picture is looked for in each terminal's own folder.
-    const QString name = QFileInfo(*file).fileName();
-    if (name.size() > kFileNameLength) {
-        prompter_.warning(tr("The file name is longer than %1 characters.").arg(kFileNameLength));
-        return;
-    }
-    edited([this, name] { editor().setField(QStringLiteral("filename"), name); });
-    edtFileName->setText(name);
+    browsePicture(edtFileName, QStringLiteral("filename"), tr("Image Filename"), imageFolder_);
 }
 
 } // namespace pelora

@@ -38,7 +38,6 @@ public:
 private:
     QComboBox* numberBox(const QString& objectName, const std::vector<int>& offered, const QString& column);
 
-    Prompter& prompter_;
     QString imageFolder_;
 };
 

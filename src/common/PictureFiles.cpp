@@ -1,0 +1,22 @@
+#include "common/PictureFiles.h"
+
+#include "common/Prompter.h"
+
+#include <QFileInfo>
+
+namespace pelora {
+
+std::optional<QString> choosePictureName(Prompter& prompter, const QString& caption, const QString& folder,
+                                         const QString& filter) {
+    const std::optional<QString> file = prompter.chooseFile(caption, folder, filter);
+    if (!file)
+        return std::nullopt;
+    QString name = QFileInfo(*file).fileName();
+    if (name.size() > kPictureNameLength) {
+        prompter.warning(QStringLiteral("The file name is longer than %1 characters.").arg(kPictureNameLength));
+        return std::nullopt;
+    }
+    return name;
+}
+
+} // namespace pelora

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace pelora {
+
+class Prompter;
+
+// Pictures (map floor plans, layout backgrounds, split pictures) are kept by file name only, in
+// columns of 20 characters, and read from each terminal's image folder followed directly by
+// the name.
+constexpr int kPictureNameLength = 20;
+
+// The file dialog's filter for the JPEG and bitmap pictures, in either letter case.
+inline const QString kPictureFilter = QStringLiteral("JPEG and Bitmap files (*.jpg *.jpeg *.bmp *.JPG *.JPEG *.BMP)");
+
+// "Browse": the operator picks a picture, starting in `folder`; its name without the folder is
+// given. Nothing is given when the dialog is cancelled, or when the name is longer than the
+// column holds: the operator is warned, since a name cut short would name another file.
+std::optional<QString> choosePictureName(Prompter& prompter, const QString& caption, const QString& folder,
+                                         const QString& filter = kPictureFilter);
+
+} // namespace pelora

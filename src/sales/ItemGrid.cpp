@@ -5,7 +5,6 @@
 #include "ui/GlyphButton.h"
 
 #include <QFrame>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -29,7 +28,7 @@ void ItemGrid::setAside() {
     keep(boxes);
     keep(buttons);
     keep(labels);
-    drag_ = Drag(); // a page drawn again in the middle of a drag ends it
+    drag_.reset(); // a page drawn again in the middle of a drag ends it
 }
 
 void ItemGrid::freeSetAside() {
@@ -89,7 +88,7 @@ void ItemGrid::fitCanvas() {
 
 void ItemGrid::setEditing(bool on) {
     editing_ = on;
-    drag_ = Drag();
+    drag_.reset();
 }
 
 void ItemGrid::placeBox(std::size_t index, QPoint topLeft) {
@@ -109,36 +108,13 @@ bool ItemGrid::eventFilter(QObject* watched, QEvent* event) {
     if (found == buttons.end())
         return false;
     const auto index = static_cast<std::size_t>(found - buttons.begin());
-    switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton)
-            drag_ = Drag{button, mouse->globalPosition().toPoint(), boxes[index]->pos(), boxes[index]->pos(), false};
-        return false; // the press stays the button's: without a move it is a touch
-    }
-    case QEvent::MouseMove: {
-        if (drag_.button != button)
-            return false;
-        const QPoint by = static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - drag_.pressedAt;
-        if (!drag_.moving && by.manhattanLength() < kDragThreshold)
-            return false;
-        drag_.moving = true;
-        button->setDown(false);
-        drag_.boxNow = QPoint(std::max(0, drag_.boxStart.x() + by.x()), std::max(0, drag_.boxStart.y() + by.y()));
-        placeBox(index, drag_.boxNow);
+    switch (drag_.take(button, boxes[index], event)) {
+    case ButtonDrag::Step::Moved:
+        placeBox(index, drag_.topLeft());
         return true;
-    }
-    case QEvent::MouseButtonRelease: {
-        if (drag_.button != button)
-            return false;
-        const Drag done = drag_;
-        drag_ = Drag();
-        if (!done.moving)
-            return false; // a touch: the button clicks
-        button->setDown(false);
-        Q_EMIT buttonDropped(button, done.boxNow);
+    case ButtonDrag::Step::Dropped:
+        Q_EMIT buttonDropped(button, drag_.topLeft());
         return true;
-    }
     default:
         return false;
     }

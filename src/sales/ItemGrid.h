@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ButtonDrag.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -38,9 +40,8 @@ public:
     // the list when it is given (the layout shows pictures).
     void build(const GridPage& page, const QFont& buttonFont, const PictureList* pictures);
 
-    // While the button editor is open a button can be dragged: pressed and moved past a few
-    // pixels, its box, button and label follow the finger, and the drop is reported instead of
-    // a click. A press without movement stays a touch.
+    // While the button editor is open a button can be dragged (ButtonDrag): its box, button and
+    // label follow the finger, and the drop is reported instead of a click.
     void setEditing(bool on);
     bool isEditing() const { return editing_; }
 
@@ -62,17 +63,8 @@ private:
     // Moves the box, button and label of the button at `index` so the box stands at `topLeft`.
     void placeBox(std::size_t index, QPoint topLeft);
 
-    // How far a press must move before it drags rather than touches.
-    static constexpr int kDragThreshold = 10;
-    struct Drag {
-        QPushButton* button = nullptr;
-        QPoint pressedAt; // global position of the press
-        QPoint boxStart;
-        QPoint boxNow;
-        bool moving = false;
-    };
     bool editing_ = false;
-    Drag drag_;
+    ButtonDrag drag_;
 
     std::vector<QWidget*> aside_;
     QPixmap background_;

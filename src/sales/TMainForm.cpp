@@ -23,6 +23,7 @@
 #include "ui/BusyCursor.h"
 #include "ui/FormOpener.h"
 #include "ui/GeneralError.h"
+#include "ui/GlyphButton.h"
 #include "ui/TKeyBoardForm.h"
 #include "ui/TouchWidgets.h"
 
@@ -146,6 +147,7 @@ TMainForm::TMainForm(Prompter& prompter, QWidget* parent)
         runReportingFailures(prompter_, [this, button] { buttontag_li(button); });
     });
     connect(pgeItem->grid, &ItemGrid::buttonDropped, this, &TMainForm::buttonDropped);
+    connect(pgeTab, &TabPage::tabButtonDropped, this, &TMainForm::tabButtonDropped);
     for (QAbstractButton* b : findChildren<QAbstractButton*>())
         if (!isWired(b))
             b->setEnabled(false);
@@ -260,6 +262,8 @@ void TMainForm::restoreRightPanel() {
 void TMainForm::showPage(QWidget* page, const QString& caption) {
     pgcMain->setCurrentWidget(page);
     grpMain->setTitle(caption);
+    if (page == pgeTab)
+        ShowOccupiedTabs(); // other tills may have opened or paid tabs meanwhile
 }
 
 QString TMainForm::imageFile(const QString& fileName) const { return data_.settings.imagePath + fileName; }

@@ -100,8 +100,9 @@ public:
     // dragged.
     void setButtonEditor(GridButtonPicker* editor);
     GridButtonPicker* buttonEditor() const { return buttonEditor_; }
-    // Set while the tab map editor is open (null when it closes).
-    void setTabMapEditor(TabButtonPicker* editor) { tabMapEditor_ = editor; }
+    // Set while the tab map editor is open (null when it closes); the tab buttons can then be
+    // dragged.
+    void setTabMapEditor(TabButtonPicker* editor);
     TabButtonPicker* tabMapEditor() const { return tabMapEditor_; }
     // What the on-screen keyboard's Enter does, by mode; windows that open the keyboard add
     // their modes here.
@@ -202,6 +203,12 @@ public:
     void btnMapNextClick();
     void ChooseNonTab();
     void tabButtonClick(GlyphButton* button);
+    // A tab button dragged while the tab map editor is open: the editor places it.
+    void tabButtonDropped(GlyphButton* button, QPoint topLeft);
+    // Marks the tab buttons and list entries of the map whose tabs have open lines on any
+    // terminal, as "Active" lists them. After the map is drawn, on showing the Tab page, after
+    // each payment and each move of lines.
+    void ShowOccupiedTabs();
     void ChooseListedTab();
     void lstTabDoubleClick();
     void btnMoveClick();
@@ -383,6 +390,8 @@ private:
     void endMove();
     void showChosenTab();
     void stepMap(int step);
+    // The tab id of the current map's button and tab list entry at `index`.
+    int mapTabId(int index) const;
     bool refreshTimerOn() const;
     QString imageFile(const QString& fileName) const;
 

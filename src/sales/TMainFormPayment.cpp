@@ -156,6 +156,7 @@ void TMainForm::receiptFromChooser(int receiptId, const QString& source) {
     } else if (modeIs(data_.settings.countMode, '1')) {
         ShowLink(state_.currentLink);
     }
+    ShowOccupiedTabs();
     PrintReceiptOutputs(receiptId);
 }
 
@@ -172,6 +173,7 @@ void TMainForm::receiptFromTender(int receiptId, Money change) {
     } else if (modeIs(s.countMode, '1')) {
         ShowLink(state_.currentLink);
     }
+    ShowOccupiedTabs();
     PrintReceiptOutputs(receiptId);
 }
 

@@ -79,9 +79,14 @@ void TMainForm::RebuildTabButtons() {
         connect(b, &QPushButton::clicked, this,
                 [this, b] { runReportingFailures(prompter_, [this, b] { tabButtonClick(b); }); });
         b->show();
-        pgeTab->tabButtons.push_back(b);
+        pgeTab->addTabButton(b);
     }
     pgeTab->fitCanvas();
+    ShowOccupiedTabs();
+}
+
+int TMainForm::mapTabId(int index) const {
+    return data_.tabMap.at(TabMap::cacheRow(mapRows_, index), TmTabId).toInt();
 }
 
 void TMainForm::btnMapPriorClick() { stepMap(-1); }
@@ -130,6 +135,7 @@ void TMainForm::endMove() {
     ShowTotals();
     state_.moveMode = 0;
     pgeTab->setCancelMoveShown(false);
+    ShowOccupiedTabs(); // the marks move with the lines
 }
 
 void TMainForm::moveLinesTo(int targetTab) {
@@ -166,14 +172,11 @@ void TMainForm::ChooseNonTab() {
 }
 
 void TMainForm::tabButtonClick(GlyphButton* button) {
-    const auto& buttons = pgeTab->tabButtons;
-    const auto found = std::find(buttons.begin(), buttons.end(), button);
-    if (found == buttons.end())
+    const int index = pgeTab->indexOf(button);
+    if (index < 0)
         return;
-    const int index = static_cast<int>(found - buttons.begin());
     if (tabMapEditor_)
-        tabMapEditor_->pickTabButton(data_.tabMap.at(TabMap::cacheRow(mapRows_, index), TmTabId).toInt(),
-                                     button->pos());
+        tabMapEditor_->pickTabButton(mapTabId(index), button->pos());
     pgeTab->tabList->setCurrentRow(index);
     if (tabMapEditor_)
         return;

@@ -1,6 +1,6 @@
 #include "sales/TTabOpenForm.h"
 
-#include "sales/TabSearch.h"
+#include "sales/OpenTabs.h"
 #include "ui/GeneralError.h"
 #include "ui/GlyphButton.h"
 #include "ui/TouchWidgets.h"
@@ -25,11 +25,12 @@ TTabOpenForm::TTabOpenForm(db::Connection& db, Prompter& prompter, Choose choose
     scrTabs->setObjectName(QStringLiteral("scrTabs"));
     auto* canvas = new QWidget;
     canvas->setObjectName(QStringLiteral("pnlTabs"));
-    const db::TextTable open = TabSearch::openTabs(db);
+    const OpenTabs openTabs = OpenTabs::read(db);
+    const db::TextTable& open = openTabs.rows();
     for (int r = 0; r < open.rowCount(); ++r) {
-        auto* b = new GlyphButton(open.at(r, 1), canvas);
+        auto* b = new GlyphButton(open.at(r, OpenTabs::Ref), canvas);
         b->setObjectName(QStringLiteral("btnOpenTab"));
-        b->setProperty(kTabId, open.at(r, 0).toInt());
+        b->setProperty(kTabId, open.at(r, OpenTabs::TabId).toInt());
         placeInButtonColumn(b, r);
         connect(b, &QPushButton::clicked, this, [this, b] { tabButtonClick(b); });
         tabButtons.push_back(b);

@@ -3,12 +3,15 @@
 #include "ui/GlyphButton.h"
 #include "ui/TouchWidgets.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace pelora {
 
@@ -87,6 +90,55 @@ void TabPage::clearTabButtons() {
         b->deleteLater();
     }
     tabButtons.clear();
+    drag_.reset();
+}
+
+void TabPage::addTabButton(GlyphButton* button) {
+    button->installEventFilter(this); // idle unless the map is being edited
+    tabButtons.push_back(button);
+}
+
+int TabPage::indexOf(const GlyphButton* button) const {
+    const auto found = std::find(tabButtons.begin(), tabButtons.end(), button);
+    return found == tabButtons.end() ? -1 : static_cast<int>(found - tabButtons.begin());
+}
+
+void TabPage::markOccupied(const std::vector<bool>& occupied) {
+    for (int r = 0; r < tabList->count(); ++r) {
+        const bool marked = static_cast<std::size_t>(r) < occupied.size() && occupied[static_cast<std::size_t>(r)];
+        QListWidgetItem* entry = tabList->item(r);
+        QFont font = entry->font();
+        font.setBold(marked);
+        entry->setFont(font);
+        entry->setBackground(marked ? QBrush(GlyphButton::markFill()) : QBrush());
+    }
+    for (std::size_t i = 0; i < tabButtons.size(); ++i)
+        tabButtons[i]->setMarked(i < occupied.size() && occupied[i]);
+}
+
+void TabPage::setDragging(bool on) {
+    dragging_ = on;
+    drag_.reset();
+}
+
+bool TabPage::eventFilter(QObject* watched, QEvent* event) {
+    if (!dragging_)
+        return false;
+    auto* button = qobject_cast<GlyphButton*>(watched);
+    if (indexOf(button) < 0)
+        return false;
+    switch (drag_.take(button, button, event)) {
+    case ButtonDrag::Step::Moved:
+        button->move(drag_.topLeft());
+        button->raise();
+        return true;
+    case ButtonDrag::Step::Dropped:
+        fitCanvas(); // the map can be scrolled to where it now stands
+        Q_EMIT tabButtonDropped(button, drag_.topLeft());
+        return true;
+    default:
+        return false;
+    }
 }
 
 void TabPage::setMapPicture(const QPixmap& picture) {

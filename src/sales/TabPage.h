@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ButtonDrag.h"
+
 #include <QWidget>
 
 #include <vector>
@@ -42,10 +44,31 @@ public:
     bool cancelMoveShown() const;
     // Frees every tab button.
     void clearTabButtons();
+    // Puts a new tab button after the others.
+    void addTabButton(GlyphButton* button);
+    // The position of a tab button among them, or -1.
+    int indexOf(const GlyphButton* button) const;
+    // Marks the tab buttons and list entries of the tabs that are occupied (have open lines):
+    // one flag per tab list entry, in its order.
+    void markOccupied(const std::vector<bool>& occupied);
+    // While the tab map editor is open a tab button can be dragged (ButtonDrag); the drop is
+    // reported instead of a click.
+    void setDragging(bool on);
     // Shows the map picture at the canvas's top left; a null one clears it (0 x 0).
     void setMapPicture(const QPixmap& picture);
     // Sizes the canvas to hold the picture and every tab button.
     void fitCanvas();
+
+Q_SIGNALS:
+    // A tab button was dragged on the map; it now stands at this top left corner of the canvas.
+    void tabButtonDropped(GlyphButton* button, QPoint topLeft);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool dragging_ = false;
+    ButtonDrag drag_;
 };
 
 } // namespace pelora

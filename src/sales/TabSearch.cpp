@@ -30,14 +30,4 @@ db::TextTable tabsOfCategory(db::Connection& db, const QString& category) {
                                {category.toUpper()});
 }
 
-db::TextTable openTabs(db::Connection& db) {
-    return db::TextTable::load(
-        db, QStringLiteral("SELECT l.tabid, t.ref FROM tabline1 l LEFT JOIN tab t ON l.tabid = t.id"
-                           " WHERE l.tabid <> 2"
-                           " UNION"
-                           " SELECT l.tabid, t.ref FROM tabline2 l LEFT JOIN tab t ON l.tabid = t.id"
-                           " WHERE l.tabid <> 2"
-                           " ORDER BY 2"));
-}
-
 } // namespace pelora::TabSearch

@@ -8,8 +8,7 @@ namespace db {
 class Connection;
 }
 
-// The account tabs (ids above 2) the tab find window lists, and the tabs with open lines the
-// open-tabs window offers.
+// The account tabs (ids above 2) the tab find window lists.
 namespace TabSearch {
 
 // Tabs as the find window lists them: id, ref, cat; by ref.
@@ -26,10 +25,6 @@ struct Found {
 Found search(db::Connection& db, const QString& text);
 // The tabs of a category, in any letter case; the empty category also takes tabs without one.
 db::TextTable tabsOfCategory(db::Connection& db, const QString& category);
-
-// Every tab with open lines in either list on any terminal, once, the stocktake tab never:
-// tabid and ref, by ref.
-db::TextTable openTabs(db::Connection& db);
 
 } // namespace TabSearch
 

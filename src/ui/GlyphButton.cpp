@@ -1,5 +1,6 @@
 #include "ui/GlyphButton.h"
 
+#include <QPalette>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -19,13 +20,31 @@ void GlyphButton::setPicture(const QPixmap& picture, const QString& placement) {
     update();
 }
 
+QColor GlyphButton::markFill() { return {0xFF, 0xBF, 0x1F}; }
+
+void GlyphButton::setMarked(bool marked) {
+    if (marked == marked_)
+        return;
+    marked_ = marked;
+    update();
+}
+
 void GlyphButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
     option.text.clear();
     option.icon = QIcon();
-    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    QPalette captionColours = palette();
+    if (marked_) {
+        constexpr int kFrame = 3;
+        painter.fillRect(rect(), QColor(0xC0, 0x5A, 0x00));
+        painter.fillRect(rect().adjusted(kFrame, kFrame, -kFrame, -kFrame),
+                         isDown() ? QColor(0xE6, 0xA2, 0x00) : markFill());
+        captionColours.setColor(QPalette::ButtonText, QColor(0x1A, 0x1A, 0x1A));
+    } else {
+        painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    }
 
     QRect area = rect().adjusted(3, 3, -3, -3);
     if (isDown())
@@ -63,7 +82,7 @@ void GlyphButton::paintEvent(QPaintEvent*) {
         painter.drawPixmap(pictureRect.topLeft(), shown);
         area = textRect;
     }
-    style()->drawItemText(&painter, area, flags, palette(), isEnabled(), caption_, QPalette::ButtonText);
+    style()->drawItemText(&painter, area, flags, captionColours, isEnabled(), caption_, QPalette::ButtonText);
 }
 
 } // namespace pelora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -17,6 +18,12 @@ public:
     void setPicture(const QPixmap& picture, const QString& placement);
     const QPixmap& picture() const { return picture_; }
     QChar placement() const { return placement_; }
+    // A marked button is drawn amber inside a dark orange frame, its caption dark: it stands out
+    // on any map picture, and its own picture stays as it is.
+    void setMarked(bool marked);
+    bool isMarked() const { return marked_; }
+    // The amber a marked button is filled with, for whatever else shows the same mark.
+    static QColor markFill();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,6 +32,7 @@ private:
     QString caption_;
     QPixmap picture_;
     QChar placement_ = u'L';
+    bool marked_ = false;
 };
 
 } // namespace pelora

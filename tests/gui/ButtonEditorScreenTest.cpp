@@ -92,20 +92,6 @@ protected:
             QApplication::sendEvent(box, &press);
         }
     }
-    // Drags a grid button by `by` with the mouse: the pointer positions are where the button
-    // was pressed plus the way gone, wherever the button has moved to meanwhile.
-    static void drag(QPushButton* button, std::initializer_list<QPoint> by) {
-        const QPoint pressed = button->mapToGlobal(button->rect().center());
-        QTest::mousePress(button, Qt::LeftButton, {}, button->rect().center());
-        QPoint last = pressed;
-        for (QPoint step : by) {
-            last = pressed + step;
-            QTest::mouseMove(button, button->mapFromGlobal(last));
-        }
-        QTest::mouseRelease(button, Qt::LeftButton, {}, button->mapFromGlobal(last));
-        settle();
-    }
-
     std::unique_ptr<TLIForm> editor;
     bool manualAsTheLayoutSays = false;
 };

@@ -22,6 +22,8 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <utility>
+
 using namespace pelora;
 using test::TillTest;
 
@@ -53,6 +55,47 @@ protected:
         });
         form->pgeExtra->btnMove->click();
     }
+    // A line of a tab put there by a till, as another till's waiter would.
+    void addLine(int list, int tabId, const QString& pcRef) {
+        sql(QStringLiteral("INSERT INTO tabline%1 (id, pcref, tabid, itemid, itemname, qty)"
+                           " VALUES (NEXT VALUE FOR tabline%1id_gen, ?, ?, 2, 'Beer', 1)")
+                .arg(list),
+            {pcRef, tabId});
+    }
+    // The tabs of the map shown marked as occupied, by their list entries; a button that
+    // disagrees with its entry fails the test.
+    QStringList marked() const {
+        QStringList refs;
+        for (int i = 0; i < tabPage().tabList->count(); ++i) {
+            const QListWidgetItem* entry = tabPage().tabList->item(i);
+            const GlyphButton* button = tabPage().tabButtons.at(static_cast<std::size_t>(i));
+            EXPECT_EQ(button->isMarked(), entry->font().bold()) << entry->text().toStdString();
+            if (entry->font().bold())
+                refs << entry->text();
+        }
+        return refs;
+    }
+    // The captions "Active" shows; the window is closed again.
+    QStringList active() {
+        QStringList captions;
+        test::whenModalOpens(QStringLiteral("TabOpenForm"), [&captions](QWidget* w) {
+            auto* open = static_cast<TTabOpenForm*>(w);
+            for (QPushButton* b : open->tabButtons)
+                captions << static_cast<GlyphButton*>(b)->caption();
+            open->btnClose->click();
+        });
+        tabPage().btnActive->click();
+        return captions;
+    }
+};
+
+// The tab map editor as the sales screen sees it: what it is handed.
+struct TabMapEditorSpy : TabButtonPicker {
+    std::vector<std::pair<int, QPoint>> picked;
+    std::vector<std::pair<int, QPoint>> dropped;
+    void pickTabButton(int tabId, QPoint position) override { picked.emplace_back(tabId, position); }
+    void dropTabButton(int tabId, QPoint topLeft) override { dropped.emplace_back(tabId, topLeft); }
+    void clearSelection() override {}
 };
 
 TEST_F(TabScreen, TheMapShowsItsTabsAsButtonsAndAList) {
@@ -263,6 +306,92 @@ TEST_F(TabScreen, ReBalanceRecountsTheReceiptsOfTheTab) {
         .expectInformation(QStringLiteral("Expected Receipt Balance : 22.50"));
     form->pgeExtra->btnReBalance->click();
     EXPECT_EQ(form->pnlRight->lblBalance->text(), QStringLiteral("Bal: 42.50")); // the running balance stays
+}
+
+TEST_F(TabScreen, OccupiedTablesAreMarkedAsActiveListsThem) {
+    addLine(1, 4, QStringLiteral("Deck")); // Table 2, from another till
+    addLine(2, 9, QStringLiteral("Deck")); // Smith J, in the split list only
+    addLine(1, 7, QStringLiteral("Bar"));  // Table 5, on the other map
+    addLine(1, 2, QStringLiteral("Bar"));  // a count is no table
+    ASSERT_TRUE(start());
+    EXPECT_EQ(marked(), QStringList({"Smith J", "Table 2"}));
+
+    // Another till opens Table 3: "1 - Tab" shows it.
+    addLine(1, 5, QStringLiteral("Deck"));
+    tabPage().btnNonTab->click();
+    EXPECT_EQ(marked(), QStringList({"Smith J", "Table 2"}));
+    form->btnTab->click();
+    EXPECT_EQ(marked(), QStringList({"Smith J", "Table 2", "Table 3"}));
+
+    tabPage().btnMapNext->click();
+    EXPECT_EQ(marked(), QStringList({"Table 5"}));
+    EXPECT_EQ(active(), QStringList({"Smith J", "Table 2", "Table 3", "Table 5"}));
+}
+
+TEST_F(TabScreen, TheMarkMovesWithTheLinesAndGoesWithThePayment) {
+    ASSERT_TRUE(start());
+    printIntoMemory();
+    touchTab(QStringLiteral("Table 1"));
+    touchItem(QStringLiteral("Pale Ale"));
+    touchItem(QStringLiteral("Lager"));
+    form->btnTab->click();
+    EXPECT_EQ(marked(), QStringList({"Table 1"}));
+
+    startMove(false);
+    touchTab(QStringLiteral("Table 4"));
+    EXPECT_EQ(marked(), QStringList({"Table 4"}));
+
+    // One line back: both are occupied.
+    touchTab(QStringLiteral("Table 4"));
+    startMove(true);
+    touchTab(QStringLiteral("Table 1"));
+    EXPECT_EQ(marked(), QStringList({"Table 1", "Table 4"}));
+
+    // Paid on a till that starts on the Item page: the Tab page is not shown again, yet the
+    // mark goes with the last line.
+    relayout(QStringLiteral("startmode = '2'"));
+    touchTab(QStringLiteral("Table 4"));
+    payInCash(form->pnlRight->btnTendered, QStringLiteral("20"));
+    EXPECT_EQ(linesOf(6), QStringLiteral("0"));
+    EXPECT_EQ(form->pgcMain->currentWidget(), static_cast<QWidget*>(form->pgeItem));
+    EXPECT_EQ(marked(), QStringList({"Table 1"}));
+    EXPECT_EQ(active(), marked());
+}
+
+TEST_F(TabScreen, WithTheTabMapEditorOpenATabButtonIsDraggedIntoPlace) {
+    ASSERT_TRUE(start());
+    form->show();
+    TabMapEditorSpy editor;
+    form->setTabMapEditor(&editor);
+
+    // A touch, even one that trembles a little, hands the button to the editor and chooses
+    // nothing.
+    drag(tabButton(QStringLiteral("Table 2")), {QPoint(3, 4)}); // at 290,95
+    ASSERT_EQ(editor.picked.size(), 1u);
+    EXPECT_EQ(editor.picked[0], std::make_pair(4, QPoint(290, 95)));
+    EXPECT_EQ(tabPage().tabList->currentItem()->text(), QStringLiteral("Table 2"));
+    EXPECT_EQ(form->state().currentTab, 0);
+    EXPECT_TRUE(editor.dropped.empty());
+
+    drag(tabButton(QStringLiteral("Table 2")), {QPoint(15, 10), QPoint(40, -5)});
+    ASSERT_EQ(editor.dropped.size(), 1u);
+    EXPECT_EQ(editor.dropped[0], std::make_pair(4, QPoint(330, 90)));
+    EXPECT_EQ(editor.picked.size(), 1u); // a drag is no touch
+    // The editor wrote nothing: the button stands where it is stored.
+    EXPECT_EQ(tabButton(QStringLiteral("Table 2"))->pos(), QPoint(290, 95));
+
+    // Never left of or above the map's top left.
+    drag(tabButton(QStringLiteral("Table 1")), {QPoint(-150, -300)}); // at 90,95
+    ASSERT_EQ(editor.dropped.size(), 2u);
+    EXPECT_EQ(editor.dropped[1], std::make_pair(3, QPoint(0, 0)));
+
+    // With the editor closed a drag is a touch that chooses the tab.
+    form->setTabMapEditor(nullptr);
+    drag(tabButton(QStringLiteral("Table 2")), {QPoint(30, 0)});
+    EXPECT_EQ(editor.dropped.size(), 2u);
+    EXPECT_EQ(editor.picked.size(), 1u);
+    EXPECT_EQ(form->state().currentTab, 4);
+    EXPECT_EQ(tabButton(QStringLiteral("Table 2"))->pos(), QPoint(290, 95));
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTest>
 
 namespace pelora::test {
 
@@ -109,6 +110,18 @@ void TillTest::touchItem(const QString& caption) {
             return;
         }
     ADD_FAILURE() << "no item button " << caption.toStdString();
+}
+
+void TillTest::drag(QWidget* button, std::initializer_list<QPoint> by) {
+    const QPoint pressed = button->mapToGlobal(button->rect().center());
+    QTest::mousePress(button, Qt::LeftButton, {}, button->rect().center());
+    QPoint last = pressed;
+    for (QPoint step : by) {
+        last = pressed + step;
+        QTest::mouseMove(button, button->mapFromGlobal(last));
+    }
+    QTest::mouseRelease(button, Qt::LeftButton, {}, button->mapFromGlobal(last));
+    settle();
 }
 
 void TillTest::settle() { QCoreApplication::processEvents(); }

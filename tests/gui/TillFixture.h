@@ -6,6 +6,7 @@
 #include "GTestSupport.h"
 #include "TestDatabase.h"
 
+#include <initializer_list>
 #include <memory>
 
 namespace pelora {
@@ -54,6 +55,9 @@ protected:
     GlyphButton* tabButton(const QString& caption) const;
     void touchTab(const QString& caption);
     void touchItem(const QString& caption);
+    // Drags a button by `by` with the mouse, as a finger would: the pointer positions are where
+    // the button was pressed plus the way gone, wherever the button has moved to meanwhile.
+    static void drag(QWidget* button, std::initializer_list<QPoint> by);
     // Pays in cash through the chooser and the tender window that `payment` opens, keying
     // `tendered` on the tender window's keypad.
     void payInCash(QAbstractButton* payment, const QString& tendered);

@@ -1,4 +1,5 @@
 #include "db/StoredProc.h"
+#include "sales/OpenTabs.h"
 #include "sales/SalesCaches.h"
 #include "sales/TabMap.h"
 #include "sales/TabMoves.h"
@@ -154,9 +155,13 @@ TEST_F(TabSearchTest, OpenTabsListEveryTabWithLinesOnceButNeverTheStocktake) {
     add(1, 3, "Deck");
     add(1, 1, "Deck"); // another terminal's NonTab
     add(1, 2, "Bar");  // a count
-    const db::TextTable open = TabSearch::openTabs(db);
-    EXPECT_EQ(column(open, 1), QStringList({"Non Tab", "Smith J", "Table 1"}));
-    EXPECT_EQ(column(open, 0), QStringList({"1", "9", "3"}));
+    add(2, 7, "Deck"); // a tab whose lines are all in the split list
+    const OpenTabs open = OpenTabs::read(db);
+    EXPECT_EQ(column(open.rows(), OpenTabs::Ref), QStringList({"Non Tab", "Smith J", "Table 1", "Table 5"}));
+    EXPECT_EQ(column(open.rows(), OpenTabs::TabId), QStringList({"1", "9", "3", "7"}));
+    // What is listed is what is occupied, and nothing else.
+    for (int tab = 1; tab <= 12; ++tab)
+        EXPECT_EQ(open.contains(tab), tab == 1 || tab == 3 || tab == 7 || tab == 9) << tab;
 }
 
 } // namespace

@@ -21,6 +21,7 @@
 #include "sales/TMainForm.h"
 #include "sales/TOptChoiceForm.h"
 #include "sales/TabPage.h"
+#include "tabs/TMapForm.h"
 #include "tabs/TTabForm.h"
 #include "payment/TMopChoiceForm.h"
 #include "payment/TTenderedForm.h"
@@ -261,12 +262,21 @@ void editorTour(TMainForm& till) {
     settle();
 }
 
-// The tab map editor over the Tab page, a table's button selected, and the account editor.
+// A table served shows occupied; the tab map editor over the Tab page, a table's button
+// selected, the account editor, and the map editor.
 void tabTour(TMainForm& till) {
+    const auto tabButtons = [&till] {
+        return std::vector<QPushButton*>(till.pgeTab->tabButtons.begin(), till.pgeTab->tabButtons.end());
+    };
+    touch(tabButtons(), QStringLiteral("Table 3"));
+    touch(till.pgeItem->grid->buttons, QStringLiteral("Lager"));
+    touch(till.pgeItem->grid->buttons, QStringLiteral("Lager"));
+    till.btnTab->click();
+    settle();
+    shoot(QStringLiteral("tab-page-occupied"));
     withConsole(till, [](TAdminForm& console) { clickPermitted(console, "admin2tab"); });
     settle();
-    touch(std::vector<QPushButton*>(till.pgeTab->tabButtons.begin(), till.pgeTab->tabButtons.end()),
-          QStringLiteral("Table 2"));
+    touch(tabButtons(), QStringLiteral("Table 2"));
     auto* tabs = till.findChild<TTabForm*>(QStringLiteral("TabForm"));
     if (!tabs)
         throw std::runtime_error("the tab map editor did not open");
@@ -276,6 +286,16 @@ void tabTour(TMainForm& till) {
     tabs->btnEditClick();
     tabs->close();
     settle();
+    withConsole(till, [](TAdminForm& console) {
+        whenOpens("MapForm", QString(), [](QWidget* w) {
+            auto* maps = static_cast<TMapForm*>(w);
+            maps->btnNext->click(); // Dining
+            shoot(QStringLiteral("map-editor"));
+            test::whenModalOpens(closeDialog); // no reset now
+            closeDialog(maps);
+        });
+        clickPermitted(console, "admin2map");
+    });
 }
 
 void pressKeys(const std::vector<QPushButton*>& keys, const QString& text) {

@@ -1,6 +1,7 @@
 #include "admin/RecordEditor.h"
 
 #include "common/Prompter.h"
+#include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/StoredProc.h"
 
@@ -148,6 +149,27 @@ bool RecordEditor::save() {
         return false;
     }
     return true;
+}
+
+std::optional<RecordEditor::Rename> RecordEditor::writeRenamingButtons(const QString& buttonTable,
+                                                                       const QString& ownerColumn) {
+    // The name as the row was read, not as edited.
+    const db::Query& read = rows_;
+    Rename rename{read.Query::valueAt(read.row(), read.fieldIndex(member_.nameColumn)).asText(),
+                  rows_.value(member_.nameColumn).asText()};
+    if (rename.newName == rename.oldName) {
+        rows_.post();
+        return std::nullopt;
+    }
+    db::Transaction transaction(connection());
+    rename.buttons = connection()
+                         .run(QStringLiteral("UPDATE %1 SET btncaption = ? WHERE %2 = ? AND btncaption = ?")
+                                  .arg(buttonTable, ownerColumn),
+                              {rename.newName, currentId(), rename.oldName})
+                         .rowsAffected;
+    rows_.post();
+    transaction.commit();
+    return rename;
 }
 
 void RecordEditor::cancel() { rows_.cancel(); }

@@ -75,6 +75,16 @@ protected:
     // Writes the edited row; a member that writes more with it (the buttons of a renamed item)
     // does so in one transaction. Throws DbError on a failed write, the edit still open.
     virtual void write() { rows_.post(); }
+    // Writes the edited row, and when its name changed, the captions of its buttons that still
+    // read the old name (`btncaption` of the `buttonTable` rows whose `ownerColumn` is the row's
+    // id) in the same transaction: a caption set otherwise was set so on purpose, and a refused
+    // write changes neither. The rename, or none when the name stayed.
+    struct Rename {
+        QString oldName;
+        QString newName;
+        long long buttons = 0; // captions that followed
+    };
+    std::optional<Rename> writeRenamingButtons(const QString& buttonTable, const QString& ownerColumn);
     // A member's refusal of the edited row before it is written: the warning, or nothing.
     virtual std::optional<QString> refusal() { return std::nullopt; }
     // The operator agrees to delete the current row: the member's question; a member with

@@ -111,10 +111,7 @@ TTabEditForm::TTabEditForm(TabAccounts& accounts, db::Connection& db, Prompter& 
 
     btnSave = touchButton(tr("Save"), QStringLiteral("btnSave"), this);
     btnCancel = touchButton(tr("Cancel"), QStringLiteral("btnCancel"), this);
-    auto* bar = new QHBoxLayout;
-    bar->addStretch(1);
-    bar->addWidget(btnSave);
-    bar->addWidget(btnCancel);
+    QHBoxLayout* bar = closingButtonRow({btnSave, btnCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grpDetails, 1);
     layout->addLayout(bar);

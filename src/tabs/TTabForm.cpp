@@ -16,7 +16,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,15 +58,7 @@ void TTabForm::buildImageGroup() {
 
 QWidget* TTabForm::buildTabList() {
     auto* holder = new QWidget(this);
-    grdTabs = new QTableWidget(0, 1, holder);
-    grdTabs->setObjectName(QStringLiteral("grdTabs"));
-    grdTabs->setHorizontalHeaderLabels({QStringLiteral("REF")});
-    grdTabs->horizontalHeader()->setStretchLastSection(true);
-    grdTabs->verticalHeader()->hide();
-    grdTabs->verticalHeader()->setDefaultSectionSize(kTouchHeight - 12); // rows a finger can hit
-    grdTabs->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdTabs->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdTabs->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdTabs = touchGrid({QStringLiteral("REF")}, QStringLiteral("grdTabs"), holder);
     btnInsert = touchButton(tr("Insert"), QStringLiteral("btnInsert"), holder);
     btnEdit = touchButton(tr("Edit"), QStringLiteral("btnEdit"), holder);
     btnDelete = touchButton(tr("Delete"), QStringLiteral("btnDelete"), holder);

@@ -60,30 +60,10 @@ bool TabAccounts::showAll() {
     return true;
 }
 
-QString TabAccounts::refStored() const {
-    // The row as it was read, not the edit.
-    const db::Query& read = rows();
-    return read.Query::valueAt(read.row(), read.fieldIndex(u"ref")).asText();
-}
-
 void TabAccounts::write() {
-    const QString oldRef = refStored();
-    const QString newRef = rows().value(u"ref").asText();
-    if (newRef == oldRef) {
-        RecordEditor::write();
-        return;
-    }
-    db::Transaction transaction(connection());
-    // Only the buttons that still carry the old ref follow it; a caption set by hand stays.
-    const long long buttons =
-        connection()
-            .run(QStringLiteral("UPDATE tm SET btncaption = ? WHERE tabid = ? AND btncaption = ?"),
-                 {newRef, currentId(), oldRef})
-            .rowsAffected;
-    rows().post();
-    transaction.commit();
-    if (renamed)
-        renamed(oldRef, newRef, buttons);
+    const std::optional<Rename> rename = writeRenamingButtons(QStringLiteral("tm"), QStringLiteral("tabid"));
+    if (rename && renamed)
+        renamed(rename->oldName, rename->newName, rename->buttons);
 }
 
 TabAccounts::Held TabAccounts::held(int tabId) const {

@@ -41,7 +41,6 @@ protected:
     void deleted(int id) override;
 
 private:
-    QString refStored() const;
     // The warning that the tab cannot go, or false when it holds nothing.
     bool refuseHeld(int tabId);
 };

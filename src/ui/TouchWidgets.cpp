@@ -61,6 +61,14 @@ QTableView* touchGridView(QAbstractItemModel* model, const QString& objectName, 
     return grid;
 }
 
+QHBoxLayout* closingButtonRow(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton* b : buttons)
+        row->addWidget(b);
+    return row;
+}
+
 QHBoxLayout* navigationRow(QWidget* parent, QPushButton*& first, QPushButton*& prior, QPushButton*& next,
                            QPushButton*& last) {
     first = touchButton(QStringLiteral("|<"), QStringLiteral("btnFirst"), parent);

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
+
 class QAbstractButton;
 class QAbstractItemModel;
 class QHBoxLayout;
@@ -11,7 +13,6 @@ class QLabel;
 class QPushButton;
 class QTableView;
 class QTableWidget;
-
 class QWidget;
 
 namespace pelora {
@@ -38,6 +39,8 @@ QTableView* touchGridView(QAbstractItemModel* model, const QString& objectName, 
 // row of their own.
 QHBoxLayout* navigationRow(QWidget* parent, QPushButton*& first, QPushButton*& prior, QPushButton*& next,
                            QPushButton*& last);
+// A dialog's closing buttons ("Save", "Cancel"), in a row at its right.
+QHBoxLayout* closingButtonRow(std::initializer_list<QPushButton*> buttons);
 // A label with an object name.
 QLabel* namedLabel(const QString& text, const QString& objectName, QWidget* parent);
 

@@ -31,16 +31,10 @@ protected:
     void SetUp() override {
         TillTest::SetUp();
         sql(QStringLiteral("UPDATE layout SET logoutmode = '0'"));
-        images = site.folder() + QStringLiteral("/images/");
-        QDir().mkpath(images);
         // The demo's two floor plans and a third one to add.
-        for (const auto& [name, size] : {std::pair{"barroom.jpg", QSize(500, 300)}, std::pair{"dining.jpg", QSize(500, 300)},
-                                         std::pair{"terrace.jpg", QSize(640, 400)}}) {
-            QImage plan(size, QImage::Format_RGB32);
-            plan.fill(Qt::darkGreen);
-            ASSERT_TRUE(plan.save(images + QString::fromLatin1(name)));
-        }
-        sql(QStringLiteral("UPDATE pc SET imagepath = ?"), {images});
+        images = pictureFolder({{QStringLiteral("barroom.jpg"), QSize(500, 300)},
+                                {QStringLiteral("dining.jpg"), QSize(500, 300)},
+                                {QStringLiteral("terrace.jpg"), QSize(640, 400)}});
     }
     // The console logged in as a full Admin, one button pressed.
     void console(const char* column) {

@@ -29,17 +29,9 @@ protected:
     void SetUp() override {
         TillTest::SetUp();
         sql(QStringLiteral("UPDATE layout SET logoutmode = '0'"));
-        images = site.folder() + QStringLiteral("/images/");
-        QDir().mkpath(images);
-        picture(QStringLiteral("barroom.jpg"), QSize(300, 200));
-        picture(QStringLiteral("dining.jpg"), QSize(120, 80));
-        picture(QStringLiteral("terrace.jpg"), QSize(800, 560));
-        sql(QStringLiteral("UPDATE pc SET imagepath = ?"), {images});
-    }
-    void picture(const QString& name, QSize size) {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(Qt::darkGreen);
-        ASSERT_TRUE(image.save(images + name));
+        images = pictureFolder({{QStringLiteral("barroom.jpg"), QSize(300, 200)},
+                                {QStringLiteral("dining.jpg"), QSize(120, 80)},
+                                {QStringLiteral("terrace.jpg"), QSize(800, 560)}});
     }
     std::unique_ptr<TMapForm> openEditor() {
         auto maps = std::make_unique<TMapForm>(module->db1, prompter, form->settings().imagePath, form.get());

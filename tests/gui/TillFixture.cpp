@@ -12,6 +12,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -122,6 +124,18 @@ void TillTest::drag(QWidget* button, std::initializer_list<QPoint> by) {
     }
     QTest::mouseRelease(button, Qt::LeftButton, {}, button->mapFromGlobal(last));
     settle();
+}
+
+QString TillTest::pictureFolder(const std::vector<std::pair<QString, QSize>>& pictures) {
+    const QString folder = site.folder() + QStringLiteral("/images/");
+    QDir().mkpath(folder);
+    for (const auto& [name, size] : pictures) {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        EXPECT_TRUE(picture.save(folder + name)) << name.toStdString();
+    }
+    sql(QStringLiteral("UPDATE pc SET imagepath = ?"), {folder});
+    return folder;
 }
 
 void TillTest::settle() { QCoreApplication::processEvents(); }

@@ -48,6 +48,9 @@ protected:
     void sql(const QString& statement, std::vector<db::Value> params = {});
     QString scalar(const QString& statement, std::vector<db::Value> params = {});
 
+    // A picture folder of the site, "<site>/images/", made this terminal's image folder, with a
+    // plain picture of each name and size given; its path.
+    QString pictureFolder(const std::vector<std::pair<QString, QSize>>& pictures);
     // Prints into memory from now on, with the demo's printers "Docket", "Kitchen" and
     // "BarPrinter" installed.
     MemorySpooler& printIntoMemory();

@@ -87,31 +87,10 @@ std::optional<QString> ItemEditor::refusal() {
     return std::nullopt;
 }
 
-QString ItemEditor::nameStored() const {
-    // The row as it was read, not the edit.
-    const db::Query& read = rows();
-    return read.Query::valueAt(read.row(), read.fieldIndex(u"name")).asText();
-}
-
 void ItemEditor::write() {
-    const QString oldName = nameStored();
-    const QString newName = rows().value(u"name").asText();
-    if (newName == oldName) {
-        RecordEditor::write();
-        return;
-    }
-    db::Transaction transaction(connection());
-    // Only the buttons that still carry the old name follow it; a button captioned otherwise
-    // was captioned so on purpose.
-    const long long buttons =
-        connection()
-            .run(QStringLiteral("UPDATE li SET btncaption = ? WHERE itemid = ? AND btncaption = ?"),
-                 {newName, currentId(), oldName})
-            .rowsAffected;
-    rows().post();
-    transaction.commit();
-    if (events_.renamed)
-        events_.renamed(oldName, newName, buttons);
+    const std::optional<Rename> rename = writeRenamingButtons(QStringLiteral("li"), QStringLiteral("itemid"));
+    if (rename && events_.renamed)
+        events_.renamed(rename->oldName, rename->newName, rename->buttons);
 }
 
 void ItemEditor::deleted(int /*id*/) {

@@ -57,7 +57,6 @@ protected:
     void deleted(int id) override;
 
 private:
-    QString nameStored() const;
 
     std::vector<QString> unreadable_; // columns whose typed text cannot be read
     bool pricesWritten_ = false;

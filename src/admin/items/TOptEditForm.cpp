@@ -44,10 +44,7 @@ TOptEditForm::TOptEditForm(OptionChoices& choices, Prompter& prompter, QWidget* 
 
     btnUpdate = touchButton(tr("Update"), QStringLiteral("btnUpdate"), this);
     btnCancel = touchButton(tr("Cancel"), QStringLiteral("btnCancel"), this);
-    auto* bar = new QHBoxLayout;
-    bar->addStretch(1);
-    bar->addWidget(btnUpdate);
-    bar->addWidget(btnCancel);
+    QHBoxLayout* bar = closingButtonRow({btnUpdate, btnCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grpEditDetails);
     layout->addLayout(bar);

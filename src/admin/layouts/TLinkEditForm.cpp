@@ -34,10 +34,7 @@ TLinkEditForm::TLinkEditForm(db::Connection& db, Prompter& prompter, int linkId,
 
     btnSave = touchButton(tr("Save"), QStringLiteral("btnSave"), this);
     btnCancel = touchButton(tr("Cancel"), QStringLiteral("btnCancel"), this);
-    auto* bar = new QHBoxLayout;
-    bar->addStretch(1);
-    bar->addWidget(btnSave);
-    bar->addWidget(btnCancel);
+    QHBoxLayout* bar = closingButtonRow({btnSave, btnCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grpEdit);
     layout->addLayout(bar);

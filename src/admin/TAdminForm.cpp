@@ -2,6 +2,7 @@
 
 #include "admin/AdminLogin.h"
 #include "admin/TDiscForm.h"
+#include "admin/TImageForm.h"
 #include "admin/TMopForm.h"
 #include "admin/TStaffForm.h"
 #include "admin/TStocktakeForm.h"
@@ -248,6 +249,8 @@ void TAdminForm::wireActions() {
     actions_[at("admin2disc")] = {[this] { openDiscounts(); }, A::ConsoleClosesReset, {}};
     actions_[at("admin2layout")] = {[this] { openLayouts(); }, A::ConsoleClosesReset, {}};
     actions_[at("admin2map")] = {[this] { openMaps(); }, A::ConsoleClosesReset, {}};
+    actions_[at("admin2image")] = {[this] { openRecordEditor<TImageForm>(prompter_, module_, till_); },
+                                   A::ConsoleClosesReset, {}};
     actions_[at("admin2item")] = {[this] { openItemEditor(prompter_, module_, till_, 0, nullptr); }, A::ConsoleCloses, {}};
     actions_[at("admin2link")] = {[this] { openButtonEditor(); }, A::ConsoleCloses, {}};
     actions_[at("admin2tab")] = {[this] { openTabMapEditor(); }, A::ConsoleCloses, {}};

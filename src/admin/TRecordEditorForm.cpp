@@ -7,6 +7,7 @@
 #include "common/PictureFiles.h"
 #include "common/Prompter.h"
 #include "ui/GeneralError.h"
+#include "ui/PicturePane.h"
 #include "ui/THelpForm.h"
 #include "ui/TouchWidgets.h"
 
@@ -99,26 +100,79 @@ void TRecordEditorForm::act(const std::function<void()>& action) {
 void TRecordEditorForm::edited(const std::function<void()>& setField) { fields_->edited(setField); }
 
 void TRecordEditorForm::btnInsertClick() {
+    const bool saving = editor_->isEditing();
     act([this] {
         const bool inserting = !editor_->isEditing();
         if (editor_->insertOrSave() && inserting)
             focusFirstField();
     });
+    if (saving && !editor_->isEditing())
+        showPicture(true); // the file name saved
 }
 
 void TRecordEditorForm::btnDeleteClick() {
+    const bool cancelling = editor_->isEditing();
     act([this] { editor_->deleteOrCancel(); });
+    if (cancelling && !editor_->isEditing())
+        showPicture(false); // the file name as it was, whether or not it can be read
 }
 
 std::optional<QString> TRecordEditorForm::browsePicture(QLineEdit* field, const QString& column, const QString& caption,
-                                                        const QString& imageFolder) {
+                                                        const QString& imageFolder, const QString& filter) {
     // Only the name is kept: the picture is looked for in each terminal's own folder.
-    std::optional<QString> name = choosePictureName(prompter_, caption, imageFolder);
+    std::optional<QString> name = choosePictureName(prompter_, caption, imageFolder, filter);
     if (!name)
         return std::nullopt;
     edited([this, &column, &name] { editor_->setField(column, *name); });
     field->setText(*name);
     return name;
+}
+
+TRecordEditorForm::PictureField TRecordEditorForm::addPictureField(const QString& label, PictureRules rules,
+                                                                   const QString& paneName,
+                                                                   const QString& pictureName) {
+    pictureRules_ = std::move(rules);
+    picture_.fileName = new QLineEdit(grpDetails);
+    picture_.fileName->setObjectName(QStringLiteral("edtFileName"));
+    picture_.fileName->setMinimumHeight(kTouchHeight - 8);
+    bindText(picture_.fileName, pictureRules_.column, kPictureNameLength);
+    picture_.browse = touchButton(tr("Browse"), QStringLiteral("btnBrowse"), grpDetails);
+    connect(picture_.browse, &QPushButton::clicked, this, [this] { browseShownPicture(); });
+    auto* file = new QHBoxLayout;
+    file->addWidget(picture_.fileName, 1);
+    file->addWidget(picture_.browse);
+    form_->addRow(label, file);
+
+    picture_.pane = new PicturePane(paneName, pictureName, this);
+    delete detailsColumn_->takeAt(detailsColumn_->count() - 1); // the room under the group
+    detailsColumn_->addWidget(picture_.pane, 1);
+    connect(&editor_->rows(), &db::RowSet::scrolled, this, [this] {
+        if (editor_->rows().isOpen() && editor_->currentId() != pictureShownId_)
+            showPicture(true);
+    });
+    return picture_;
+}
+
+void TRecordEditorForm::showPicture(bool warn) {
+    if (!picture_.pane || !editor_->rows().isOpen())
+        return;
+    pictureShownId_ = editor_->currentId();
+    const QString name = editor_->isEmpty() ? QString() : editor_->rows().value(pictureRules_.column).asText();
+    const QString file = pictureRules_.imageFolder + name;
+    if (editor_->isEmpty() || file.isEmpty() || (name.isEmpty() && pictureRules_.emptyIsNone)) {
+        picture_.pane->clear(); // no picture to read
+        return;
+    }
+    if (!picture_.pane->load(file) && warn && pictureRules_.unreadable)
+        pictureRules_.unreadable(name);
+}
+
+void TRecordEditorForm::browseShownPicture() {
+    const std::optional<QString> name = browsePicture(picture_.fileName, pictureRules_.column,
+                                                      pictureRules_.browseCaption, pictureRules_.imageFolder,
+                                                      pictureRules_.filter);
+    if (name && !picture_.pane->load(pictureRules_.imageFolder + *name) && pictureRules_.notInFolder)
+        pictureRules_.notInFolder(*name);
 }
 
 void TRecordEditorForm::narrowList(int width) {

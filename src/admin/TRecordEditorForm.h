@@ -2,6 +2,7 @@
 
 #include "admin/FieldBindings.h"
 #include "admin/RecordEditor.h"
+#include "common/PictureFiles.h"
 
 #include <QDialog>
 
@@ -24,6 +25,7 @@ class QVBoxLayout;
 
 namespace pelora {
 
+class PicturePane;
 class Prompter;
 
 // The one window of the record editors: the list of rows, the navigation, "Insert"/"Save",
@@ -40,7 +42,7 @@ public:
     // Reads the rows (the opener may then position them) and shows them.
     void open();
 
-    // A member's window that shows more of the row (a picture) follows a save or a cancel.
+    // A save or a cancel shows the row's picture again (`addPictureField`).
     virtual void btnInsertClick();
     virtual void btnDeleteClick();
     void btnHelpClick();
@@ -85,7 +87,33 @@ protected:
     // "Browse" for a picture kept by its file name in `column`, shown in `field`: the operator
     // picks it starting in the image folder; the name chosen is put into the edit and given.
     std::optional<QString> browsePicture(QLineEdit* field, const QString& column, const QString& caption,
-                                         const QString& imageFolder);
+                                         const QString& imageFolder, const QString& filter = kPictureFilter);
+
+    // The current row's picture, kept by its file name and read from this terminal's image folder.
+    struct PictureRules {
+        QString column;      // the file name's column
+        QString imageFolder; // the image folder, ending in its separator
+        QString browseCaption;
+        QString filter = kPictureFilter;
+        // An empty file name shows no picture and says nothing; otherwise it is read as any
+        // other name is (and the folder alone is no picture).
+        bool emptyIsNone = true;
+        // The picture of the row shown, or of the row just saved, cannot be read (a cancel
+        // shows the row's picture again without a word).
+        std::function<void(const QString& fileName)> unreadable;
+        // A picture chosen with "Browse" cannot be read from the image folder.
+        std::function<void(const QString& fileName)> notInFolder;
+    };
+    // The file name's field with its "Browse" in "Details", and the room under "Details" given
+    // to the picture at its own size. The picture follows the row shown, a save and a cancel;
+    // "Browse" puts the chosen name into the edit and shows its picture.
+    struct PictureField {
+        QLineEdit* fileName;
+        QPushButton* browse;
+        PicturePane* pane;
+    };
+    PictureField addPictureField(const QString& label, PictureRules rules, const QString& paneName,
+                                 const QString& pictureName);
     // A list of short names, `width` wide with its navigation squeezed under it, leaves the room
     // to the details.
     void narrowList(int width);
@@ -109,6 +137,9 @@ private:
     void showFields();
     void showState();
     void focusFirstField();
+    // Shows the current row's picture; with `warn`, one that cannot be read is told.
+    void showPicture(bool warn);
+    void browseShownPicture();
 
     std::unique_ptr<RecordEditor> editor_;
     Prompter& prompter_;
@@ -119,6 +150,9 @@ private:
     QHBoxLayout* buttonBar_;
     QWidget* firstField_ = nullptr;
     bool closed_ = false;
+    PictureRules pictureRules_;
+    PictureField picture_{};
+    int pictureShownId_ = -1; // the row whose picture shows
 };
 
 } // namespace pelora

@@ -19,4 +19,9 @@ std::optional<QString> choosePictureName(Prompter& prompter, const QString& capt
     return name;
 }
 
+QString pictureNotInFolder(const QString& kind, const QString& fileName, const QString& imageFolder) {
+    return QStringLiteral("Could not load the ") + kind + u' ' + fileName + QStringLiteral(".") + kLineBreak +
+           QStringLiteral("Make sure that the bitmap is in the the folder ") + imageFolder + QStringLiteral(".");
+}
+
 } // namespace pelora

@@ -15,11 +15,17 @@ constexpr int kPictureNameLength = 20;
 
 // The file dialog's filter for the JPEG and bitmap pictures, in either letter case.
 inline const QString kPictureFilter = QStringLiteral("JPEG and Bitmap files (*.jpg *.jpeg *.bmp *.JPG *.JPEG *.BMP)");
+// The filter of the bitmaps buttons show, in either letter case.
+inline const QString kBitmapFilter = QStringLiteral("Bitmap files (*.bmp *.BMP)");
 
 // "Browse": the operator picks a picture, starting in `folder`; its name without the folder is
 // given. Nothing is given when the dialog is cancelled, or when the name is longer than the
 // column holds: the operator is warned, since a name cut short would name another file.
 std::optional<QString> choosePictureName(Prompter& prompter, const QString& caption, const QString& folder,
                                          const QString& filter = kPictureFilter);
+
+// A picture kept by name cannot be read from the image folder: "Could not load the <kind> "
+// (an "image", a "bitmap"), the name, and where it should lie.
+QString pictureNotInFolder(const QString& kind, const QString& fileName, const QString& imageFolder);
 
 } // namespace pelora

@@ -1,7 +1,7 @@
 #include "tabs/MapEditing.h"
 
 #include "admin/EditorMembers.h"
-#include "common/Prompter.h"
+#include "common/PictureFiles.h"
 
 namespace pelora {
 
@@ -29,8 +29,7 @@ QString mapPictureNotFound(const QString& path) {
 }
 
 QString mapPictureNotLoaded(const QString& fileName, const QString& imageFolder) {
-    return QStringLiteral("Could not load the image ") + fileName + QStringLiteral(".") + kLineBreak +
-           QStringLiteral("Make sure that the bitmap is in the the folder ") + imageFolder + QStringLiteral(".");
+    return pictureNotInFolder(QStringLiteral("image"), fileName, imageFolder);
 }
 
 } // namespace pelora

@@ -20,28 +20,11 @@ public:
     // "Browse" opens in it.
     TMapForm(db::Connection& db, Prompter& prompter, const QString& imageFolder, QWidget* parent = nullptr);
 
-    void btnInsertClick() override;
-    void btnDeleteClick() override;
-    void btnBrowseClick();
-
     QLineEdit* edtName;
     QLineEdit* edtFileName;
     QPushButton* btnBrowse;
     QScrollArea* scrMap;
     QLabel* imgMap;
-
-private:
-    // Another map became current: its picture shows.
-    void followCurrentMap();
-    // Shows the current map's picture; with `warn`, a file that cannot be read is reported.
-    void showPicture(bool warn);
-    // Clears the picture and loads the file from the image folder (none for an empty name);
-    // false when it cannot be read.
-    bool loadPicture(const QString& fileName);
-
-    Prompter& prompter_;
-    QString imageFolder_;
-    int shownId_ = -1; // the map whose picture shows
 };
 
 } // namespace pelora

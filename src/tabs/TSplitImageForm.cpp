@@ -1,11 +1,9 @@
 #include "tabs/TSplitImageForm.h"
 
+#include "ui/PicturePane.h"
 #include "ui/TouchWidgets.h"
 
-#include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <stdexcept>
@@ -18,18 +16,11 @@ TSplitImageForm::TSplitImageForm(const QString& file, QWidget* parent) : QDialog
     setModal(true);
     resize(640, 480);
 
-    QPixmap picture;
-    if (!picture.load(file))
+    auto* pane = new PicturePane(QStringLiteral("scrImage"), QStringLiteral("imgSplit"), this);
+    if (!pane->load(file))
         throw std::runtime_error("The picture cannot be read: " + file.toStdString());
-
-    scrImage = new QScrollArea(this);
-    scrImage->setObjectName(QStringLiteral("scrImage"));
-    imgSplit = new QLabel;
-    imgSplit->setObjectName(QStringLiteral("imgSplit"));
-    imgSplit->setPixmap(picture);
-    imgSplit->resize(picture.size());
-    scrImage->setWidget(imgSplit);
-    scrImage->setWidgetResizable(false);
+    scrImage = pane;
+    imgSplit = pane->picture();
 
     btnClose = touchButton(tr("Close"), QStringLiteral("btnClose"), this);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);

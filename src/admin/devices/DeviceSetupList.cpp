@@ -6,24 +6,30 @@
 
 namespace pelora {
 
-namespace {
-
-constexpr int kLastSystemOutput = 100;
-
-} // namespace
-
 DeviceSetupList::DeviceSetupList(db::Connection& db, Prompter& prompter, RecordEditorMember member, Rules rules)
     : RecordEditor(db, prompter, std::move(member)), rules_(std::move(rules)) {}
 
-std::unique_ptr<DeviceSetupList> DeviceSetupList::outputs(db::Connection& db, Prompter& prompter) {
+namespace {
+
+constexpr int kLastSystemOutput = 100; // outputs 2 to 100 are the system's
+
+// A list of names kept unique, with its placeholder and question.
+RecordEditorMember nameMember(const QString& table, const QString& selectSql, const QString& placeholder,
+                              const QString& deleteQuestion) {
     RecordEditorMember m;
-    m.table = QStringLiteral("output");
-    m.selectSql = QStringLiteral("SELECT id, name FROM output WHERE id > 1 ORDER BY id");
+    m.table = table;
+    m.selectSql = selectSql;
     m.nameColumn = QStringLiteral("name");
     m.nameLabel = QStringLiteral("Name");
-    m.placeholder = QStringLiteral("New Output");
-    m.deleteQuestion = QStringLiteral("Delete Output?");
+    m.placeholder = placeholder;
+    m.deleteQuestion = deleteQuestion;
     m.writeFailure = uniqueWarning(QStringLiteral("Name"));
+    return m;
+}
+
+} // namespace
+
+std::unique_ptr<DeviceSetupList> DeviceSetupList::outputs(db::Connection& db, Prompter& prompter) {
     Rules rules;
     rules.insertQuestion = QStringLiteral("Insert new Output?");
     rules.lastSystemId = kLastSystemOutput;
@@ -31,24 +37,24 @@ std::unique_ptr<DeviceSetupList> DeviceSetupList::outputs(db::Connection& db, Pr
     rules.notDeleted = QStringLiteral("\"Check/Docket/Drawer/Z must not be deleted.");
     rules.inUse = QStringLiteral("Could not delete Output.") + kLineBreak +
                   QStringLiteral("Make sure Output is not in the OD or Item tables.");
-    return std::unique_ptr<DeviceSetupList>(new DeviceSetupList(db, prompter, std::move(m), std::move(rules)));
+    return std::unique_ptr<DeviceSetupList>(new DeviceSetupList(
+        db, prompter,
+        nameMember(QStringLiteral("output"), QStringLiteral("SELECT id, name FROM output WHERE id > 1 ORDER BY id"),
+                   QStringLiteral("New Output"), QStringLiteral("Delete Output?")),
+        std::move(rules)));
 }
 
 std::unique_ptr<DeviceSetupList> DeviceSetupList::devices(db::Connection& db, Prompter& prompter) {
-    RecordEditorMember m;
-    m.table = QStringLiteral("device");
-    m.selectSql = QStringLiteral("SELECT id, name, cat FROM device ORDER BY id");
-    m.nameColumn = QStringLiteral("name");
-    m.nameLabel = QStringLiteral("Name");
-    m.placeholder = QStringLiteral("New Device");
-    m.deleteQuestion = QStringLiteral("Delete Device?");
-    m.writeFailure = uniqueWarning(QStringLiteral("Name"));
     Rules rules;
     rules.insertQuestion = QStringLiteral("Insert new Device?");
     rules.empty = QStringLiteral("Device table is empty.");
     rules.inUse = QStringLiteral("Could not delete Device.") + kLineBreak +
                   QStringLiteral("Make sure Device is not in the OD table.");
-    return std::unique_ptr<DeviceSetupList>(new DeviceSetupList(db, prompter, std::move(m), std::move(rules)));
+    return std::unique_ptr<DeviceSetupList>(new DeviceSetupList(
+        db, prompter,
+        nameMember(QStringLiteral("device"), QStringLiteral("SELECT id, name, cat FROM device ORDER BY id"),
+                   QStringLiteral("New Device"), QStringLiteral("Delete Device?")),
+        std::move(rules)));
 }
 
 bool DeviceSetupList::isSystem() const { return currentId() > 1 && currentId() <= rules_.lastSystemId; }

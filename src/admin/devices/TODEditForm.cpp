@@ -47,7 +47,7 @@ TODEditForm::TODEditForm(OdRows& rows, Prompter& prompter, Spooler& spooler, QWi
     buttonBar()->insertWidget(1, btnTestPrint); // after the stretch, before "Submit"
     connect(btnTestPrint, &QPushButton::clicked, this, [this] { btnTestPrintClick(); });
     showRow();
-    resize(520, 760);
+    resize(520, 720);
 }
 
 QLineEdit* TODEditForm::text(const QString& label, const QString& column, int maxLength, const QString& objectName) {
@@ -71,7 +71,7 @@ QLineEdit* TODEditForm::number(const QString& label, const QString& column, cons
 QPlainTextEdit* TODEditForm::longText(const QString& label, const QString& column, const QString& objectName) {
     auto* edit = new QPlainTextEdit(grpDetails);
     edit->setObjectName(objectName);
-    edit->setMaximumHeight(70);
+    edit->setMaximumHeight(56); // three lines: the dialog fits a 768-high screen
     bindings().bindLongText(edit, column);
     fields()->addRow(label, edit);
     return edit;

@@ -138,6 +138,7 @@ void TODForm::showLists() {
     fillGrid(grdOutput, *outputs_, {QStringLiteral("name")});
     fillGrid(grdDevice, *devices_, {QStringLiteral("name"), QStringLiteral("cat")});
     fillGrid(grdOD, *od_, kOdColumns);
+    grdOD->resizeColumnsToContents(); // the codes read whole
     for (QPushButton* b : {btnOutputEdit, btnOutputDelete})
         b->setEnabled(!outputs_->isEmpty());
     for (QPushButton* b : {btnDeviceEdit, btnDeviceDelete})
@@ -161,52 +162,45 @@ bool TODForm::editRow(Rows& rows, Args&&... args) {
     return dialog && showModal(*dialog) == QDialog::Accepted && dialog->submitted();
 }
 
-void TODForm::btnOutputInsertClick() {
+void TODForm::insertThenEdit(DeviceSetupList& list, void (TODForm::*edit)()) {
     bool inserted = false;
-    act([this, &inserted] { inserted = outputs_->insert(); });
+    act([&list, &inserted] { inserted = list.insert(); });
     if (inserted)
-        btnOutputEditClick();
+        (this->*edit)();
 }
+
+void TODForm::editName(DeviceSetupList& list, const std::function<bool()>& openDialog) {
+    act([this, &list, &openDialog] {
+        if (!list.mayEdit() || !openDialog())
+            return;
+        // The `od` list shows the name too.
+        list.load();
+        od_->load();
+    });
+}
+
+void TODForm::removeName(DeviceSetupList& list) {
+    act([this, &list] {
+        list.remove();
+        od_->load();
+    });
+}
+
+void TODForm::btnOutputInsertClick() { insertThenEdit(*outputs_, &TODForm::btnOutputEditClick); }
 
 void TODForm::btnOutputEditClick() {
-    act([this] {
-        if (!outputs_->mayEdit() || !editRow<TOutputEditForm>(*outputs_))
-            return;
-        // The `od` list shows the output's name.
-        outputs_->load();
-        od_->load();
-    });
+    editName(*outputs_, [this] { return editRow<TOutputEditForm>(*outputs_); });
 }
 
-void TODForm::btnOutputDeleteClick() {
-    act([this] {
-        outputs_->remove();
-        od_->load();
-    });
-}
+void TODForm::btnOutputDeleteClick() { removeName(*outputs_); }
 
-void TODForm::btnDeviceInsertClick() {
-    bool inserted = false;
-    act([this, &inserted] { inserted = devices_->insert(); });
-    if (inserted)
-        btnDeviceEditClick();
-}
+void TODForm::btnDeviceInsertClick() { insertThenEdit(*devices_, &TODForm::btnDeviceEditClick); }
 
 void TODForm::btnDeviceEditClick() {
-    act([this] {
-        if (!devices_->mayEdit() || !editRow<TDeviceEditForm>(*devices_, spooler_.printers()))
-            return;
-        devices_->load();
-        od_->load();
-    });
+    editName(*devices_, [this] { return editRow<TDeviceEditForm>(*devices_, spooler_.printers()); });
 }
 
-void TODForm::btnDeviceDeleteClick() {
-    act([this] {
-        devices_->remove();
-        od_->load();
-    });
-}
+void TODForm::btnDeviceDeleteClick() { removeName(*devices_); }
 
 void TODForm::btnLinkClick() {
     bool linked = false;

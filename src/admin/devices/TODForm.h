@@ -73,6 +73,11 @@ private:
     // now are.
     void act(const std::function<void()>& action);
     void showLists();
+    // The outputs' and devices' "Insert" (then `edit`), "Edit" (the dialog `openDialog` opens,
+    // true when it wrote) and "Delete".
+    void insertThenEdit(DeviceSetupList& list, void (TODForm::*edit)());
+    void editName(DeviceSetupList& list, const std::function<bool()>& openDialog);
+    void removeName(DeviceSetupList& list);
     // The dialog of the row a list stands on; true when "Submit" wrote it.
     template <typename Dialog, typename Rows, typename... Args>
     bool editRow(Rows& rows, Args&&... args);

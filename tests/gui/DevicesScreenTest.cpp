@@ -117,10 +117,19 @@ TEST_F(DevicesScreen, TheDialogsWriteOnlyOnSubmitAndKeepQuotesAndAccents) {
     test::whenOpens<TODEditForm>(QStringLiteral("ODEditForm"), [&](TODEditForm& dialog) {
         EXPECT_EQ(dialog.edtPCRef->text(), QStringLiteral("Bar"));
         typeInto(dialog.edtPCRef, QStringLiteral("Patio"));
+        // A new row has no body width yet; a device that is no printer is the printing's error.
+        prompter.expectInformation(QStringLiteral("Nothing was printed: Body CPL must be above 0."));
+        dialog.btnTestPrint->click();
+        typeInto(dialog.edtBCpl, QStringLiteral("42"));
+        prompter.expectError(QStringLiteral("Printer ") + device + QStringLiteral(" not found"));
+        dialog.btnTestPrint->click();
+        EXPECT_TRUE(spooler.documents.empty());
         dialog.reject();
     });
     od.btnLink->click();
     ASSERT_EQ(od.grdOD->rowCount(), 7);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT pcref || '|' || COALESCE(bcpl, 0) FROM od ORDER BY id DESC ROWS 1")),
+              QStringLiteral("Bar|0"));
     EXPECT_EQ(od.grdOD->currentRow(), 6);
     EXPECT_EQ(od.grdOD->item(6, 0)->text() + u'/' + od.grdOD->item(6, 1)->text() + u'/' + od.grdOD->item(6, 2)->text(),
               QStringLiteral("Bar/") + output + u'/' + device);

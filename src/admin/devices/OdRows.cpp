@@ -120,12 +120,12 @@ QString OdRows::testPrint(Spooler& spooler) {
         prompter().warning(*refused);
         return {};
     }
-    const OutputFrame frame = OutputFrame::of(entry(), spooler);
+    const std::vector<QString> texts = entry();
+    const OutputFrame frame = OutputFrame::of(texts, spooler);
     if (!frame.prints()) {
         prompter().information(QStringLiteral("Nothing was printed: Body CPL must be above 0."));
         return {};
     }
-    const std::vector<QString> texts = entry();
     const QStringList lines = testPaperLines(frame.bodyWidth, texts[OutputDeviceTable::OutputName],
                                              texts[OutputDeviceTable::DeviceName]);
     // A send the printer refused ends the paper without a message, as on any paper.

@@ -6,6 +6,7 @@
 #include "admin/TMopForm.h"
 #include "admin/TStaffForm.h"
 #include "admin/TStocktakeForm.h"
+#include "admin/devices/TODForm.h"
 #include "admin/layouts/TLayoutChoiceForm.h"
 #include "admin/items/TItemForm.h"
 #include "admin/layouts/TLIForm.h"
@@ -251,6 +252,8 @@ void TAdminForm::wireActions() {
     actions_[at("admin2map")] = {[this] { openMaps(); }, A::ConsoleClosesReset, {}};
     actions_[at("admin2image")] = {[this] { openRecordEditor<TImageForm>(prompter_, module_, till_); },
                                    A::ConsoleClosesReset, {}};
+    actions_[at("admin2device")] = {[this] { openODForm(module_.db1, prompter_, module_.spooler(), module_.session().pcRef, &till_); },
+                                    A::ConsoleClosesReset, {}};
     actions_[at("admin2item")] = {[this] { openItemEditor(prompter_, module_, till_, 0, nullptr); }, A::ConsoleCloses, {}};
     actions_[at("admin2link")] = {[this] { openButtonEditor(); }, A::ConsoleCloses, {}};
     actions_[at("admin2tab")] = {[this] { openTabMapEditor(); }, A::ConsoleCloses, {}};

@@ -11,6 +11,10 @@ namespace pelora {
 // (a string ending in "#" included).
 QByteArray decodeCodes(const QString& codes);
 
+// Why a code string cannot be decoded ("it ends in \"#\"", "\"x1\" is not a number"), or an
+// empty text when it can.
+QString codeStringFault(const QString& codes);
+
 // The bytes a printer receives for a text: one byte per character (Latin-1), "?" for a
 // character that has none.
 QByteArray printerBytes(const QString& text);

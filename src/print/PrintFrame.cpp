@@ -63,10 +63,14 @@ int number(const QString& text) { return text.trimmed().toInt(); }
 } // namespace
 
 OutputFrame OutputFrame::of(const OutputDeviceTable& outputs, int row, Spooler& spooler) {
-    OutputFrame frame;
     if (row < 0)
-        return frame;
-    const auto at = [&](int column) { return outputs.entries().at(row, column); };
+        return {};
+    return of(outputs.entries().row(row), spooler);
+}
+
+OutputFrame OutputFrame::of(const db::TextTable::TextRow& entry, Spooler& spooler) {
+    OutputFrame frame;
+    const auto at = [&entry](int column) { return entry.at(static_cast<std::size_t>(column)); };
     frame.bodyWidth = number(at(OutputDeviceTable::BCpl));
     if (frame.bodyWidth <= 0)
         return frame;

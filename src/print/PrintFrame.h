@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/TextTable.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -26,6 +28,9 @@ struct OutputFrame {
     // prints nothing). The printer is resolved only for an output that prints; a bad code
     // string or an unknown printer throws PrintError.
     static OutputFrame of(const OutputDeviceTable& outputs, int row, Spooler& spooler);
+    // The same of one entry's texts, in the table's column order (an `od` row as it is being
+    // set up, before the table is loaded again).
+    static OutputFrame of(const db::TextTable::TextRow& entry, Spooler& spooler);
 };
 
 // Writes the lines of a paper's body. A line the spooler refuses ends the paper silently.

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -229,6 +230,26 @@ void TRecordEditorForm::bindCombo(QComboBox* box, const QString& column, const s
 
 void TRecordEditorForm::bindButtons(QButtonGroup* group, const QString& column, const std::vector<db::Value>& values) {
     fields_->bindButtons(group, column, values);
+}
+
+QGroupBox* TRecordEditorForm::choiceGroup(QWidget* parent, const QString& caption, const QString& column,
+                                          const std::vector<std::pair<QString, QString>>& choices) {
+    auto* box = new QGroupBox(caption, parent);
+    box->setObjectName(QStringLiteral("grp") + column);
+    auto* buttons = new QVBoxLayout(box);
+    buttons->setSpacing(2);
+    buttons->setContentsMargins(6, 4, 4, 4);
+    auto* group = new QButtonGroup(box);
+    std::vector<db::Value> values;
+    for (const auto& [choice, value] : choices) {
+        auto* radio = new QRadioButton(choice, box);
+        radio->setObjectName(QStringLiteral("rdo") + column + value);
+        buttons->addWidget(radio);
+        group->addButton(radio);
+        values.emplace_back(value);
+    }
+    bindButtons(group, column, values);
+    return box;
 }
 
 void TRecordEditorForm::reject() {

@@ -1,5 +1,6 @@
 #include "common/PictureFiles.h"
 
+#include "common/FolderPath.h"
 #include "common/Prompter.h"
 
 #include <QFileInfo>
@@ -17,6 +18,19 @@ std::optional<QString> choosePictureName(Prompter& prompter, const QString& capt
         return std::nullopt;
     }
     return name;
+}
+
+std::optional<QString> choosePictureFolder(Prompter& prompter, const QString& caption, const QString& folder,
+                                           int maxLength) {
+    const std::optional<QString> file = prompter.chooseFile(caption, folder, kPictureFilter);
+    if (!file)
+        return std::nullopt;
+    QString chosen = folderOfFile(*file);
+    if (chosen.size() > maxLength) {
+        prompter.warning(QStringLiteral("The folder name is longer than %1 characters.").arg(maxLength));
+        return std::nullopt;
+    }
+    return chosen;
 }
 
 } // namespace pelora

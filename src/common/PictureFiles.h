@@ -22,4 +22,11 @@ inline const QString kPictureFilter = QStringLiteral("JPEG and Bitmap files (*.j
 std::optional<QString> choosePictureName(Prompter& prompter, const QString& caption, const QString& folder,
                                          const QString& filter = kPictureFilter);
 
+// "Browse" for a terminal's image folder: the operator picks one of its pictures, starting in
+// `folder`; the folder holding it is given, with a final "/". Nothing is given when the dialog is
+// cancelled, or when the folder is longer than `maxLength`: the operator is warned, since a
+// folder cut short would be another folder.
+std::optional<QString> choosePictureFolder(Prompter& prompter, const QString& caption, const QString& folder,
+                                           int maxLength);
+
 } // namespace pelora

@@ -242,7 +242,8 @@ QGroupBox* TRecordEditorForm::choiceGroup(QWidget* parent, const QString& captio
     auto* group = new QButtonGroup(box);
     std::vector<db::Value> values;
     for (const auto& [choice, value] : choices) {
-        auto* radio = new QRadioButton(choice, box);
+        // An "&" is shown as written, not taken for a shortcut.
+        auto* radio = new QRadioButton(QString(choice).replace(u'&', QStringLiteral("&&")), box);
         radio->setObjectName(QStringLiteral("rdo") + column + value);
         buttons->addWidget(radio);
         group->addButton(radio);

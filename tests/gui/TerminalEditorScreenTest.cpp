@@ -21,6 +21,18 @@ namespace {
 const QString kUniqueRef = QStringLiteral("Could not save the changes.\nMake sure Ref is Unique.");
 const QString kDeleteQuestion = QStringLiteral("Delete the PC record?");
 
+// A scripted prompter that also keeps the folder each file dialog opened in.
+class FolderKeepingPrompter : public test::ScriptedPrompter {
+public:
+    FolderKeepingPrompter() : ScriptedPrompter(test::gtestFailures()) {}
+    std::optional<QString> chooseFile(const QString& caption, const QString& folder,
+                                      const QString& filter) override {
+        folders << folder;
+        return ScriptedPrompter::chooseFile(caption, folder, filter);
+    }
+    QStringList folders;
+};
+
 // The terminal editor over the demo till "Bar" (terminal 2 beside terminal 1 "Default").
 class TerminalEditorScreen : public TillTest {
 protected:
@@ -37,15 +49,6 @@ protected:
         return pcs;
     }
     static QStringList listed(TPCForm& pcs) { return test::listedTexts(*pcs.lstRecords); }
-    // The captions of the choices shown down, one per group that has one.
-    static QStringList chosen(TPCForm& pcs) {
-        QStringList down;
-        for (QGroupBox* group : pcs.modeGroups)
-            for (QRadioButton* r : group->findChildren<QRadioButton*>())
-                if (r->isChecked())
-                    down << group->title() + QLatin1Char('=') + r->text();
-        return down;
-    }
     static void choose(TPCForm& pcs, const char* radio) {
         pcs.findChild<QRadioButton*>(QString::fromLatin1(radio))->click();
     }
@@ -77,11 +80,14 @@ TEST_F(TerminalEditorScreen, OpensOnThisTillsRowInAnyCaseWithEverySettingShown) 
     for (int i = 0; i < pcs->cboOutput->count(); ++i)
         outputs << pcs->cboOutput->itemText(i);
     EXPECT_EQ(outputs, QStringList({"None", "Kitchen", "Bar"}));
-    EXPECT_EQ(chosen(*pcs), QStringList({"Refresh Mode / Rate in seconds=On-Silent",
-                                         "Layout Mode=Enable Button", "No Sale Mode=Enable Button",
-                                         "Docket Mode=Dockets on - combined Drawer kick",
-                                         "Check Mode=Checks on - combined Drawer kick",
-                                         "Drawer Mode=Device kicks Drawer"}));
+    EXPECT_EQ(
+        test::chosenInGroups(pcs->modeGroups),
+        QStringList({"Refresh Mode / Rate in seconds=On-Silent", "Layout Mode=Enable Button",
+                     "No Sale Mode=Enable Button", "Docket Mode=Dockets on - combined Drawer kick",
+                     "Check Mode=Checks on - combined Drawer kick",
+                     "Drawer Mode=Device kicks Drawer"}));
+    EXPECT_EQ(pcs->findChild<QRadioButton*>(QStringLiteral("rdodocketmode0"))->text(),
+              QStringLiteral("Dockets && Drawer off")); // an "&" shown, not a shortcut
     EXPECT_EQ(pcs->edtPCRef->maxLength(), 20);
     EXPECT_EQ(pcs->edtImagePath->maxLength(), 250);
 
@@ -161,12 +167,9 @@ TEST_F(TerminalEditorScreen, InsertMakesOneNewPCAndARefIsStoredAsTypedAndKeptUni
 TEST_F(TerminalEditorScreen, ChoicesStoreTheirValuesAndAStoredValueOutsideThemShowsNone) {
     ASSERT_TRUE(start());
     auto pcs = openEditor();
-    choose(*pcs, "rdorefreshmode2");
-    choose(*pcs, "rdolayoutmode0");
-    choose(*pcs, "rdonosalemode0");
-    choose(*pcs, "rdodocketmode3");
-    choose(*pcs, "rdocheckmode2");
-    choose(*pcs, "rdodrawermode2");
+    for (const char* radio : {"rdorefreshmode2", "rdolayoutmode0", "rdonosalemode0",
+                              "rdodocketmode3", "rdocheckmode2", "rdodrawermode2"})
+        choose(*pcs, radio);
     pick(pcs->cboLayout, QStringLiteral("Happy Hour"));
     pick(pcs->cboMap, QStringLiteral("Dining"));
     pick(pcs->cboOutput, QStringLiteral("Kitchen"));
@@ -184,7 +187,7 @@ TEST_F(TerminalEditorScreen, ChoicesStoreTheirValuesAndAStoredValueOutsideThemSh
     sql(QStringLiteral(
         "UPDATE pc SET checkmode = '7', drawermode = NULL, outputid = 3 WHERE ref = 'Bar'"));
     pcs->editor().load();
-    const QStringList down = chosen(*pcs);
+    const QStringList down = test::chosenInGroups(pcs->modeGroups);
     EXPECT_EQ(down.size(), 4);
     for (const QString& c : down)
         EXPECT_FALSE(c.startsWith(QLatin1String("Check Mode")) ||
@@ -224,26 +227,34 @@ TEST_F(TerminalEditorScreen, ARefreshRateMustBeAWholeNumberOfSeconds) {
 }
 
 TEST_F(TerminalEditorScreen, BrowseWritesTheFolderOfTheChosenPictureWithAFinalSlash) {
+    sql(QStringLiteral("UPDATE pc SET imagepath = '/srv/pelora/images/' WHERE ref = 'Bar'"));
     ASSERT_TRUE(start());
-    auto pcs = openEditor();
-    prompter.expectFile(QStringLiteral("/srv/pelora/pictures/night/terrace.jpg"));
-    pcs->btnBrowse->click();
-    EXPECT_EQ(pcs->edtImagePath->text(), QStringLiteral("/srv/pelora/pictures/night/"));
-    EXPECT_EQ(pcs->btnInsert->text(), QStringLiteral("Save"));
-    pcs->btnInsert->click();
-    EXPECT_EQ(column(QStringLiteral("imagepath"), QStringLiteral("Bar")),
+    // The dialog opens in this till's image folder as loaded, whichever row is shown.
+    FolderKeepingPrompter browsing;
+    TPCForm pcs(module->db1, browsing, form->settings().imagePath, QStringLiteral("Bar"),
+                form.get());
+    pcs.open();
+    pcs.editor().locateId(1);
+    pcs.show();
+    browsing.expectFile(QStringLiteral("/srv/pelora/pictures/night/terrace.jpg"));
+    pcs.btnBrowse->click();
+    EXPECT_EQ(pcs.edtImagePath->text(), QStringLiteral("/srv/pelora/pictures/night/"));
+    EXPECT_EQ(pcs.btnInsert->text(), QStringLiteral("Save"));
+    pcs.btnInsert->click();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT imagepath FROM pc WHERE id = 1")),
               QStringLiteral("/srv/pelora/pictures/night/"));
 
     // A cancelled dialog changes nothing; a folder longer than the column holds is refused.
-    prompter.expectFile(std::nullopt);
-    pcs->btnBrowse->click();
-    EXPECT_EQ(pcs->btnInsert->text(), QStringLiteral("Insert"));
-    prompter.expectFile(QStringLiteral("/") + QStringLiteral("d").repeated(250) +
+    browsing.expectFile(std::nullopt);
+    pcs.btnBrowse->click();
+    EXPECT_EQ(pcs.btnInsert->text(), QStringLiteral("Insert"));
+    browsing.expectFile(QStringLiteral("/") + QStringLiteral("d").repeated(250) +
                         QStringLiteral("/a.bmp"));
-    prompter.expectWarning(QStringLiteral("The folder name is longer than 250 characters."));
-    pcs->btnBrowse->click();
-    EXPECT_EQ(pcs->edtImagePath->text(), QStringLiteral("/srv/pelora/pictures/night/"));
-    EXPECT_EQ(pcs->btnInsert->text(), QStringLiteral("Insert"));
+    browsing.expectWarning(QStringLiteral("The folder name is longer than 250 characters."));
+    pcs.btnBrowse->click();
+    EXPECT_EQ(pcs.edtImagePath->text(), QStringLiteral("/srv/pelora/pictures/night/"));
+    EXPECT_EQ(pcs.btnInsert->text(), QStringLiteral("Insert"));
+    EXPECT_EQ(browsing.folders, QStringList(3, QStringLiteral("/srv/pelora/images/")));
 }
 
 TEST_F(TerminalEditorScreen, DeletingThisTillsOwnRowSaysWhatFollowsAndTerminalOneRemains) {
@@ -317,12 +328,9 @@ TEST_F(TerminalEditorScreen, AManagerAddsBarTwoAndASecondTillStartsAsIt) {
         pick(pcs->cboLayout, QStringLiteral("Happy Hour"));
         pick(pcs->cboMap, QStringLiteral("Dining"));
         pick(pcs->cboOutput, QStringLiteral("Kitchen"));
-        choose(*pcs, "rdorefreshmode0");
-        choose(*pcs, "rdolayoutmode1");
-        choose(*pcs, "rdonosalemode1");
-        choose(*pcs, "rdodocketmode0");
-        choose(*pcs, "rdocheckmode0");
-        choose(*pcs, "rdodrawermode0");
+        for (const char* radio : {"rdorefreshmode0", "rdolayoutmode1", "rdonosalemode1",
+                                  "rdodocketmode0", "rdocheckmode0", "rdodrawermode0"})
+            choose(*pcs, radio);
         pcs->btnInsert->click();
         EXPECT_EQ(pcs->btnInsert->text(), QStringLiteral("Insert"));
         pcs->btnClose->click();

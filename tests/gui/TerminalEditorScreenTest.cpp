@@ -290,7 +290,6 @@ TEST_F(TerminalEditorScreen, DeletingThisTillsOwnRowSaysWhatFollowsAndTerminalOn
 }
 
 TEST_F(TerminalEditorScreen, TheConsolesPCOpensOnThisTerminalAndTheTillTakesTheChangeAtTheReset) {
-    sql(QStringLiteral("INSERT INTO pc (id, ref, layoutid) VALUES (8, 'Alpha', 1)"));
     ASSERT_TRUE(start());
     ASSERT_EQ(form->settings().layoutId, 2);
     auto console = std::make_unique<TAdminForm>(*form, *module, prompter, form.get());

@@ -11,6 +11,7 @@
 #include "admin/items/TItemForm.h"
 #include "admin/layouts/TLIForm.h"
 #include "admin/layouts/TLayoutForm.h"
+#include "admin/terminals/TPCForm.h"
 #include "app/TINIForm.h"
 #include "app/TMainDataModule.h"
 #include "common/Mode.h"
@@ -245,6 +246,9 @@ void TAdminForm::wireActions() {
     const auto at = [](const char* column) { return AdminPermissions::indexOf(QString::fromLatin1(column)); };
     using A = Afterwards;
     actions_[at("admin2master")] = {[this] { openIni(); }, A::ConsoleClosesReset, {}};
+    actions_[at("admin2pc")] = {
+        [this] { openPCForm(module_.db1, prompter_, till_.settings().imagePath, module_.session().pcRef, &till_); },
+        A::ConsoleClosesReset, {}};
     actions_[at("admin2staff")] = {[this] { openStaff(); }, A::ConsoleClosesReset, {}};
     actions_[at("admin2mop")] = {[this] { openMops(); }, A::ConsoleClosesReset, {}};
     actions_[at("admin2disc")] = {[this] { openDiscounts(); }, A::ConsoleClosesReset, {}};

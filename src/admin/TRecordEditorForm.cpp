@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -283,6 +284,27 @@ void TRecordEditorForm::bindCombo(QComboBox* box, const QString& column, const s
 
 void TRecordEditorForm::bindButtons(QButtonGroup* group, const QString& column, const std::vector<db::Value>& values) {
     fields_->bindButtons(group, column, values);
+}
+
+QGroupBox* TRecordEditorForm::choiceGroup(QWidget* parent, const QString& caption, const QString& column,
+                                          const std::vector<std::pair<QString, QString>>& choices) {
+    auto* box = new QGroupBox(caption, parent);
+    box->setObjectName(QStringLiteral("grp") + column);
+    auto* buttons = new QVBoxLayout(box);
+    buttons->setSpacing(2);
+    buttons->setContentsMargins(6, 4, 4, 4);
+    auto* group = new QButtonGroup(box);
+    std::vector<db::Value> values;
+    for (const auto& [choice, value] : choices) {
+        // An "&" is shown as written, not taken for a shortcut.
+        auto* radio = new QRadioButton(QString(choice).replace(u'&', QStringLiteral("&&")), box);
+        radio->setObjectName(QStringLiteral("rdo") + column + value);
+        buttons->addWidget(radio);
+        group->addButton(radio);
+        values.emplace_back(value);
+    }
+    bindButtons(group, column, values);
+    return box;
 }
 
 void TRecordEditorForm::reject() {

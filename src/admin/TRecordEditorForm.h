@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QAbstractButton;
@@ -84,6 +85,10 @@ protected:
     // Buttons of which one is down: button i stores values[i]; another stored value shows
     // none down.
     void bindButtons(QButtonGroup* group, const QString& column, const std::vector<db::Value>& values);
+    // A group box of radio buttons bound as above, one per choice (caption, stored value), named
+    // "grp" + column, its buttons "rdo" + column + value. The group's layout is free for more.
+    QGroupBox* choiceGroup(QWidget* parent, const QString& caption, const QString& column,
+                           const std::vector<std::pair<QString, QString>>& choices);
     // "Browse" for a picture kept by its file name in `column`, shown in `field`: the operator
     // picks it starting in the image folder; the name chosen is put into the edit and given.
     std::optional<QString> browsePicture(QLineEdit* field, const QString& column, const QString& caption,

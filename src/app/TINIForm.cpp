@@ -3,6 +3,7 @@
 #include "app/IniFile.h"
 #include "app/TMainDataModule.h"
 #include "common/Flag.h"
+#include "common/FolderPath.h"
 #include "common/Prompter.h"
 #include "ui/GeneralError.h"
 #include "ui/THelpForm.h"
@@ -239,7 +240,7 @@ void TINIForm::btnBrowseClick() {
     const std::optional<QString> file = prompter_.chooseFile(
         tr("DBPath"), folder, QStringLiteral("Firebird Database (pelora.gdb PELORA.GDB)"));
     if (file)
-        edtDBPath->setText(QFileInfo(*file).absolutePath() + u'/');
+        edtDBPath->setText(folderOfFile(*file));
 }
 
 QStringList TINIForm::iniHelpLines() {

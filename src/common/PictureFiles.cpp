@@ -1,5 +1,6 @@
 #include "common/PictureFiles.h"
 
+#include "common/FolderPath.h"
 #include "common/Prompter.h"
 
 #include <QFileInfo>
@@ -22,6 +23,19 @@ std::optional<QString> choosePictureName(Prompter& prompter, const QString& capt
 QString pictureNotInFolder(const QString& kind, const QString& fileName, const QString& imageFolder) {
     return QStringLiteral("Could not load the ") + kind + u' ' + fileName + QStringLiteral(".") + kLineBreak +
            QStringLiteral("Make sure that the bitmap is in the the folder ") + imageFolder + QStringLiteral(".");
+}
+
+std::optional<QString> choosePictureFolder(Prompter& prompter, const QString& caption, const QString& folder,
+                                           int maxLength) {
+    const std::optional<QString> file = prompter.chooseFile(caption, folder, kPictureFilter);
+    if (!file)
+        return std::nullopt;
+    QString chosen = folderOfFile(*file);
+    if (chosen.size() > maxLength) {
+        prompter.warning(QStringLiteral("The folder name is longer than %1 characters.").arg(maxLength));
+        return std::nullopt;
+    }
+    return chosen;
 }
 
 } // namespace pelora

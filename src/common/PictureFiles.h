@@ -28,4 +28,11 @@ std::optional<QString> choosePictureName(Prompter& prompter, const QString& capt
 // (an "image", a "bitmap"), the name, and where it should lie.
 QString pictureNotInFolder(const QString& kind, const QString& fileName, const QString& imageFolder);
 
+// "Browse" for a terminal's image folder: the operator picks one of its pictures, starting in
+// `folder`; the folder holding it is given, with a final "/". Nothing is given when the dialog is
+// cancelled, or when the folder is longer than `maxLength`: the operator is warned, since a
+// folder cut short would be another folder.
+std::optional<QString> choosePictureFolder(Prompter& prompter, const QString& caption, const QString& folder,
+                                           int maxLength);
+
 } // namespace pelora

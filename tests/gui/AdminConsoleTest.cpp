@@ -68,7 +68,7 @@ protected:
         return console.grpSetup->isHidden() && console.grpExtras->isHidden() && console.grpReports->isHidden() &&
                console.btnLogin->text() == QLatin1String("Login") && console.edtPassword->isEnabled();
     }
-    static const inline QStringList kWired{"INI",     "Staff", "Layouts", "Images", "Items", "Links", "Maps", "Tabs", "Mops",  "Discounts", "Devices", "Delete",
+    static const inline QStringList kWired{"INI",     "PC",    "Staff", "Layouts", "Images", "Items", "Links", "Maps", "Tabs", "Mops",  "Discounts", "Devices", "Delete",
                                            "Discount", "Refund", "Split",        "Stocktake", "No Sale",   "X",
                                            "Tranx",   "Tranx + Lines", "Day",    "Month",     "Year",
                                            "Split Ref", "Account", "Inventory"};

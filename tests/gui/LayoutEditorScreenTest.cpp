@@ -29,15 +29,6 @@ protected:
         sql(QStringLiteral("UPDATE layout SET logoutmode = '0'"));
     }
     static QStringList listed(TRecordEditorForm& editor) { return test::listedTexts(*editor.lstRecords); }
-    // The captions of the choices shown down, one per mode group that has one.
-    static QStringList chosenModes(TLayoutForm& layouts) {
-        QStringList chosen;
-        for (QGroupBox* group : layouts.modeGroups)
-            for (QRadioButton* r : group->findChildren<QRadioButton*>())
-                if (r->isChecked())
-                    chosen << group->title() + QLatin1Char('=') + r->text();
-        return chosen;
-    }
 };
 
 TEST_F(LayoutEditorScreen, EverySettingShowsAndAnInsertedLayoutIsNamedChosenAndSaved) {
@@ -56,7 +47,7 @@ TEST_F(LayoutEditorScreen, EverySettingShowsAndAnInsertedLayoutIsNamedChosenAndS
     EXPECT_EQ(layouts.cboRestartMins->currentText(), QStringLiteral("15"));
     EXPECT_EQ(layouts.edtManRegCostRate->text(), QStringLiteral("0.4"));
     EXPECT_EQ(layouts.modeGroups.size(), 17u);
-    const QStringList bar = chosenModes(layouts);
+    const QStringList bar = test::chosenInGroups(layouts.modeGroups);
     EXPECT_TRUE(bar.contains(QStringLiteral("Tab Mode=Both")));
     EXPECT_TRUE(bar.contains(QStringLiteral("Option Mode=Opt/kb on")));
     EXPECT_TRUE(bar.contains(QStringLiteral("Round Mode=+0.05")));
@@ -66,7 +57,7 @@ TEST_F(LayoutEditorScreen, EverySettingShowsAndAnInsertedLayoutIsNamedChosenAndS
     layouts.btnInsert->click();
     EXPECT_EQ(layouts.edtName->text(), QStringLiteral("New Layout"));
     EXPECT_EQ(layouts.cboLink->currentText(), QStringLiteral("Home"));
-    EXPECT_TRUE(chosenModes(layouts).isEmpty());
+    EXPECT_TRUE(test::chosenInGroups(layouts.modeGroups).isEmpty());
     layouts.btnFirst->click();
     layouts.btnInsert->click();
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM layout WHERE name = 'New Layout'")), QStringLiteral("1"));

@@ -13,10 +13,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QGroupBox>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QTest>
 
 namespace pelora::test {
@@ -26,6 +28,15 @@ QStringList listedTexts(const QListWidget& list) {
     for (int r = 0; r < list.count(); ++r)
         texts << list.item(r)->text();
     return texts;
+}
+
+QStringList chosenInGroups(const std::vector<QGroupBox*>& groups) {
+    QStringList chosen;
+    for (QGroupBox* group : groups)
+        for (QRadioButton* r : group->findChildren<QRadioButton*>())
+            if (r->isChecked())
+                chosen << group->title() + QLatin1Char('=') + r->text();
+    return chosen;
 }
 
 void typeInto(QLineEdit* edit, const QString& text) {

@@ -15,6 +15,7 @@ class MemorySpooler;
 } // namespace pelora
 
 class QAbstractButton;
+class QGroupBox;
 class QLineEdit;
 class QListWidget;
 
@@ -22,6 +23,8 @@ namespace pelora::test {
 
 // The texts of a list's rows, in order.
 QStringList listedTexts(const QListWidget& list);
+// The choices shown down, as "group title=choice caption", one per group that has one.
+QStringList chosenInGroups(const std::vector<QGroupBox*>& groups);
 // Types into a field as the operator does, a key per letter whatever the letter: what was
 // there is replaced.
 void typeInto(QLineEdit* edit, const QString& text);

@@ -5,7 +5,6 @@
 #include "db/Connection.h"
 #include "ui/TouchWidgets.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -15,7 +14,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace pelora {
@@ -103,22 +101,8 @@ TLayoutForm::TLayoutForm(db::Connection& db, Prompter& prompter, const QString& 
     auto* modes = new QGridLayout;
     int index = 0;
     for (const LayoutModeChoice& mode : layoutModeChoices()) {
-        auto* box = new QGroupBox(mode.caption, grpDetails);
-        box->setObjectName(QStringLiteral("grp") + mode.column);
-        auto* buttons = new QVBoxLayout(box);
-        buttons->setSpacing(2);
-        buttons->setContentsMargins(6, 4, 4, 4);
-        auto* group = new QButtonGroup(box);
-        std::vector<db::Value> values;
-        for (const auto& [caption, value] : mode.choices) {
-            auto* radio = new QRadioButton(caption, box);
-            radio->setObjectName(QStringLiteral("rdo") + mode.column + value);
-            buttons->addWidget(radio);
-            group->addButton(radio);
-            values.emplace_back(value);
-        }
-        buttons->addStretch(1);
-        bindButtons(group, mode.column, values);
+        QGroupBox* box = choiceGroup(grpDetails, mode.caption, mode.column, mode.choices);
+        static_cast<QVBoxLayout*>(box->layout())->addStretch(1);
         modes->addWidget(box, index / kModeColumns, index % kModeColumns);
         modeGroups.push_back(box);
         ++index;

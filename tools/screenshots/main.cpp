@@ -6,6 +6,7 @@
 #include "ModalWatcher.h"
 #include "admin/AdminConsole.h"
 #include "admin/TAdminForm.h"
+#include "admin/devices/TODForm.h"
 #include "admin/items/TItemForm.h"
 #include "admin/layouts/TLIForm.h"
 #include "app/PeloraApplication.h"
@@ -298,6 +299,32 @@ void tabTour(TMainForm& till) {
     });
 }
 
+// The terminals, the outputs and devices with one row's framing, and the pictures, each opened
+// from the console and closed without the reset.
+void setupTour(TMainForm& till) {
+    const auto shootAndClose = [](const char* window, const char* picture, const char* column, TMainForm& t) {
+        withConsole(t, [window, picture, column](TAdminForm& console) {
+            whenOpens(window, QString::fromLatin1(picture), [](QWidget* w) {
+                test::whenModalOpens(closeDialog); // no reset now
+                w->close();
+            });
+            clickPermitted(console, column);
+        });
+    };
+    shootAndClose("PCForm", "terminal-editor", "admin2pc", till);
+    withConsole(till, [](TAdminForm& console) {
+        whenOpens("ODForm", QStringLiteral("devices"), [](QWidget* w) {
+            auto* devices = static_cast<TODForm*>(w);
+            whenOpens("ODEditForm", QStringLiteral("output-device-row"), [](QWidget* row) { row->close(); });
+            devices->btnODEdit->click();
+            test::whenModalOpens(closeDialog); // no reset now
+            devices->close();
+        });
+        clickPermitted(console, "admin2device");
+    });
+    shootAndClose("ImageForm", "picture-list", "admin2image", till);
+}
+
 void pressKeys(const std::vector<QPushButton*>& keys, const QString& text) {
     for (const QChar c : text)
         for (QPushButton* k : keys)
@@ -392,6 +419,7 @@ int main(int argc, char** argv) {
                 adminTour(till);
                 editorTour(till);
                 tabTour(till);
+                setupTour(till);
                 countTour(till);
             } catch (const std::exception& e) {
                 err << "screenshots: " << e.what() << '\n';

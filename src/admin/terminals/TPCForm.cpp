@@ -20,7 +20,7 @@ namespace {
 
 constexpr int kRefLength = 20;
 constexpr int kImagePathLength = 250;
-constexpr int kModeColumns = 3;
+constexpr int kModeColumns = 2; // two columns, so that the window fits a 1024 x 768 screen
 
 // The `id`, `name` rows a setting is chosen from.
 std::vector<FieldBindings::Choice> namedChoices(db::Connection& db, const QString& sql) {
@@ -97,7 +97,7 @@ TPCForm::TPCForm(db::Connection& db, Prompter& prompter, const QString& imageFol
     }
     form->addRow(modes);
     setFirstField(edtPCRef);
-    resize(900, 640);
+    resize(820, 740);
 }
 
 void TPCForm::btnBrowseClick() {

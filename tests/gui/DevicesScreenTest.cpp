@@ -200,6 +200,11 @@ TEST_F(DevicesScreen, ATerraceOutputIsSetUpTestPrintedAndTakesTheNextOrder) {
             EXPECT_TRUE(paper.endsWith("\r\n\n\n\n\x1dV\x01")) << paper.toStdString();
             ASSERT_EQ(spooler.documents.size(), 1u);
             EXPECT_EQ(spooler.documents[0].name, QStringLiteral("MyDocument"));
+            // A printer that stops taking the paper half-way is said, not taken for sent.
+            spooler.failingSend = 1;
+            prompter.expectWarning(QStringLiteral("Test Print to Terrace did not go out whole: check the printer."));
+            dialog.btnTestPrint->click();
+            spooler.failingSend = -1;
             // Printed from what is typed: nothing is written before "Submit".
             EXPECT_EQ(scalar(QStringLiteral("SELECT COALESCE(bcpl, 0) FROM od WHERE id = ?"), {od.odRows().currentId()}),
                       QStringLiteral("0"));

@@ -1,6 +1,7 @@
 -- One generator for each table with an id; the procedures <table>id_gen take from them.
 CREATE SEQUENCE deviceid_gen;
 CREATE SEQUENCE discid_gen;
+CREATE SEQUENCE eventlogid_gen;
 CREATE SEQUENCE imageid_gen;
 CREATE SEQUENCE itemid_gen;
 CREATE SEQUENCE layoutid_gen;

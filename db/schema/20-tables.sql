@@ -724,6 +724,26 @@ CREATE TABLE stline (
     PRIMARY KEY (id)
 );
 
+-- The exception log: one entry for each action that takes money off a bill or opens the drawer
+-- (a deleted line, a discount, a refund, a no sale, a reprint...), written in the transaction of
+-- the action itself. `approver` is the console level ("Admin" or "Admin2") when the action came
+-- through the console. The tills may only add and read entries; pelora-dbinit --archive-log
+-- removes old ones. `id` and `stamp` are set by the database (30-triggers.sql).
+CREATE TABLE eventlog (
+    id       INTEGER NOT NULL,
+    stamp    TIMESTAMP DEFAULT CURRENT_TIMESTAMP,
+    pcref    VARCHAR(20),
+    staffref VARCHAR(20),
+    approver VARCHAR(10),
+    kind     VARCHAR(20),
+    tabref   VARCHAR(20),
+    itemname VARCHAR(20),
+    qty      DOUBLE PRECISION,
+    amount   DOUBLE PRECISION,
+    detail   VARCHAR(100),
+    PRIMARY KEY (id)
+);
+
 -- The paths every till walks all night.
 CREATE INDEX tabline1_tab_pc ON tabline1 (tabid, pcref);
 CREATE INDEX tabline2_tab_pc ON tabline2 (tabid, pcref);
@@ -735,6 +755,7 @@ CREATE INDEX li_linkid ON li (linkid);
 CREATE INDEX opt_item_button ON opt (itemid, button);
 CREATE INDEX od_pcref ON od (pcref);
 CREATE INDEX stline_stocktakeid ON stline (stocktakeid);
+CREATE INDEX eventlog_stamp ON eventlog (stamp);
 CREATE INDEX item_ustamp ON item (ustamp);
 CREATE INDEX item_barcode1 ON item COMPUTED BY (UPPER(barcode1));
 CREATE INDEX item_barcode2 ON item COMPUTED BY (UPPER(barcode2));

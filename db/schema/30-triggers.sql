@@ -52,4 +52,12 @@ BEGIN
     NEW.imonth = EXTRACT(MONTH FROM NEW.istamp);
 END^
 
+-- An exception log entry takes the server's time whatever the till sent, so no entry can be
+-- dated back or ahead.
+CREATE TRIGGER eventlog_fill FOR eventlog BEFORE INSERT AS
+BEGIN
+    IF (NEW.id IS NULL) THEN NEW.id = NEXT VALUE FOR eventlogid_gen;
+    NEW.stamp = CURRENT_TIMESTAMP;
+END^
+
 SET TERM ; ^

@@ -7,19 +7,22 @@ COMMIT;
 SET TERM ^ ;
 
 -- Every table to the role and to every procedure (a procedure runs with its own rights),
--- every procedure to the role, each generator to the procedure of the same name.
+-- every procedure to the role, each generator to the role and to the procedure of the same
+-- name. The exception log is only added to and read: no till changes or removes an entry.
 EXECUTE BLOCK AS
     DECLARE tablename VARCHAR(63);
     DECLARE procname VARCHAR(63);
+    DECLARE rights VARCHAR(63);
 BEGIN
     FOR SELECT TRIM(rdb$relation_name) FROM rdb$relations
         WHERE COALESCE(rdb$system_flag, 0) = 0 AND rdb$view_blr IS NULL
         INTO :tablename DO
     BEGIN
-        EXECUTE STATEMENT 'GRANT SELECT, INSERT, UPDATE, DELETE ON "' || tablename || '" TO ROLE app';
+        rights = IIF(tablename = 'EVENTLOG', 'SELECT, INSERT', 'SELECT, INSERT, UPDATE, DELETE');
+        EXECUTE STATEMENT 'GRANT ' || rights || ' ON "' || tablename || '" TO ROLE app';
         FOR SELECT TRIM(rdb$procedure_name) FROM rdb$procedures
             WHERE COALESCE(rdb$system_flag, 0) = 0 INTO :procname DO
-            EXECUTE STATEMENT 'GRANT SELECT, INSERT, UPDATE, DELETE ON "' || tablename
+            EXECUTE STATEMENT 'GRANT ' || rights || ' ON "' || tablename
                 || '" TO PROCEDURE "' || procname || '"';
     END
     FOR SELECT TRIM(rdb$procedure_name) FROM rdb$procedures
@@ -29,7 +32,8 @@ BEGIN
         WHERE COALESCE(rdb$system_flag, 0) = 0 INTO :procname DO
     BEGIN
         EXECUTE STATEMENT 'GRANT USAGE ON SEQUENCE "' || procname || '" TO ROLE app';
-        EXECUTE STATEMENT 'GRANT USAGE ON SEQUENCE "' || procname || '" TO PROCEDURE "' || procname || '"';
+        IF (EXISTS (SELECT 1 FROM rdb$procedures WHERE TRIM(rdb$procedure_name) = :procname)) THEN
+            EXECUTE STATEMENT 'GRANT USAGE ON SEQUENCE "' || procname || '" TO PROCEDURE "' || procname || '"';
     END
     FOR SELECT TRIM(rdb$exception_name) FROM rdb$exceptions INTO :procname DO
         EXECUTE STATEMENT 'GRANT USAGE ON EXCEPTION "' || procname || '" TO ROLE app';

@@ -102,6 +102,8 @@ std::map<QString, Columns> expectedTables() {
     t["od"] = words("id:i pcref:v20 outputid:i deviceid:i begincode1:v25 begincode2:v25 "
                     "endcode1:v25 endcode2:v25 ejectlines:s htext:v250 hfont:v10 hcpl:s halign:v1 "
                     "bfont:v10 bcpl:s ftext:v250 ffont:v10 fcpl:s falign:v1");
+    t["eventlog"] = words("id:i stamp:t pcref:v20 staffref:v20 approver:v10 kind:v20 tabref:v20 "
+                          "itemname:v20 qty:f amount:f detail:v100");
     t["stocktake"] = words("id:i pcref:v20 staffref:v20 istamp:t");
     t["stline"] = words("id:i stocktakeid:i itemid:i itemname:v20 itemqty:f countqty:f cost:f "
                         "price:f tax:f extcost:f extprice:f exttax:f istamp:t ustamp:t");

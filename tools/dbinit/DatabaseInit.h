@@ -5,6 +5,10 @@
 
 #include <optional>
 
+namespace pelora::db {
+class Connection;
+}
+
 namespace pelora::dbinit {
 
 // Creating a new till database: the tables, triggers, generators, procedures, reserved rows,
@@ -34,6 +38,18 @@ inline const char* const kDemoAdmin2Password = "pelora-demo2";
 // Creates the database. Progress and made-up passwords go to `out`. On failure returns false
 // after writing the reason to `err`; a database it had begun is dropped again.
 bool initDatabase(const InitOptions& options, QTextStream& out, QTextStream& err);
+
+// Brings an existing till database up to the present definition: every generator, table,
+// column, index, trigger, exception, procedure, role and right of the definition that it lacks
+// is added, and a trigger, exception or procedure that differs from the definition is replaced
+// (they hold no data). Nothing else is touched: no row is changed, and what is there already
+// stays. Says in `out` what it added, or that nothing was missing. Connects as SYSDBA
+// (sysdbaUser, sysdbaPassword); a database that is not a till's is refused unchanged.
+bool upgradeDatabase(const InitOptions& options, QTextStream& out, QTextStream& err);
+
+// Attaches `db` to the existing till database of `options` as SYSDBA. False after writing the
+// reason to `err` when the server refuses or the database is not a till's.
+bool attachTillDatabase(db::Connection& db, const InitOptions& options, QTextStream& err);
 
 // A password of 20 letters and digits from the system's secure random source.
 QString makePassword();

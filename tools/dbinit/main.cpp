@@ -1,4 +1,5 @@
 #include "DatabaseInit.h"
+#include "LogArchive.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -20,7 +21,10 @@ int main(int argc, char* argv[]) {
         "does not exist yet is created with the password given, or with a strong one made up\n"
         "and printed once. A user that exists already (users belong to the server, not to one\n"
         "database) keeps its password: a password given for it must be its present one, and\n"
-        "only --reset-passwords changes it."));
+        "only --reset-passwords changes it.\n\n"
+        "With --upgrade it brings an existing database up to the present definition instead,\n"
+        "adding what is missing and touching nothing else. With --archive-log it moves the\n"
+        "exception log's entries older than MONTHS months to a CSV file and removes them."));
     parser.addHelpOption();
     const QCommandLineOption demo(QStringLiteral("demo"),
                                   QStringLiteral("Add the demo venue; without password options the "
@@ -40,15 +44,39 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption noSync(
         QStringLiteral("no-forced-writes"),
         QStringLiteral("Do not wait for the disk on each commit: for throw-away test databases only."));
-    parser.addOptions({demo, admin1, admin2, reset, images, noSync});
+    const QCommandLineOption upgrade(
+        QStringLiteral("upgrade"),
+        QStringLiteral("Add to an existing database what the present definition has and it lacks."));
+    const QCommandLineOption archive(
+        QStringLiteral("archive-log"),
+        QStringLiteral("Archive the exception log's entries older than MONTHS months (with --to)."),
+        QStringLiteral("MONTHS"));
+    const QCommandLineOption archiveFile(QStringLiteral("to"),
+                                         QStringLiteral("The CSV file the archived entries go to."),
+                                         QStringLiteral("FILE"));
+    parser.addOptions({demo, admin1, admin2, reset, images, noSync, upgrade, archive, archiveFile});
     parser.addPositionalArgument(QStringLiteral("DATABASE"),
-                                 QStringLiteral("The database to create."));
+                                 QStringLiteral("The database to create, upgrade or archive."));
     parser.process(app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (parser.positionalArguments().size() != 1) {
-        err << "Give the one DATABASE to create (see --help).\n";
+        err << "Give the one DATABASE (see --help).\n";
+        return 2;
+    }
+    if (parser.isSet(upgrade) && parser.isSet(archive)) {
+        err << "Give --upgrade or --archive-log, not both.\n";
+        return 2;
+    }
+    if (parser.isSet(archive) != parser.isSet(archiveFile)) {
+        err << "--archive-log MONTHS goes with --to FILE (see --help).\n";
+        return 2;
+    }
+    bool wholeMonths = false;
+    const int months = parser.value(archive).toInt(&wholeMonths);
+    if (parser.isSet(archive) && (!wholeMonths || months < 1)) {
+        err << "MONTHS is a whole number of months, 1 or more.\n";
         return 2;
     }
 
@@ -66,5 +94,9 @@ int main(int argc, char* argv[]) {
     options.resetPasswords = parser.isSet(reset);
     options.imagePath = parser.value(images);
     options.forcedWrites = !parser.isSet(noSync);
+    if (parser.isSet(upgrade))
+        return upgradeDatabase(options, out, err) ? 0 : 1;
+    if (parser.isSet(archive))
+        return archiveLog(options, months, parser.value(archiveFile), out, err) ? 0 : 1;
     return initDatabase(options, out, err) ? 0 : 1;
 }

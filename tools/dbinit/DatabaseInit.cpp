@@ -239,7 +239,7 @@ QStringList describeRights(const std::set<QString>& added) {
     for (const auto& [object, entry] : byObject) {
         QStringList to(entry.second.begin(), entry.second.end());
         if (procedures.count(object))
-            to << QStringLiteral("%1 procedure(s)").arg(procedures[object].size());
+            to << QStringLiteral("%1 procedures").arg(procedures[object].size());
         lines << QStringLiteral("Granted %1 on %2 to %3.")
                      .arg(entry.first.join(QStringLiteral(", ")), object, to.join(QStringLiteral(", ")));
     }
@@ -249,20 +249,34 @@ QStringList describeRights(const std::set<QString>& added) {
 // Brings in what one statement of the definition defines, when the database lacks it or holds
 // another version of a routine. Returns what was done, one line each.
 QStringList upgradeStatement(db::Connection& db, const QString& statement) {
-    static const QRegularExpression generator = statementPattern("^CREATE\\s+(?:SEQUENCE|GENERATOR)\\s+(\\w+)");
+    // Objects that are only ever added: the pattern of their statement, where the catalogue
+    // keeps their names, and what the upgrade calls them.
+    struct Simple {
+        QRegularExpression pattern;
+        const char* catalogue;
+        const char* nameColumn;
+        const char* noun;
+    };
+    static const Simple simple[] = {
+        {statementPattern("^CREATE\\s+(?:SEQUENCE|GENERATOR)\\s+(\\w+)"), "rdb$generators",
+         "rdb$generator_name", "generator"},
+        {statementPattern("^CREATE\\s+(?:UNIQUE\\s+)?(?:ASC\\w*\\s+|DESC\\w*\\s+)?INDEX\\s+(\\w+)"),
+         "rdb$indices", "rdb$index_name", "index"},
+        {statementPattern("^CREATE\\s+ROLE\\s+(\\w+)$"), "rdb$roles", "rdb$role_name", "role"},
+    };
     static const QRegularExpression table = statementPattern("^CREATE\\s+TABLE\\s+(\\w+)\\s*\\((.*)\\)$");
-    static const QRegularExpression index = statementPattern("^CREATE\\s+(?:UNIQUE\\s+)?(?:ASC\\w*\\s+|DESC\\w*\\s+)?INDEX\\s+(\\w+)");
     static const QRegularExpression routine = statementPattern("^CREATE\\s+(TRIGGER|PROCEDURE)\\s+(\\w+)");
     static const QRegularExpression exception = statementPattern("^CREATE\\s+EXCEPTION\\s+(\\w+)\\s+'(.*)'$");
-    static const QRegularExpression role = statementPattern("^CREATE\\s+ROLE\\s+(\\w+)$");
     static const QRegularExpression block = statementPattern("^EXECUTE\\s+BLOCK\\b");
 
     QRegularExpressionMatch m;
-    if ((m = generator.match(statement)).hasMatch()) {
-        if (catalogued(db, "rdb$generators", "rdb$generator_name", "rdb$generator_name", m.captured(1)))
+    for (const Simple& kind : simple) {
+        if (!(m = kind.pattern.match(statement)).hasMatch())
+            continue;
+        if (catalogued(db, kind.catalogue, kind.nameColumn, kind.nameColumn, m.captured(1)))
             return {};
         db.executeDirect(statement);
-        return {QStringLiteral("Added the generator %1.").arg(m.captured(1))};
+        return {QStringLiteral("Added the %1 %2.").arg(QLatin1String(kind.noun), m.captured(1))};
     }
     if ((m = table.match(statement)).hasMatch()) {
         const QString name = m.captured(1);
@@ -283,12 +297,6 @@ QStringList upgradeStatement(db::Connection& db, const QString& statement) {
             done << QStringLiteral("Added the column %1.%2.").arg(name, columnName);
         }
         return done;
-    }
-    if ((m = index.match(statement)).hasMatch()) {
-        if (catalogued(db, "rdb$indices", "rdb$index_name", "rdb$index_name", m.captured(1)))
-            return {};
-        db.executeDirect(statement);
-        return {QStringLiteral("Added the index %1.").arg(m.captured(1))};
     }
     if ((m = routine.match(statement)).hasMatch()) {
         const bool trigger = m.captured(1).compare(u"TRIGGER", Qt::CaseInsensitive) == 0;
@@ -316,12 +324,6 @@ QStringList upgradeStatement(db::Connection& db, const QString& statement) {
                                  : statement);
         return {QStringLiteral("%1 the exception %2.")
                     .arg(message ? QStringLiteral("Replaced") : QStringLiteral("Added"), m.captured(1))};
-    }
-    if ((m = role.match(statement)).hasMatch()) {
-        if (catalogued(db, "rdb$roles", "rdb$role_name", "rdb$role_name", m.captured(1)))
-            return {};
-        db.executeDirect(statement);
-        return {QStringLiteral("Added the role %1.").arg(m.captured(1))};
     }
     if (block.match(statement).hasMatch()) {
         // The rights: granting again what is granted changes nothing, so the block runs as it

@@ -1,4 +1,5 @@
--- One generator for each table with an id; the procedures <table>id_gen take from them.
+-- One generator for each table with an id; the procedures <table>id_gen take from them (the
+-- exception log's is taken by its trigger).
 CREATE SEQUENCE deviceid_gen;
 CREATE SEQUENCE discid_gen;
 CREATE SEQUENCE eventlogid_gen;

@@ -214,7 +214,7 @@ std::set<QString> grantedRights(db::Connection& db) {
     return rights;
 }
 
-// "EVENTLOG: S, I to APP; to 80 procedures" for each object with new rights.
+// "Granted INSERT, SELECT on EVENTLOG to APP, 69 procedures." for each object with new rights.
 QStringList describeRights(const std::set<QString>& added) {
     static const std::map<QString, QString> words = {
         {QStringLiteral("S"), QStringLiteral("SELECT")},  {QStringLiteral("I"), QStringLiteral("INSERT")},

@@ -35,16 +35,16 @@ QString kindText(Kind kind);
 
 struct Event {
     Kind kind = Kind::Delete;
-    QString pcRef;    // the terminal
-    QString staffRef; // who was logged in
+    QString pcRef{};    // the terminal
+    QString staffRef{}; // who was logged in
     // The console level when the action came through the console ("Admin" or "Admin2"); none
     // from the sales screen.
     AdminLevel approver = AdminLevel::None;
-    QString tabRef;
-    QString itemName;
-    std::optional<double> qty;
-    std::optional<Money> amount;
-    QString detail; // a short note: "sent to the kitchen", the discount's name and rate...
+    QString tabRef{};
+    QString itemName{};
+    std::optional<double> qty{};
+    std::optional<Money> amount{};
+    QString detail{}; // a short note: "sent to the kitchen", the discount's name and rate...
 };
 
 // Adds the entry: one INSERT, inside the connection's transaction when one is open, so the

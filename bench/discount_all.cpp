@@ -1,14 +1,17 @@
 // "Discount", "All" on a tab of 50 lines: every line takes the discount, is priced again and
-// written back, in one transaction, and the totals under the lists are recomputed. Beside it the
-// same updates with the same values issued bare on the client library in one writing
-// transaction, each followed, as in the till, by the question whether it found its line. The runs take two discounts in turn, so that every run changes every line. Each
+// written back, the exception log takes one entry per line in one statement, all in one
+// transaction, and the totals under the lists are recomputed. Beside it the same updates with
+// the same values issued bare on the client library in one writing transaction, each followed,
+// as in the till, by the question whether it found its line, then the same log statement. The runs take two discounts in turn, so that every run changes every line. Each
 // run is timed on its own and the medians are compared.
 // Run: bench_discount_all localhost:/path/to/scratch.gdb (scripts/run-bench.sh).
 
 #include "BareClient.h"
 #include "BenchTill.h"
 
+#include "app/EventLog.h"
 #include "db/TextTable.h"
+#include "db/Value.h"
 #include "sales/LineDiscounts.h"
 
 #include <benchmark/benchmark.h>
@@ -28,6 +31,9 @@ constexpr int kRuns = 200;
 std::vector<double> gLayer;
 std::vector<double> gBare;
 QString gUpdate;                 // the one statement each line takes, as the layer sends it
+QString gLog;                    // the exception log's statement after them
+// Its values for each of the two discounts: who, the kind, the discount's name, the lines.
+std::array<std::vector<bench::BareValue>, 2> gLogValues;
 QStringList gUpdatedColumns;     // its columns in order, the id last
 // The lines as each of the two discounts leaves them, in the statement's column order.
 std::array<std::vector<std::vector<bench::BareValue>>, 2> gValues;
@@ -70,13 +76,26 @@ void LayerDiscount(benchmark::State& state) {
             throw std::runtime_error("the discount was not applied");
     };
     const std::vector<QString> sent = till.statementsOf([&] { discount(0); });
-    if (sent.size() != static_cast<std::size_t>(kLinesOnTab))
-        throw std::runtime_error("the discount no longer sends one update a line");
+    if (sent.size() != static_cast<std::size_t>(kLinesOnTab) + 1 || !sent.back().startsWith(u"INSERT INTO eventlog"))
+        throw std::runtime_error("the discount no longer sends one update a line and one log statement");
     gUpdate = sent.front();
+    gLog = sent.back();
     gUpdatedColumns = updatedColumns(gUpdate);
     gValues[0] = linesAsTheyAre(db);
     discount(1);
     gValues[1] = linesAsTheyAre(db);
+    // The log statement's values as the layer binds them: who, the kind and the discount's name,
+    // then the lines' ids (each line's values end with its id).
+    const eventlog::Actor who = till.form.actor();
+    for (std::size_t d = 0; d < 2; ++d) {
+        const double rate = twoOffers[d].rate.isEmpty() ? 0.0 : twoOffers[d].rate.toDouble();
+        for (const db::Value& v : {db::Value(who.pcRef), db::Value(who.staffRef), db::Value(),
+                                   db::Value(eventlog::kindText(eventlog::Kind::Discount)), db::Value(),
+                                   db::Value(twoOffers[d].name + u' ' + db::shortestDecimal(rate) + u'%')})
+            gLogValues[d].push_back(bench::bareValue(v));
+        for (const std::vector<bench::BareValue>& line : gValues[d])
+            gLogValues[d].push_back(line.back());
+    }
 
     int run = 0;
     for (auto _ : state) {
@@ -87,8 +106,12 @@ void LayerDiscount(benchmark::State& state) {
 
 struct Bare : bench::BareSession {
     bench::BareStatement* update;
+    bench::BareStatement* log;
 
-    Bare() : BareSession(gDatabase, gPassword) { update = &prepare(gUpdate); }
+    Bare() : BareSession(gDatabase, gPassword) {
+        update = &prepare(gUpdate);
+        log = &prepare(gLog);
+    }
 
     void discount(int run) {
         Firebird::ITransaction* tx = start(false);
@@ -99,6 +122,8 @@ struct Bare : bench::BareSession {
             if (update->statement->getAffectedRecords(&st) != 1)
                 throw std::runtime_error("a line was not there");
         }
+        bind(*log, gLogValues[static_cast<std::size_t>(run % 2)]);
+        log->statement->execute(&st, tx, log->in, log->inBuf.data(), log->out, log->outBuf.data());
         tx->commit(&st);
     }
 };

@@ -34,6 +34,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 #include <type_traits>
@@ -412,6 +413,9 @@ bool TAdminForm::tabHasLines(bool warn) const {
 }
 
 void TAdminForm::run(const Action& action) {
+    // What the action does on the sales screen is logged as approved by this login.
+    till_.setApprover(level_);
+    const auto approved = qScopeGuard([this] { till_.setApprover(AdminLevel::None); });
     if (action.ready && !action.ready())
         return;
     if (action.afterwards == Afterwards::ConsoleStays) {

@@ -59,6 +59,14 @@ QString kindText(Kind kind) {
     return {};
 }
 
+LineSelection LineSelection::byIds(const QString& table, const std::vector<db::Value>& ids) {
+    QString where = QStringLiteral("id IN (") + QStringLiteral("?, ").repeated(ids.size()) + u')';
+    where.replace(QStringLiteral(", )"), QStringLiteral(")"));
+    if (ids.empty())
+        where = QStringLiteral("1 = 0");
+    return {table, where, ids};
+}
+
 void write(db::Connection& db, const Event& event) {
     db.run(QStringLiteral("INSERT INTO eventlog (pcref, staffref, approver, kind, tabref, itemname, "
                           "qty, amount, detail) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
@@ -66,6 +74,30 @@ void write(db::Connection& db, const Event& event) {
             text(kindText(event.kind), 20), text(event.tabRef, 20), text(event.itemName, 20),
             event.qty ? db::Value(*event.qty) : db::Value(),
             event.amount ? db::Value(*event.amount) : db::Value(), text(event.detail, 100)});
+}
+
+} // namespace pelora::eventlog
+
+namespace pelora::eventlog {
+
+void writeLines(db::Connection& db, const Event& event, const LineSelection& lines, const QString& amountSql,
+                const QString& detailSql) {
+    // The parameters in statement order: the event's fields, the detail's, then the condition's.
+    std::vector<db::Value> params{text(event.pcRef, 20), text(event.staffRef, 20),
+                                  text(approverText(event.approver), 10), text(kindText(event.kind), 20),
+                                  text(event.tabRef, 20)};
+    for (qsizetype i = detailSql.count(u'?'); i > 0; --i)
+        params.push_back(text(event.detail, 100));
+    params.insert(params.end(), lines.params.begin(), lines.params.end());
+    const QString detail = detailSql.isEmpty() ? QStringLiteral("CAST(NULL AS VARCHAR(100))")
+                                               : QString(detailSql).replace(u'?', QStringLiteral("CAST(? AS VARCHAR(100))"));
+    db.run(QStringLiteral("INSERT INTO eventlog (pcref, staffref, approver, kind, tabref, itemname, qty, amount, "
+                          "detail) SELECT CAST(? AS VARCHAR(20)), CAST(? AS VARCHAR(20)), CAST(? AS VARCHAR(10)), "
+                          "CAST(? AS VARCHAR(20)), COALESCE(CAST(? AS VARCHAR(20)), "
+                          "(SELECT t.ref FROM tab t WHERE t.id = l.tabid)), l.itemname, l.qty, %1, "
+                          "SUBSTRING(%2 FROM 1 FOR 100) FROM %3 l WHERE %4 ORDER BY l.id")
+               .arg(amountSql, detail, lines.table, lines.where),
+           params);
 }
 
 } // namespace pelora::eventlog

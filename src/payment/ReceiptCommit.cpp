@@ -1,5 +1,6 @@
 #include "payment/ReceiptCommit.h"
 
+#include "app/EventLog.h"
 #include "common/Mode.h"
 #include "common/Prompter.h"
 #include "db/DbError.h"
@@ -45,6 +46,14 @@ QString insertReceiptLine() {
         .arg(copied.join(QStringLiteral(", ")), QStringLiteral(", ?").repeated(copied.size()));
 }
 
+// The exception log's note on a receipt: "Receipt 12 by Cash, 2 lines".
+QString receiptNote(int receiptId, const QString& mop, int lines) {
+    QString note = QStringLiteral("Receipt %1 by %2").arg(receiptId).arg(mop);
+    if (lines > 0)
+        note += lines == 1 ? QStringLiteral(", 1 line") : QStringLiteral(", %1 lines").arg(lines);
+    return note;
+}
+
 } // namespace
 
 ReceiptCommit::ReceiptCommit(db::Connection& db, Prompter& prompter, CommitTill till)
@@ -66,6 +75,8 @@ const QStringList& ReceiptCommit::copiedColumns() {
     }();
     return columns;
 }
+
+eventlog::Actor ReceiptCommit::actor() const { return {till_.pcRef, till_.staffRef, till_.approver}; }
 
 QString ReceiptCommit::tabRef(int tabId) {
     db::StoredProc lookup(db_);
@@ -159,6 +170,13 @@ int ReceiptCommit::CommitReceipt(int tabId, const db::Query& lines, const QStrin
             }
         }
 
+        if (refund) {
+            eventlog::Event event = actor().event(eventlog::Kind::Refund);
+            event.tabRef = ref;
+            event.amount = -total;
+            event.detail = receiptNote(receiptId, mop, lines.rowCount());
+            eventlog::write(db_, event);
+        }
         if (tabId > 1) {
             for (const QString& splitRef : splitRefs)
                 db_.run(QStringLiteral("UPDATE split SET tendered = 0 WHERE ref = ?"), {splitRef});
@@ -181,7 +199,7 @@ int ReceiptCommit::CommitReceipt(int tabId, const db::Query& lines, const QStrin
     }
 }
 
-int ReceiptCommit::commitMovement(int tabId, const QString& mop, Money tendered, Money cr) {
+int ReceiptCommit::commitMovement(int tabId, const QString& mop, Money tendered, Money cr, bool credit) {
     if (tabId < 2) {
         prompter_.warning(kTabNotSet);
         return kFailed;
@@ -195,6 +213,11 @@ int ReceiptCommit::commitMovement(int tabId, const QString& mop, Money tendered,
                                " VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
                 {receiptId, till_.pcRef, till_.staffRef, tabId, ref, tendered, mop, cr});
         moveAccountBalance(db_, tabId, cr);
+        eventlog::Event event = actor().event(credit ? eventlog::Kind::AccountCredit : eventlog::Kind::AccountDebit);
+        event.tabRef = ref;
+        event.amount = credit ? tendered : cr;
+        event.detail = receiptNote(receiptId, mop, 0);
+        eventlog::write(db_, event);
         transaction.commit();
         return receiptId;
     } catch (const std::exception& failure) {
@@ -204,11 +227,11 @@ int ReceiptCommit::commitMovement(int tabId, const QString& mop, Money tendered,
 }
 
 int ReceiptCommit::CommitCredit(int tabId, const QString& mop, Money amount) {
-    return commitMovement(tabId, mop, amount, -amount);
+    return commitMovement(tabId, mop, amount, -amount, true);
 }
 
 int ReceiptCommit::CommitDebit(int tabId, const QString& mop, Money amount) {
-    return commitMovement(tabId, mop, -amount, amount);
+    return commitMovement(tabId, mop, -amount, amount, false);
 }
 
 } // namespace pelora

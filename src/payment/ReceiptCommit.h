@@ -1,5 +1,6 @@
 #pragma once
 
+#include "admin/AdminPermissions.h"
 #include "common/Money.h"
 
 #include <QString>
@@ -9,6 +10,9 @@ namespace pelora {
 
 class Prompter;
 
+namespace eventlog {
+struct Actor;
+}
 namespace db {
 class Connection;
 class Query;
@@ -20,11 +24,13 @@ struct CommitTill {
     QString pcRef;
     QString staffRef;
     QString countMode;
+    AdminLevel approver = AdminLevel::None; // the console's level when it asked for the receipt
 };
 
 // Turns money movements into receipts, each in one transaction: a sale or refund of a tab's
 // open lines, and the credit and debit of a tab's account. Each returns the new receipt id,
-// or a value below 1 when nothing was recorded.
+// or a value below 1 when nothing was recorded. A refund, a credit and a debit each leave an
+// entry in the exception log in their transaction.
 class ReceiptCommit {
 public:
     static constexpr int kFailed = 0;
@@ -54,8 +60,9 @@ public:
     static const QStringList& copiedColumns();
 
 private:
-    int commitMovement(int tabId, const QString& mop, Money tendered, Money cr);
+    int commitMovement(int tabId, const QString& mop, Money tendered, Money cr, bool credit);
     QString tabRef(int tabId);
+    eventlog::Actor actor() const;
     int failed(const std::exception& failure);
 
     db::Connection& db_;

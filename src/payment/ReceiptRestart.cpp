@@ -61,6 +61,7 @@ bool ReceiptRestart::mayRestart(const ReceiptRow& receipt) {
         if (!prompter_.confirm(QStringLiteral("Receipt is older than Restart Mins permit.") + kLineBreak +
                                QStringLiteral("Only Admin can proceed. Continue?")))
             return false;
+        olderThanPermitted_ = true;
     }
     return true;
 }
@@ -120,6 +121,15 @@ ReceiptRestart::Outcome ReceiptRestart::run(const ReceiptRow& receipt, bool reve
             RestoreLines(receipt);
         }
         WriteReversal(receipt, outcome.mirrorId);
+        eventlog::Event event = till_.actor().event(reversal ? eventlog::Kind::Reversal : eventlog::Kind::Restart);
+        if (olderThanPermitted_ && event.approver == AdminLevel::None)
+            event.approver = AdminLevel::Admin;
+        event.tabRef = receipt.tabRef;
+        event.amount = receipt.total < Money() ? -receipt.total : receipt.total;
+        event.detail = QStringLiteral("Receipt %1, cancelled by %2").arg(receipt.id).arg(outcome.mirrorId);
+        if (olderThanPermitted_)
+            event.detail += QStringLiteral(", older than Restart Mins");
+        eventlog::write(db_, event);
         transaction.commit();
         return outcome;
     } catch (const TakenMeanwhile&) {
@@ -141,6 +151,14 @@ ReceiptRestart::Outcome ReceiptRestart::run(const ReceiptRow& receipt, bool reve
         return failed(receipt, why);
     tellAlreadyRestarted(receipt.id, by);
     return {Result::AlreadyRestarted, false, receipt.tabId, receipt.tabRef, 0};
+}
+
+void ReceiptRestart::logReprint(db::Connection& db, const Till& till, const ReceiptRow& receipt) {
+    eventlog::Event event = till.actor().event(eventlog::Kind::Reprint);
+    event.tabRef = receipt.tabRef;
+    event.amount = receipt.total;
+    event.detail = QStringLiteral("Receipt %1").arg(receipt.id);
+    eventlog::write(db, event);
 }
 
 ReceiptRestart::Outcome ReceiptRestart::failed(const ReceiptRow& receipt, const QString& why) {

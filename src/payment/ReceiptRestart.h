@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/EventLog.h"
 #include "payment/ReceiptRow.h"
 
 #include <QString>
@@ -26,6 +27,9 @@ public:
         QString staffRef;
         double restartMins = 0;
         bool adminSession = false;
+        AdminLevel approver = AdminLevel::None; // the console's level when it opened the history
+
+        eventlog::Actor actor() const { return {pcRef, staffRef, approver}; }
     };
 
     enum class Result {
@@ -50,8 +54,13 @@ public:
 
     ReceiptRestart(db::Connection& db, db::ServerClock& clock, Prompter& prompter, Till till);
 
-    // Restarts or reverses the receipt as the history lists it.
+    // Restarts or reverses the receipt as the history lists it. Either leaves an entry in the
+    // exception log in its transaction, approved by the Admin session when that let an older
+    // receipt through.
     Outcome restart(const ReceiptRow& receipt);
+
+    // The exception log's entry for printing a receipt again.
+    static void logReprint(db::Connection& db, const Till& till, const ReceiptRow& receipt);
 
 private:
     bool mayRestart(const ReceiptRow& receipt);
@@ -72,6 +81,7 @@ private:
     db::ServerClock& clock_;
     Prompter& prompter_;
     Till till_;
+    bool olderThanPermitted_ = false; // the Admin session let an older receipt through
 };
 
 } // namespace pelora

@@ -228,9 +228,12 @@ void TRecForm::btnFindClick() {
 void TRecForm::btnPrintClick() {
     if (!prompter_.confirm(QStringLiteral("Re-Print the receipt?")))
         return;
-    const int id = receipts_.current().id;
-    if (id > 0)
-        till_.PrintReceiptOutputs(id);
+    const ReceiptRow receipt = receipts_.current();
+    if (receipt.id < 1)
+        return;
+    // The reprint is on record before it prints.
+    ReceiptRestart::logReprint(till_.historyDatabase(), till_.restartTill(), receipt);
+    till_.PrintReceiptOutputs(receipt.id);
 }
 
 void TRecForm::btnReverseClick() {

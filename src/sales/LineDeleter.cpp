@@ -6,6 +6,7 @@
 #include "db/StoredProc.h"
 #include "sales/LineLists.h"
 #include "sales/SalesState.h"
+#include "sales/TabLines.h"
 
 namespace pelora {
 
@@ -29,7 +30,36 @@ void returnStock(db::StoredProc& proc, const db::Query& line) {
     proc.execute();
 }
 
+// The entries' detail: whether the line had been sent, then the action's own note.
+QString sentAnd(const QString& detail) {
+    return detail.isEmpty() ? eventlog::lineSql::kSent : eventlog::lineSql::kSent + QStringLiteral(" || ', ' || ?");
+}
+
 } // namespace
+
+void LineDeleter::logTabLines(db::Connection& db, const eventlog::Actor& actor, int n, int tabId, const QString& pcRef,
+                              bool keepProcessed, const QString& detail) {
+    if (tabId == SalesState::kStocktakeTab)
+        return;
+    TabLines lines = TabLines::of(tabId, pcRef);
+    if (keepProcessed)
+        lines.where += QStringLiteral(" AND processed = 'F'");
+    eventlog::Event event = actor.event(eventlog::Kind::Delete);
+    event.detail = detail;
+    eventlog::writeLines(db, event, {LineLists::tableName(n), lines.where, lines.params}, eventlog::lineSql::kValue,
+                         sentAnd(detail));
+}
+
+void LineDeleter::logLine(db::Connection& db, const eventlog::Actor& actor, int n, const db::Value& lineId,
+                          bool unsentOnly, const QString& detail) {
+    eventlog::LineSelection line = eventlog::LineSelection::byIds(LineLists::tableName(n), {lineId});
+    line.where += QStringLiteral(" AND tabid <> ") + QString::number(SalesState::kStocktakeTab);
+    if (unsentOnly)
+        line.where += QStringLiteral(" AND processed = 'F'");
+    eventlog::Event event = actor.event(eventlog::Kind::Delete);
+    event.detail = detail;
+    eventlog::writeLines(db, event, line, eventlog::lineSql::kValue, sentAnd(detail));
+}
 
 LineDeleter::Source LineDeleter::sourceOf(const QString& mark) {
     return mark == u"Admin" ? Source::Admin : Source::Sales;
@@ -50,10 +80,19 @@ LineDeleter::Outcome LineDeleter::deleteOne(const Context& c, Source source) {
         // Only while it is still unprocessed: another till may have sent it since it was read.
         list.cancel();
         const db::Value id = list.value(u"id");
-        const db::ResultData done = list.connection().run(
-            QStringLiteral("DELETE FROM %1 WHERE id = ? AND processed = 'F'").arg(LineLists::tableName(n)), {id});
+        db::Connection& db = list.connection();
+        long long deleted = 0;
+        {
+            db::Transaction transaction(db);
+            logLine(db, c.actor, n, id, true);
+            deleted = db.run(QStringLiteral("DELETE FROM %1 WHERE id = ? AND processed = 'F'").arg(LineLists::tableName(n)),
+                             {id})
+                          .rowsAffected;
+            if (deleted > 0) // else the line and its entry stay as they were
+                transaction.commit();
+        }
         list.reopen();
-        if (done.rowsAffected == 0 && list.locate(u"id", id)) {
+        if (deleted == 0 && list.locate(u"id", id)) {
             c.prompter.information(refusal);
             return {};
         }
@@ -72,6 +111,7 @@ LineDeleter::Outcome LineDeleter::deleteOne(const Context& c, Source source) {
     const bool returning = modeIs(c.countMode, '1') && isTrue(list.value(u"processed").asText());
     // The stock goes back with the line or not at all.
     db::Transaction transaction(list.connection());
+    logLine(list.connection(), c.actor, n, list.value(u"id"), false);
     if (returning)
         returnStock(c.proc, list);
     list.deleteRow();
@@ -101,27 +141,30 @@ LineDeleter::Outcome LineDeleter::deleteAll(const Context& c, Source source) {
         return {};
     if (c.tabId == SalesState::kStocktakeTab || source == Source::Sales) {
         // The sales screen keeps the processed lines; count lines are never processed.
+        db::Connection& db = c.lists.list(n).connection();
+        db::Transaction transaction(db);
+        logTabLines(db, c.actor, n, c.tabId, c.pcRef, true);
         deleteTabLines(c.proc, n, c.tabId, c.pcRef, true);
+        transaction.commit();
         return {true, false};
     }
 
     db::RowSet& list = c.lists.list(n);
     list.cancel();
     db::ControlsDisabled quiet(list);
+    // Nothing is deleted unless all is: a failure leaves the lines, their stock and the log as
+    // they were, and the operator is told why.
     db::Transaction transaction(list.connection());
-    try {
-        if (modeIs(c.countMode, '1')) {
-            for (int r = 0; r < list.rowCount(); ++r) {
-                list.moveTo(r);
-                if (isTrue(list.value(u"processed").asText()))
-                    returnStock(c.proc, list);
-            }
+    if (modeIs(c.countMode, '1')) {
+        for (int r = 0; r < list.rowCount(); ++r) {
+            list.moveTo(r);
+            if (isTrue(list.value(u"processed").asText()))
+                returnStock(c.proc, list);
         }
-        deleteTabLines(c.proc, n, c.tabId, c.pcRef, false);
-        transaction.commit();
-    } catch (const std::exception&) {
-        transaction.rollback(); // the lists, read again, show what is left
     }
+    logTabLines(list.connection(), c.actor, n, c.tabId, c.pcRef, false);
+    deleteTabLines(c.proc, n, c.tabId, c.pcRef, false);
+    transaction.commit();
     return {true, true}; // the grid shows the stock as it now is
 }
 

@@ -5,10 +5,13 @@
 #include "db/RowSet.h"
 #include "db/StoredProc.h"
 #include "db/TextTable.h"
+#include "db/Value.h"
 #include "sales/LineDeleter.h"
 #include "sales/LineLists.h"
 #include "sales/LineMath.h"
 #include "sales/SalesState.h"
+
+#include <functional>
 
 namespace pelora {
 
@@ -35,13 +38,38 @@ void setDiscount(LineLists& lines, int n, const QString& name, double rate) {
     lines.save(n);
 }
 
-// Runs `change` on list `n`'s current line, or on every line of it as one change.
+// Runs `change` on list `n`'s current line, or on every line of it, as one change, with
+// `before` and `after` (the exception log's entries) in the same transaction.
 template <typename Change>
-void forLines(const LineDiscounts::Context& c, int n, LineDiscounts::Scope scope, Change change) {
+void forLines(const LineDiscounts::Context& c, int n, LineDiscounts::Scope scope, const std::function<void()>& before,
+              Change change, const std::function<void()>& after) {
+    c.lines.asOneChange([&] {
+        if (before)
+            before();
+        if (scope == LineDiscounts::Scope::One)
+            change(c.lines.list(n));
+        else
+            c.lines.forEachLine(n, change);
+        if (after)
+            after();
+    });
+}
+
+// The ids of the lines a change takes: list `n`'s current line, or all its lines.
+std::vector<db::Value> linesOf(LineLists& lines, int n, LineDiscounts::Scope scope) {
+    const db::RowSet& list = lines.list(n);
     if (scope == LineDiscounts::Scope::One)
-        change(c.lines.list(n));
-    else
-        c.lines.changeEach(n, change);
+        return {list.value(u"id")};
+    std::vector<db::Value> ids;
+    const int id = list.fieldIndex(u"id");
+    for (int r = 0; r < list.rowCount(); ++r)
+        ids.push_back(list.valueAt(r, id));
+    return ids;
+}
+
+// A discount as the exception log names it: "Staff 100%".
+QString nameAndRate(const QString& name, double rate) {
+    return QString(name + u' ' + db::shortestDecimal(rate) + u'%').trimmed();
 }
 
 } // namespace
@@ -90,26 +118,43 @@ bool LineDiscounts::reaches(QStringView stopOverride, QStringView stopDisc) {
 LineDiscounts::Applied LineDiscounts::apply(const Context& c, const Values& discount, int n, Scope scope) {
     if (!c.lines.hasLines(n))
         return Applied::Nothing;
+    const QString named = nameAndRate(discount.name, discount.rate);
     if (discount.rate == LineMath::kDeletingRate) {
+        if (scope == Scope::All && c.tabId == SalesState::kNoTab)
+            return Applied::Nothing;
+        db::RowSet& line = c.lines.list(n);
+        line.cancel();
+        db::Transaction transaction(c.db);
         if (scope == Scope::One) {
-            db::RowSet& line = c.lines.list(n);
-            line.cancel();
+            LineDeleter::logLine(c.db, c.actor, n, line.value(u"id"), false, named);
             c.proc.setName(LineLists::tableName(n) + QStringLiteral("_del_one"));
             c.proc.setParam(0, line.value(u"id"));
             c.proc.execute();
         } else {
-            if (c.tabId == SalesState::kNoTab)
-                return Applied::Nothing;
+            LineDeleter::logTabLines(c.db, c.actor, n, c.tabId, c.pcRef, false, named);
             LineDeleter::deleteTabLines(c.proc, n, c.tabId, c.pcRef, false);
         }
+        transaction.commit();
         return Applied::Deleted;
     }
     if (discount.rate < 0 || discount.rate > 100)
         return Applied::Nothing;
-    forLines(c, n, scope, [&](db::RowSet& line) {
-        if (reaches(discount.stopOverride, line.value(u"stopdisc").asText()))
-            setDiscount(c.lines, n, discount.name, discount.rate);
-    });
+    std::vector<db::Value> reached;
+    eventlog::Event event = c.actor.event(eventlog::Kind::Discount);
+    event.detail = named;
+    forLines(
+        c, n, scope, {},
+        [&](db::RowSet& line) {
+            if (reaches(discount.stopOverride, line.value(u"stopdisc").asText())) {
+                reached.push_back(line.value(u"id"));
+                setDiscount(c.lines, n, discount.name, discount.rate);
+            }
+        },
+        [&] {
+            if (!reached.empty())
+                eventlog::writeLines(c.db, event, eventlog::LineSelection::byIds(LineLists::tableName(n), reached),
+                                     eventlog::lineSql::kDiscount, QStringLiteral("?"));
+        });
     return Applied::Discounted;
 }
 
@@ -139,7 +184,14 @@ void LineDiscounts::reset(const Context& c, int n, Scope scope) {
     if (!c.lines.hasLines(n))
         return;
     const Standing tab = tabDiscount(c.proc, c.tabId);
-    forLines(c, n, scope, [&](db::RowSet& line) {
+    // The entries show each discount the reset takes off, as it was.
+    eventlog::LineSelection discounted = eventlog::LineSelection::byIds(LineLists::tableName(n), linesOf(c.lines, n, scope));
+    discounted.where += QStringLiteral(" AND discrate <> 0");
+    const auto logged = [&] {
+        eventlog::writeLines(c.db, c.actor.event(eventlog::Kind::DiscountReset), discounted,
+                             eventlog::lineSql::kDiscount, eventlog::lineSql::kDiscountName);
+    };
+    forLines(c, n, scope, logged, [&](db::RowSet& line) {
         const QString splitRef = line.value(u"splitref").asText();
         Standing split;
         if (!splitRef.isEmpty())
@@ -147,7 +199,7 @@ void LineDiscounts::reset(const Context& c, int n, Scope scope) {
         const NameRate chosen = better(tab.nameRate, tab.stopOverride, split.nameRate, split.stopOverride,
                                        line.value(u"stopdisc").asText());
         setDiscount(c.lines, n, chosen.name, chosen.rate);
-    });
+    }, {});
 }
 
 } // namespace pelora

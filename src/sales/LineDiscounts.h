@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/EventLog.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -30,7 +32,9 @@ struct DiscountOffer {
 
 // Changing the discount of open lines afterwards: a chosen discount on the current line or on
 // every line of one list, a discount of 101 deleting the lines instead, and the reset that
-// gives each line the better of its tab's and its split's discount.
+// gives each line the better of its tab's and its split's discount. Each line a discount
+// reaches, and each discounted line a reset takes its discount off, leaves an entry in the
+// exception log in the same transaction.
 class LineDiscounts {
 public:
     enum class Scope { One, All };
@@ -46,6 +50,7 @@ public:
         LineLists& lines;
         QString pcRef;
         int tabId = 0;
+        eventlog::Actor actor{}; // who changes the discounts, for the exception log
     };
 
     // The discounts the chooser offers: from the start-up cache when there is one (in id order),

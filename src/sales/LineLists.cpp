@@ -1,5 +1,6 @@
 #include "sales/LineLists.h"
 
+#include "app/EventLog.h"
 #include "db/DbError.h"
 #include "db/StoredProc.h"
 #include "db/Value.h"
@@ -91,13 +92,15 @@ void LineLists::asOneChange(const std::function<void()>& change) {
 }
 
 void LineLists::changeEach(int n, const std::function<void(db::RowSet&)>& change) {
+    asOneChange([&] { forEachLine(n, change); });
+}
+
+void LineLists::forEachLine(int n, const std::function<void(db::RowSet&)>& change) {
     db::RowSet& l = list(n);
     const int current = l.row();
     db::ControlsDisabled quiet(l);
-    asOneChange([&] {
-        for (int r = 0; l.moveTo(r); ++r)
-            change(l);
-    });
+    for (int r = 0; l.moveTo(r); ++r)
+        change(l);
     l.moveTo(current);
 }
 
@@ -115,6 +118,26 @@ void LineLists::setQty(int n, double qty) {
     list(n).setField(u"qty", qty);
     recalc(n);
     save(n);
+}
+
+void LineLists::setQtyOnRecord(int n, double qty, const eventlog::Actor& actor) {
+    const db::RowSet& line = list(n);
+    const double was = line.value(u"qty").asDouble();
+    if (!(qty < was) || !qtyFits(n, qty)) {
+        setQty(n, qty); // refuses a quantity the line cannot take
+        return;
+    }
+    eventlog::LineSelection sent = eventlog::LineSelection::byIds(tableName(n), {line.value(u"id")});
+    sent.where += QStringLiteral(" AND processed = 'T'");
+    const QString lost = db::shortestDecimal(was - qty);
+    eventlog::Event event = actor.event(eventlog::Kind::QtyLowered);
+    event.detail = QStringLiteral("From %1 to %2").arg(db::shortestDecimal(was), db::shortestDecimal(qty));
+    asOneChange([&] {
+        eventlog::writeLines(db_, event, sent,
+                             QStringLiteral("CASE WHEN qty <> 0 THEN extprice * %1 / qty ELSE 0 END").arg(lost),
+                             QStringLiteral("?"));
+        setQty(n, qty);
+    });
 }
 
 Money LineLists::total(int n) const {

@@ -15,6 +15,9 @@ namespace db {
 class StoredProc;
 }
 struct TabLines;
+namespace eventlog {
+struct Actor;
+}
 
 // The two open-line lists of the current tab: list 1 (`tabline1`) takes every new line, list 2
 // (`tabline2`) holds the lines split out to be paid by themselves. Both are live: a line is
@@ -61,11 +64,21 @@ public:
     // all back and reads both lists again before going on to the caller. The list stays on its
     // line.
     void changeEach(int n, const std::function<void(db::RowSet&)>& change);
+    // Runs `change` on every line of list `n`, first to last, in the caller's transaction. The
+    // list stays on its line.
+    void forEachLine(int n, const std::function<void(db::RowSet&)>& change);
+    // Runs `change` in one transaction; a failure rolls it back and reads both lists again
+    // before it goes on to the caller.
+    void asOneChange(const std::function<void()>& change);
     // Whether a list's current line can take this quantity (LineMath::fits).
     bool qtyFits(int n, double qty) const;
     // Sets the quantity of a list's current line, recomputes it and saves it. A quantity the
     // line cannot take throws std::range_error with nothing changed.
     void setQty(int n, double qty);
+    // Sets the quantity as setQty does. Lowered on a line that has been sent (by another till
+    // since this one read it: this screen refuses sent lines), the units taken off leave an
+    // entry in the exception log in the same transaction.
+    void setQtyOnRecord(int n, double qty, const eventlog::Actor& actor);
     // The sum of a list's extended prices, each rounded to four decimals.
     Money total(int n) const;
 
@@ -93,9 +106,6 @@ private:
     // Whether a line of `qty` moves one unit at a time: in the unit modes, when it is whole.
     static bool movesByUnit(bool unitMoves, double qty);
     TabLines splitLines(const std::optional<QString>& splitRef) const;
-    // Runs `change` in one transaction; a failure rolls it back and reads both lists again
-    // before it goes on to the caller.
-    void asOneChange(const std::function<void()>& change);
     int findEqualLine(const db::RowSet& target, const db::RowSet& source) const;
     void copyLine(int from, double qty, db::StoredProc& proc);
     // Copies the lines of list `from` that `lines` picks to the other list whole, with new ids

@@ -1,5 +1,6 @@
 #include "sales/ManualRegister.h"
 
+#include "app/EventLog.h"
 #include "common/Prompter.h"
 #include "db/Connection.h"
 #include "db/StoredProc.h"
@@ -79,6 +80,7 @@ std::optional<int> ManualRegister::add(const Context& c) {
         const Money extCost = Money::fromDouble(e->qty * p * c.costRate);
         const Money extPrice = Money::fromDouble(e->qty * p);
         const Money extTax = Money::fromDouble(e->qty * p * c.taxRate);
+        db::Transaction transaction(c.db);
         const int id = c.proc.nextId(QStringLiteral("tabline1"));
         // `stopdisc` "F": a manual line takes discounts, and every discount path (the chooser,
         // the reset, a split's) reads it alike.
@@ -88,6 +90,10 @@ std::optional<int> ManualRegister::add(const Context& c) {
                      " processed) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'No Discount', ?, ?, ?, ?, ?, ?, ?, 'F', 'F')"),
                  {id, c.pcRef, c.staffRef, c.tabId, kItemId, c.itemName, e->qty, cost, e->price, tax, cost,
                   e->price, tax, extCost, extPrice, extTax, c.outputName});
+        // A line by amount, without an item, is on record with the line itself.
+        eventlog::writeLines(c.db, eventlog::Actor{c.pcRef, c.staffRef, c.approver}.event(eventlog::Kind::ManualRegister),
+                             eventlog::LineSelection::byIds(QStringLiteral("tabline1"), {id}), eventlog::lineSql::kValue, {});
+        transaction.commit();
         display_ = kEmpty;
         return id;
     } catch (const std::exception&) {

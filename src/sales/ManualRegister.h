@@ -1,5 +1,6 @@
 #pragma once
 
+#include "admin/AdminPermissions.h"
 #include "common/Money.h"
 
 #include <QString>
@@ -52,6 +53,7 @@ public:
         double costRate = 0;
         double taxRate = 0;
         QString outputName;
+        AdminLevel approver = AdminLevel::None; // the console's level, for the exception log
     };
     // Adds the display's line to the tab's main list and clears the display; the new line's
     // id. Without a tab, or with an entry that is no line ("Invalid input."), the operator is

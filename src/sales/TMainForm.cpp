@@ -167,6 +167,11 @@ TMainForm::TMainForm(Prompter& prompter, QWidget* parent)
 
 TMainForm::~TMainForm() = default;
 
+eventlog::Actor TMainForm::actor() const {
+    const Session& session = module_->session();
+    return {session.pcRef, session.staffRef, approver_};
+}
+
 void TMainForm::buildBackground(QWidget* central) {
     auto* background = new QWidget(central);
     background->setObjectName(QStringLiteral("pnlLogin"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/EventLog.h"
 #include "app/TerminalData.h"
 #include "common/Money.h"
 #include "payment/PaymentTill.h"
@@ -109,6 +110,11 @@ public:
     KeyboardModes& keyboardModes() { return keyboardModes_; }
     StatusLine& statusLine() const { return *statusLine_; }
     QTimer& refreshTimer() { return refreshTimer_; }
+    // Who acts on this screen, for the exception log: this terminal, the staff logged in, and
+    // the console's level while one of the console's actions runs here.
+    eventlog::Actor actor() const;
+    // The console sets its level for the time one of its actions runs, and None after.
+    void setApprover(AdminLevel level) { approver_ = level; }
     // The system beep of the refresh timer in mode "2"; tests count it instead.
     void setBeep(std::function<void()> beep) { beep_ = std::move(beep); }
 
@@ -421,6 +427,7 @@ private:
     bool inRefreshTick_ = false;
     int rightPanelNormalWidth_ = 230;
     bool rightPanelCollapsed_ = false;
+    AdminLevel approver_ = AdminLevel::None;
 };
 
 } // namespace pelora

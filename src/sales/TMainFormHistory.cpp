@@ -46,7 +46,7 @@ db::ServerClock& TMainForm::historyClock() { return module_->clock(); }
 ReceiptRestart::Till TMainForm::restartTill() {
     const Session& session = module_->session();
     // The console's Admin session login lets an older receipt be restarted.
-    return {session.pcRef, session.staffRef, data_.settings.restartMins, session.adminSession};
+    return {session.pcRef, session.staffRef, data_.settings.restartMins, session.adminSession, approver_};
 }
 
 void TMainForm::showRestartedTab(int tabId, const QString& tabRef) {

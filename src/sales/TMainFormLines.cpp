@@ -100,7 +100,7 @@ void TMainForm::changeQty(int step) {
     const double qty = list1.value(u"qty").asDouble();
     if (step < 0 && qty <= 1)
         return; // never below 1
-    lines_->setQty(LineLists::kMain, qty + step);
+    lines_->setQtyOnRecord(LineLists::kMain, qty + step, actor());
     ShowTotals();
 }
 
@@ -110,7 +110,7 @@ void TMainForm::OpenQtyForm() {
         prompter_, qty, state_.currentTab == SalesState::kStocktakeTab, prompter_,
         [this](double value) { return lines_->qtyFits(LineLists::kMain, value); },
         [this](double value) {
-            lines_->setQty(LineLists::kMain, value);
+            lines_->setQtyOnRecord(LineLists::kMain, value, actor());
             ShowTotals();
         },
         this);
@@ -144,7 +144,7 @@ void TMainForm::OpenDeleteLineForm(const QString& source) {
     const LineDeleter::Source from = LineDeleter::sourceOf(source);
     auto context = [this] {
         return LineDeleter::Context{*lines_, module_->storedProc1, prompter_, module_->session().pcRef,
-                                    data_.settings.splitMode, data_.settings.countMode, state_.currentTab};
+                                    data_.settings.splitMode, data_.settings.countMode, state_.currentTab, actor()};
     };
     // Either deletion, then the grid when stock went back and the lists as they now are.
     auto action = [this, from, context](auto deletion, bool rereadLists) {

@@ -59,7 +59,8 @@ void TMainForm::btnManAddClick() {
                                           pgeItem->manRegister->edtItemName->text(),
                                           s.manRegCostRate,
                                           s.manRegTaxRate,
-                                          s.outputName};
+                                          s.outputName,
+                                          approver_};
     if (!manualRegister_.add(context))
         return;
     showManualDisplay();

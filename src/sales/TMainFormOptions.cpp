@@ -92,7 +92,7 @@ void TMainForm::OpenDiscLineForm(bool admin) {
 }
 
 LineDiscounts::Context TMainForm::discountContext() {
-    return {module_->db1, module_->storedProc1, *lines_, module_->session().pcRef, state_.currentTab};
+    return {module_->db1, module_->storedProc1, *lines_, module_->session().pcRef, state_.currentTab, actor()};
 }
 
 std::vector<DiscountOffer> TMainForm::discountOffers(bool admin) {

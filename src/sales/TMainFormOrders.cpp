@@ -82,6 +82,8 @@ void TMainForm::openOrderForm(int tabId, bool all) {
 }
 
 void TMainForm::btnNoSaleClick() {
+    // The drawer opens only once the no sale is on record.
+    eventlog::write(module_->db1, actor().event(eventlog::Kind::NoSale));
     openDrawer(module_->spooler(), data_.outputDevices, data_.settings.drawerMode, prompter_);
 }
 

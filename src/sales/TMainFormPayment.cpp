@@ -36,7 +36,7 @@ db::TextTable TMainForm::paymentMethods() {
 
 ReceiptCommit TMainForm::receiptCommit() {
     return ReceiptCommit(module_->db1, prompter_,
-                         {module_->session().pcRef, module_->session().staffRef, data_.settings.countMode});
+                         {module_->session().pcRef, module_->session().staffRef, data_.settings.countMode, approver_});
 }
 
 void TMainForm::btnTenderedClick() { openMopChoice(false); }

@@ -141,10 +141,17 @@ void TMainForm::endMove() {
 void TMainForm::moveLinesTo(int targetTab) {
     // Lines moved to the NonTab (its button, or a NonTab button on a map) become this
     // terminal's, not the NonTab lines of whichever terminal first added them.
-    if (targetTab == SalesState::kNonTab)
-        TabMoves::toNonTab(module_->storedProc1, state_.moveMode, moveSource(), module_->session().pcRef);
-    else
-        TabMoves::toTab(module_->storedProc1, state_.moveMode, moveSource(), targetTab, module_->session().pcRef);
+    const QString& pcRef = module_->session().pcRef;
+    const int source = moveSource();
+    {
+        db::Transaction transaction(module_->db1);
+        TabMoves::logMove(module_->db1, actor(), state_.moveMode, source, targetTab, pcRef);
+        if (targetTab == SalesState::kNonTab)
+            TabMoves::toNonTab(module_->storedProc1, state_.moveMode, source, pcRef);
+        else
+            TabMoves::toTab(module_->storedProc1, state_.moveMode, source, targetTab, pcRef);
+        transaction.commit();
+    }
     endMove();
 }
 

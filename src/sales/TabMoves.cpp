@@ -1,6 +1,9 @@
 #include "sales/TabMoves.h"
 
+#include "app/EventLog.h"
 #include "db/StoredProc.h"
+#include "sales/LineLists.h"
+#include "sales/TabLines.h"
 
 namespace pelora::TabMoves {
 
@@ -49,6 +52,23 @@ bool toNonTab(db::StoredProc& proc, int moveMode, int source, const QString& pcR
     proc.setParam(1, source);
     proc.execute();
     return true;
+}
+
+void logMove(db::Connection& db, const eventlog::Actor& actor, int moveMode, int source, int targetTab,
+             const QString& pcRef) {
+    if (source <= 0)
+        return;
+    const QString table = LineLists::tableName(listOf(moveMode));
+    eventlog::LineSelection lines;
+    if (movesOneLine(moveMode)) {
+        lines = eventlog::LineSelection::byIds(table, {source});
+    } else {
+        const TabLines all = TabLines::of(source, pcRef);
+        lines = {table, all.where, all.params};
+    }
+    eventlog::writeLines(db, actor.event(eventlog::Kind::Move), lines, eventlog::lineSql::kValue,
+                         QStringLiteral("'To ' || COALESCE((SELECT t2.ref FROM tab t2 WHERE t2.id = %1), '')")
+                             .arg(targetTab));
 }
 
 } // namespace pelora::TabMoves

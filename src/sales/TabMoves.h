@@ -7,7 +7,11 @@
 namespace pelora {
 
 namespace db {
+class Connection;
 class StoredProc;
+} // namespace db
+namespace eventlog {
+struct Actor;
 }
 
 // Moving lines of the current tab to another tab or to this terminal's NonTab, by the pending
@@ -30,6 +34,11 @@ bool movesOneLine(int moveMode);
 bool toTab(db::StoredProc& proc, int moveMode, int source, int targetTab, const QString& pcRef);
 // Moves to this terminal's NonTab; `source` as for toTab.
 bool toNonTab(db::StoredProc& proc, int moveMode, int source, const QString& pcRef);
+
+// The exception log's entries for the lines a move is about to take, one each, naming the
+// tab they go to; in the move's transaction.
+void logMove(db::Connection& db, const eventlog::Actor& actor, int moveMode, int source, int targetTab,
+             const QString& pcRef);
 
 } // namespace TabMoves
 

@@ -96,6 +96,7 @@ TEST_F(ReceiptCommitTest, ASaleRecordsTheLinesDeletesThemAndResetsWhatWasTendere
     ASSERT_GE(commit(7, LineLists::kSplit, "Card", "7.50", "7.50", "0"), 1);
     EXPECT_EQ(tendered(), QStringLiteral("8/0 ; 0"));
     EXPECT_EQ(openLines("tabline2"), QString());
+    EXPECT_EQ(eventLog(), QString()); // a sale is no exception
 }
 
 TEST_F(ReceiptCommitTest, TheAccountPartOfASaleMovesTheBalance) {
@@ -120,6 +121,22 @@ TEST_F(ReceiptCommitTest, ARefundNegatesAmountsAndPutsStockBack) {
     EXPECT_EQ(stock(), QStringLiteral("24 ; 51")); // 2 x 2 back for the sent steaks, 1 for the beer
     EXPECT_EQ(balance(), QStringLiteral("-23.5"));
     EXPECT_EQ(openLines(), QString());
+    EXPECT_EQ(eventLog(), QStringLiteral("Refund||Table 5|||23.5|Receipt %1 by Account, 2 lines").arg(id));
+}
+
+TEST_F(ReceiptCommitTest, ARefundThatCannotBeLoggedIsNotRecorded) {
+    line(1, 7, 12, "Beer", 1, 7.5);
+    read(7);
+    db.setStatementHook([](const QString& sql) {
+        if (sql.startsWith(QStringLiteral("INSERT INTO eventlog")))
+            throw db::DbError(QStringLiteral("connection lost"));
+    });
+    EXPECT_EQ(commit(7, LineLists::kMain, "Cash", "7.50", "7.50", "0", true), ReceiptCommit::kFailed);
+    db.setStatementHook({});
+    EXPECT_EQ(count("receipt"), QStringLiteral("0"));
+    EXPECT_EQ(openLines(), QStringLiteral("1"));
+    EXPECT_EQ(stock(), QStringLiteral("20 ; 50"));
+    EXPECT_EQ(eventLog(), QString());
 }
 
 TEST_F(ReceiptCommitTest, TheNonTabPaysThisTerminalsLinesOnly) {
@@ -200,7 +217,7 @@ TEST_F(ReceiptCommitTest, LinesAnotherTillChangedStopThePaymentAndLinesItAddedSt
 
 TEST_F(ReceiptCommitTest, CreditAndDebitMoveTheBalanceWithoutLines) {
     exec(QStringLiteral("UPDATE tab SET balance = -40 WHERE id = 7"));
-    ReceiptCommit receipts(db, prompter, {kTill, QStringLiteral("Joe"), QStringLiteral("1")});
+    ReceiptCommit receipts(db, prompter, {kTill, QStringLiteral("Joe"), QStringLiteral("1"), AdminLevel::Admin2});
     const int debit = receipts.CommitDebit(7, QStringLiteral("Cash"), Money::fromWhole(25));
     ASSERT_GE(debit, 1);
     EXPECT_EQ(balance(), QStringLiteral("-15"));
@@ -221,6 +238,12 @@ TEST_F(ReceiptCommitTest, CreditAndDebitMoveTheBalanceWithoutLines) {
     // A tab deleted from the console meanwhile: the money is not recorded against nothing.
     EXPECT_EQ(receipts.CommitCredit(99, QStringLiteral("Cash"), Money::fromWhole(5)), ReceiptCommit::kFailed);
     EXPECT_EQ(count("receipt"), QStringLiteral("3"));
+    EXPECT_EQ(eventLog(), QStringLiteral("Account debit|Admin2|Table 5|||25|Receipt %1 by Cash ; "
+                                         "Account credit|Admin2|Table 5|||15|Receipt %2 by Card ; "
+                                         "Account credit|Admin2|Table 5|||0|Receipt %3 by Cash")
+                              .arg(debit)
+                              .arg(credit)
+                              .arg(credit + 1));
 }
 
 // Two tills on one tab, each adding a line and paying what it sees, at the same moment.

@@ -84,7 +84,7 @@ protected:
         return rows(QStringLiteral("SELECT id, revrecid FROM receipt ORDER BY id")) + u'/' +
                rows(QStringLiteral("SELECT COUNT(*) FROM recline")) + u'/' + rows(kLines) + u'/' +
                rows(QStringLiteral("SELECT qty FROM item WHERE id > 10 ORDER BY id")) + u'/' +
-               rows(QStringLiteral("SELECT balance FROM tab WHERE id = 7"));
+               rows(QStringLiteral("SELECT balance FROM tab WHERE id = 7")) + u'/' + eventLog();
     }
 
     FixedClock clock;
@@ -109,6 +109,7 @@ TEST_F(ReceiptRestartTest, TheWorkedSaleComesBackOnItsTabAndAMirrorCancelsIt) {
                                   " WHERE recid = 121 ORDER BY id")),
               QStringLiteral("Bar|Anna|Steak|-2|-0.5|-16|-0.2|8 ; Bar|Anna|Beer|-1|-0.5|-7.5|-0.1|7.5"));
     EXPECT_EQ(rows(QStringLiteral("SELECT qty FROM item WHERE id > 10 ORDER BY id")), QStringLiteral("20 ; 50"));
+    EXPECT_EQ(eventLog(), QStringLiteral("Restart||Table 5|||23.5|Receipt 120, cancelled by 121"));
 
     // Neither the cancelled receipt nor its mirror can be restarted again.
     prompter.expectInformation(QStringLiteral("Receipt ID 120 has already been re-started.\nSee Receipt ID 121."));
@@ -129,7 +130,8 @@ TEST_F(ReceiptRestartTest, ARefundIsReversedItsStockLeavesAgainAndNoLineReturns)
     EXPECT_EQ(receiptRow(131), QStringLiteral("Door|Joe|7|Table 5|23.5|23.5|Account|23.5|130"));
     EXPECT_EQ(rows(QStringLiteral("SELECT qty, extprice FROM recline WHERE recid = 131 ORDER BY id")),
               QStringLiteral("2|16 ; 1|7.5"));
-    EXPECT_EQ(everything(), QStringLiteral("130|131 ; 131|130/4//18 ; 49/0"));
+    EXPECT_EQ(everything(), QStringLiteral("130|131 ; 131|130/4//18 ; 49/0/"
+                                           "Reversal||Table 5|||23.5|Receipt 130, cancelled by 131"));
 }
 
 TEST_F(ReceiptRestartTest, AnAccountSaleRestartedTakesItsChargeOffTheBalanceAndJoinsTheTabsLines) {
@@ -186,6 +188,18 @@ TEST_F(ReceiptRestartTest, EachRefusalAndEveryNoStopsBeforeAnythingIsWritten) {
         .expectInformation(QStringLiteral("TabID was invalid.\nTransaction cannot be re-opened."));
     EXPECT_EQ(restart(173).result, Result::Stopped);
     EXPECT_EQ(everything(), before);
+}
+
+TEST_F(ReceiptRestartTest, AnOlderReceiptLetThroughByTheAdminSessionAndAReprintAreOnRecord) {
+    receipt(172, 7, "Table 5", 9, 9, "Cash", 0, 30 * 60 + 1);
+    prompter.expectConfirm(QStringLiteral("Receipt is older than Restart Mins permit.\nOnly Admin can proceed. Continue?"), true)
+        .expectConfirm(QStringLiteral("Re-start the receipt?"), true);
+    EXPECT_EQ(restart(172, true).result, Result::Restarted);
+    // A reprint from the history the console opened carries the console's level.
+    ReceiptRestart::logReprint(db, {QStringLiteral("Door"), QStringLiteral("Joe"), 30, false, AdminLevel::Admin2},
+                               listed(172, db));
+    EXPECT_EQ(eventLog(), QStringLiteral("Restart|Admin|Table 5|||9|Receipt 172, cancelled by 173, older than Restart Mins ; "
+                                         "Reprint|Admin2|Table 5|||9|Receipt 172"));
 }
 
 // Two tills that both listed the receipt: the second finds it restarted and writes nothing.

@@ -23,9 +23,10 @@ protected:
                  .arg(LineLists::tableName(list)),
              {proc.nextId(LineLists::tableName(list)), pcRef, tabId, name, qty, processed});
     }
-    LineDeleter::Context context(int tabId) {
+    LineDeleter::Context context(int tabId, AdminLevel approver = AdminLevel::None) {
         lists->read({tabId, QStringLiteral("Bar"), true});
-        return {*lists, proc, prompter, QStringLiteral("Bar"), QStringLiteral("1"), QStringLiteral("1"), tabId};
+        return {*lists,         proc, prompter, QStringLiteral("Bar"), QStringLiteral("1"), QStringLiteral("1"),
+                tabId,          {QStringLiteral("Bar"), QStringLiteral("Sam"), approver}};
     }
     QStringList names(int list) {
         db::Query q(db);
@@ -61,6 +62,8 @@ TEST_F(LineDeleterTest, TheSalesScreenDeletesOnlyUnsentLinesAndTakesListTwoFirst
     EXPECT_TRUE(LineDeleter::deleteOne(c, Source::Sales).done);
     EXPECT_EQ(names(1), QStringList{QStringLiteral("Sent")});
     EXPECT_EQ(lists->list(1).rowCount(), 1);
+    // Only the deletion is on record, with the tab's ref and the line as it was.
+    EXPECT_EQ(eventLog(), QStringLiteral("Delete||Table 1|Kept|1||Not sent"));
 }
 
 TEST_F(LineDeleterTest, ALineSentByAnotherTillMeanwhileIsNotDeleted) {
@@ -71,6 +74,7 @@ TEST_F(LineDeleterTest, ALineSentByAnotherTillMeanwhileIsNotDeleted) {
     EXPECT_FALSE(LineDeleter::deleteOne(c, Source::Sales).done);
     EXPECT_EQ(names(1), QStringList{QStringLiteral("Steak")});
     EXPECT_EQ(lists->list(1).value(u"processed").asText(), QStringLiteral("T"));
+    EXPECT_EQ(eventLog(), QString()); // the refused deletion leaves no entry
 }
 
 TEST_F(LineDeleterTest, TheConsoleDeletesSentLinesAndReturnsTheirStock) {
@@ -78,11 +82,13 @@ TEST_F(LineDeleterTest, TheConsoleDeletesSentLinesAndReturnsTheirStock) {
     EXPECT_FALSE(LineDeleter::deleteOne(context(3), Source::Admin).done);
 
     addLine(1, 3, QStringLiteral("Sent"), 2, QStringLiteral("T"));
-    const LineDeleter::Outcome done = LineDeleter::deleteOne(context(3), Source::Admin);
+    exec(QStringLiteral("UPDATE tabline1 SET extprice = 13"));
+    const LineDeleter::Outcome done = LineDeleter::deleteOne(context(3, AdminLevel::Admin2), Source::Admin);
     EXPECT_TRUE(done.done);
     EXPECT_TRUE(done.stockChanged);
     EXPECT_EQ(stock(), 50);
     EXPECT_TRUE(names(1).isEmpty());
+    EXPECT_EQ(eventLog(), QStringLiteral("Delete|Admin2|Table 1|Sent|2|13|Sent"));
 }
 
 TEST_F(LineDeleterTest, AllKeepsSentLinesFromTheSalesScreen) {
@@ -97,6 +103,8 @@ TEST_F(LineDeleterTest, AllKeepsSentLinesFromTheSalesScreen) {
     EXPECT_TRUE(admin.done);
     EXPECT_EQ(names(1), (QStringList{QStringLiteral("Other till"), QStringLiteral("Account")}));
     EXPECT_EQ(stock(), 49); // the sent line's unit went back
+    // One entry per line each deletion took, none for another terminal's NonTab lines.
+    EXPECT_EQ(eventLog(), QStringLiteral("Delete||Non Tab|Unsent|1||Not sent ; Delete||Non Tab|Sent|1||Sent"));
 
     addLine(2, 9, QStringLiteral("Split"), 1, QStringLiteral("F"));
     EXPECT_TRUE(LineDeleter::deleteAll(context(9), Source::Sales).done); // list 2 first
@@ -111,10 +119,12 @@ TEST_F(LineDeleterTest, AFailedConsoleDeletionChangesNothing) {
         if (sql.contains(QStringLiteral("_del_tabid_101")))
             throw std::runtime_error("the connection dropped");
     });
-    EXPECT_TRUE(LineDeleter::deleteAll(c, Source::Admin).done);
+    // The operator is told why; the line, its stock and the log stay as they were.
+    EXPECT_THROW(LineDeleter::deleteAll(c, Source::Admin), std::runtime_error);
     db.setStatementHook({});
     EXPECT_EQ(stock(), 48);
     EXPECT_EQ(names(1), QStringList{QStringLiteral("Sent")});
+    EXPECT_EQ(eventLog(), QString());
 }
 
 } // namespace

@@ -32,7 +32,7 @@ protected:
     }
     LineDiscounts::Context context(int tabId) {
         lists->read({tabId, QStringLiteral("Bar"), true});
-        return {db, proc, *lists, QStringLiteral("Bar"), tabId};
+        return {db, proc, *lists, QStringLiteral("Bar"), tabId, {QStringLiteral("Bar"), QStringLiteral("Sam")}};
     }
     // "name|discname|discrate|extprice" of every line of a list, by id.
     QStringList lines(int list = 1) {
@@ -90,6 +90,11 @@ TEST_F(LineDiscountsTest, ADiscountReachesStopDiscountLinesOnlyWhenItOverrides) 
     EXPECT_EQ(LineDiscounts::apply(context(3), discount("Manager Comp", 100, "T"), 1, Scope::All),
               Applied::Discounted);
     EXPECT_EQ(lines(), QStringList({"Beer|Manager Comp|100|0", "Pudding|Manager Comp|100|0", "Odd|Manager Comp|100|0"}));
+    // One entry for each line a discount reached, with what it took off.
+    EXPECT_EQ(eventLog(), QStringLiteral("Discount||Table 1|Beer|1|1|Happy Hour 10% ; "
+                                         "Discount||Table 1|Beer|1|10|Manager Comp 100% ; "
+                                         "Discount||Table 1|Pudding|1|10|Manager Comp 100% ; "
+                                         "Discount||Table 1|Odd|1|10|Manager Comp 100%"));
 }
 
 TEST_F(LineDiscountsTest, ScopeOneTakesTheCurrentLineOfTheListAskedFor) {
@@ -116,8 +121,10 @@ TEST_F(LineDiscountsTest, OnlyRatesFromNoughtToAHundredDiscountAndAHundredAndOne
 
     LineDiscounts::Context c = context(3);
     lists->list(LineLists::kMain).first();
+    const int before = eventLogSize();
     EXPECT_EQ(LineDiscounts::apply(c, discount("Void", 101), 1, Scope::One), Applied::Deleted);
     EXPECT_EQ(lines(), QStringList({"Wine|Free|0|10"}));
+    EXPECT_EQ(eventLog(before), QStringLiteral("Delete||Table 1|Beer|1|10|Not sent, Void 101%"));
 }
 
 TEST_F(LineDiscountsTest, AHundredAndOneOnAllDeletesTheTabsLinesSentOrNotAndOnlyThisTillsOwn) {
@@ -137,6 +144,10 @@ TEST_F(LineDiscountsTest, AHundredAndOneOnAllDeletesTheTabsLinesSentOrNotAndOnly
     for (const QString& l : lines())
         left << l.section(u'|', 0, 0);
     EXPECT_EQ(left, QStringList({"Other tab", "Deck NonTab", "Deck count"}));
+    // Count lines are no sale: only the tab's and this till's NonTab lines are on record.
+    EXPECT_EQ(eventLog(), QStringLiteral("Delete||Table 1|Sent|1|10|Sent, Void 101% ; "
+                                         "Delete||Table 1|New|1|10|Not sent, Void 101% ; "
+                                         "Delete||Non Tab|Our NonTab|1|10|Not sent, Void 101%"));
 }
 
 TEST_F(LineDiscountsTest, WithoutATabAHundredAndOneOnAllDoesNothing) {
@@ -155,6 +166,7 @@ TEST_F(LineDiscountsTest, ALineGoneMeanwhileLeavesEveryLineAsItWas) {
     EXPECT_ANY_THROW(LineDiscounts::apply(c, discount("Happy Hour", 10), 1, Scope::All));
     EXPECT_EQ(lines(), QStringList({"Beer||0|10"}));
     EXPECT_EQ(lists->list(LineLists::kMain).rowCount(), 1); // the list shows what is left
+    EXPECT_EQ(eventLog(), QString()); // nor does the log keep the discount
 }
 
 struct BetterCase {
@@ -217,7 +229,14 @@ TEST_F(LineDiscountsTest, ResetPutsEachLineBackOnItsTabsOrItsSplitsDiscount) {
     line(1, 10, "Pudding", "T", "Birthday");
     line(1, 10, "Unknown split", "F", "Nobody");
     LineDiscounts::apply(context(10), discount("Manager Comp", 100, "T"), 1, Scope::All);
+    exec(QStringLiteral("UPDATE tabline1 SET discrate = 0, extprice = 10 WHERE itemname = 'Unknown split'"));
+    const int before = eventLogSize();
     LineDiscounts::reset(context(10), 1, Scope::All);
+    // Each discount the reset took off is on record as it was; a line without one is not.
+    EXPECT_EQ(eventLog(before), QStringLiteral("Discount reset||Jones Catering|Plain|1|10|Manager Comp 100% ; "
+                                         "Discount reset||Jones Catering|Birthday|1|10|Manager Comp 100% ; "
+                                         "Discount reset||Jones Catering|Company|1|10|Manager Comp 100% ; "
+                                         "Discount reset||Jones Catering|Pudding|1|10|Manager Comp 100%"));
     EXPECT_EQ(lines(), QStringList({"Plain|Regular|5|9.5", "Birthday|Happy Hour|10|9", "Company|Regular|5|9.5",
                                     "Pudding||0|10", "Unknown split|Regular|5|9.5"}));
 

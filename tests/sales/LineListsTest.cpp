@@ -1,3 +1,4 @@
+#include "app/EventLog.h"
 #include "db/Query.h"
 #include "db/StoredProc.h"
 #include "sales/LineLists.h"
@@ -165,6 +166,22 @@ TEST_F(LineListsTest, ALineDeletedOnAnotherTillIsNotWrittenBack) {
     lists->setQty(1, 2);
     EXPECT_EQ(count(1), 1);
     EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM tabline1")), QStringLiteral("2"));
+}
+
+TEST_F(LineListsTest, AQuantityLoweredOnALineSentMeanwhileIsOnRecord) {
+    const eventlog::Actor who{QStringLiteral("Bar"), QStringLiteral("Sam")};
+    const int id = addLine(1, 3, QStringLiteral("Bar"), 4, 10, 1, 0, QStringLiteral("Steak"));
+    lists->setQtyOnRecord(1, 3, who); // not sent: nothing to record
+    lists->setQtyOnRecord(1, 5, who); // raised: nothing either
+    exec(QStringLiteral("UPDATE tabline1 SET processed = 'T'")); // the kitchen has it now
+    lists->setQtyOnRecord(1, 2, who);
+    EXPECT_EQ(lineValue(1, id, QStringLiteral("qty")), QStringLiteral("2"));
+    EXPECT_EQ(eventLog(), QStringLiteral("Qty lowered||Table 1|Steak|5|30|From 5 to 2"));
+
+    // A quantity that cannot be saved leaves no entry.
+    exec(QStringLiteral("DELETE FROM tabline1"));
+    EXPECT_THROW(lists->setQtyOnRecord(1, 1, who), std::exception);
+    EXPECT_EQ(eventLog(), QStringLiteral("Qty lowered||Table 1|Steak|5|30|From 5 to 2"));
 }
 
 } // namespace

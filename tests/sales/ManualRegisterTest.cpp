@@ -101,6 +101,8 @@ TEST_F(ManualRegisterTest, ALineCarriesTheTypedPriceAndTheLayoutsRates) {
     ASSERT_TRUE(oddId);
     EXPECT_EQ(line(QStringLiteral("price, extprice, cost"), *oddId),
               QStringLiteral("0.3333|0.9999|0.1"));
+    EXPECT_EQ(eventLog(), QStringLiteral("Manual register||Jones Catering|Cake|3|37.5| ; "
+                                         "Manual register||Jones Catering|Cake|3|0.9999|"));
 }
 
 TEST_F(ManualRegisterTest, NothingIsAddedWithoutATabOrAnEntry) {
@@ -128,6 +130,18 @@ TEST_F(ManualRegisterTest, ADatabaseFailureKeepsTheEntry) {
     EXPECT_FALSE(r.add(c));
     EXPECT_EQ(r.display(), QStringLiteral("5 x 2"));
     EXPECT_EQ(count(), QStringLiteral("0"));
+
+    // A line that cannot be put on record is not added either.
+    db.setStatementHook([](const QString& sql) {
+        if (sql.startsWith(QStringLiteral("INSERT INTO eventlog")))
+            throw std::runtime_error("connection lost");
+    });
+    prompter.expectInformation(QStringLiteral("Invalid input."));
+    EXPECT_FALSE(add(r, 10));
+    db.setStatementHook({});
+    EXPECT_EQ(r.display(), QStringLiteral("5 x 2"));
+    EXPECT_EQ(count(), QStringLiteral("0"));
+    EXPECT_EQ(eventLog(), QString());
 }
 
 // A manual line takes discounts like any item that does not refuse them, on every path.

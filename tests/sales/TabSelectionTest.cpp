@@ -1,3 +1,4 @@
+#include "app/EventLog.h"
 #include "db/StoredProc.h"
 #include "sales/OpenTabs.h"
 #include "sales/SalesCaches.h"
@@ -101,6 +102,20 @@ TEST_F(TabMovesTest, TheNonTabsLinesMoveForThisTerminalOnly) {
     // An empty list gives 0: nothing is called.
     EXPECT_FALSE(TabMoves::toTab(proc, 1, 0, 9, QStringLiteral("Bar")));
     EXPECT_FALSE(TabMoves::toNonTab(proc, 2, 0, QStringLiteral("Bar")));
+}
+
+TEST_F(TabMovesTest, EachLineAMoveTakesIsOnRecordWithTheTabItLeavesAndTheOneItJoins) {
+    addLine(1, 3, QStringLiteral("Bar"));
+    addLine(1, 3, QStringLiteral("Deck"));
+    const int nonTab = addLine(1, 1, QStringLiteral("Bar"));
+    addLine(1, 1, QStringLiteral("Deck")); // another terminal's walk-in stays and is not logged
+    const eventlog::Actor who{QStringLiteral("Bar"), QStringLiteral("Sam")};
+    TabMoves::logMove(db, who, 1, 3, 5, QStringLiteral("Bar")); // all of Table 1 to Table 3
+    TabMoves::logMove(db, who, 2, nonTab, 1, QStringLiteral("Bar"));
+    TabMoves::logMove(db, who, 1, 1, 4, QStringLiteral("Bar"));
+    TabMoves::logMove(db, who, 2, 0, 4, QStringLiteral("Bar")); // an empty list: nothing
+    EXPECT_EQ(eventLog(), QStringLiteral("Move||Table 1|Beer|1||To Table 3 ; Move||Table 1|Beer|1||To Table 3 ; "
+                                         "Move||Non Tab|Beer|1||To Non Tab ; Move||Non Tab|Beer|1||To Table 2"));
 }
 
 class TabSearchTest : public test::DemoDatabaseTest {};

@@ -85,6 +85,13 @@ protected:
     void exec(const QString& sql, std::vector<db::Value> params = {});
     // Every row's columns as their shortest text, "|" between columns and " ; " between rows.
     QString rows(const QString& sql, std::vector<db::Value> params = {});
+    // The exception log's entries in the order written, as rows() gives them: kind, approver,
+    // tab, item, quantity, amount and detail; those after the first `skipped`.
+    QString eventLog(int skipped = 0) {
+        return rows(QStringLiteral("SELECT kind, approver, tabref, itemname, qty, amount, detail FROM eventlog"
+                                   " ORDER BY id OFFSET %1 ROWS").arg(skipped));
+    }
+    int eventLogSize() { return scalar(QStringLiteral("SELECT COUNT(*) FROM eventlog")).toInt(); }
 
     TestDatabase database;
     db::Connection db;

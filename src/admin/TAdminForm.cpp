@@ -48,7 +48,7 @@ constexpr std::array<const char*, AdminPermissions::kCount> kButtonNames{
     "btnLinks",  "btnMaps",       "btnTabs",       "btnMops",          "btnDiscounts", "btnDevices",
     "btnXDelete", "btnXDiscount", "btnXRefund",    "btnXSplit",        "btnXStocktake", "btnXNoSale",
     "btnRptX",   "btnRptTranx",   "btnRptTranxLines", "btnRptDay",     "btnRptMonth", "btnRptYear",
-    "btnRptSplit", "btnRptAccount", "btnRptInventory"};
+    "btnRptSplit", "btnRptAccount", "btnRptInventory", "btnRptExceptions"};
 
 template <typename EditorForm>
 void openRecordEditor(Prompter& prompter, TMainDataModule& module, TMainForm& till,

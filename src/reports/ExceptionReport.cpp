@@ -115,8 +115,8 @@ report::Report exceptionReport(const QString& title, const std::vector<Exception
                            QStringLiteral("PCRef"), QStringLiteral("Approver"), QStringLiteral("TabRef"),
                            QStringLiteral("Item"),  QStringLiteral("Qty"),      QStringLiteral("Amount"),
                            QStringLiteral("Detail")};
-    report.columnHeader = {text(QStringLiteral("Kind / Staff"), 0),
-                           text(QStringLiteral("Date/Time"), kStampMm),
+    // No heading over the kinds and staff: they stand left of the entries, heading their groups.
+    report.columnHeader = {text(QStringLiteral("Date/Time"), kStampMm),
                            text(QStringLiteral("PCRef"), kTerminalMm),
                            text(QStringLiteral("Approver"), kApproverMm),
                            text(QStringLiteral("TabRef"), kTabMm),

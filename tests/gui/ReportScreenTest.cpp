@@ -253,9 +253,12 @@ TEST_F(ReportScreen, TheExceptionsReportOpensFromTheConsoleOnTheDaysEntries) {
     eventlog::write(module->db1, {.kind = eventlog::Kind::NoSale, .pcRef = QStringLiteral("Bar"),
                                   .approver = AdminLevel::Admin});
     auto console = loggedInConsole();
-    test::whenOpens<TDTRangeForm>(QStringLiteral("DTRangeForm"), [this](TDTRangeForm& range) {
+    QTemporaryDir folder;
+    const QString xlsx = folder.filePath(QStringLiteral("exceptions.xlsx"));
+    const QString csv = folder.filePath(QStringLiteral("exceptions.csv"));
+    test::whenOpens<TDTRangeForm>(QStringLiteral("DTRangeForm"), [&](TDTRangeForm& range) {
         EXPECT_FALSE(range.pnlOptions->isVisibleTo(&range));
-        test::whenOpens<TExceptionRptForm>(QStringLiteral("ExceptionRptForm"), [](TExceptionRptForm& preview) {
+        test::whenOpens<TExceptionRptForm>(QStringLiteral("ExceptionRptForm"), [&](TExceptionRptForm& preview) {
             const report::Report& r = preview.report();
             EXPECT_TRUE(r.title.startsWith(QStringLiteral("Exceptions from "))) << r.title.toStdString();
             QStringList shown;
@@ -266,6 +269,9 @@ TEST_F(ReportScreen, TheExceptionsReportOpensFromTheConsoleOnTheDaysEntries) {
             for (const char* text : {"Delete", "Anna", "Burger", "24.00", "sent to the kitchen", "No sale", "(none)",
                                      "Admin", "2 entries"})
                 EXPECT_TRUE(shown.contains(QString::fromLatin1(text))) << text;
+            prompter.expectSaveFile(xlsx).expectSaveFile(csv);
+            preview.btnXlsx->click();
+            preview.btnCsv->click();
             preview.reject();
         });
         range.btnSubmit->click();
@@ -281,6 +287,15 @@ TEST_F(ReportScreen, TheExceptionsReportOpensFromTheConsoleOnTheDaysEntries) {
     });
     button(*console, "admin2rptlog")->click();
     EXPECT_TRUE(console->isVisible());
+
+    QFile sheet(csv);
+    ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(sheet.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral(",Bar,,Table 1,Burger,1,24.00,sent to the kitchen\r\n"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("\r\nNo sale,(none),"))) << text.toStdString();
+    QFile book(xlsx);
+    ASSERT_TRUE(book.open(QIODevice::ReadOnly));
+    EXPECT_EQ(book.read(2), QByteArray("PK"));
 }
 
 } // namespace

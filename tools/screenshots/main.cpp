@@ -159,7 +159,8 @@ void tour(TMainForm& till) {
 }
 
 // The reports over this week (last night's sales and the one just paid): the X window, the
-// period dialog, and the daily report's preview, also written as a PDF beside the till.
+// period dialog, the daily report's preview, also written as a PDF beside the till, and the
+// exception log's report.
 void reportTour(TAdminForm& console) {
     const auto periodDialog = [&console](const char* column, const std::function<void(TDTRangeForm&)>& then) {
         whenOpens("DTRangeForm", QString(), [then](QWidget* w) {

@@ -247,7 +247,7 @@ INSERT INTO split (id, ref, cat, discid, msg) VALUES (4, 'Birthday', 'Parties', 
 INSERT INTO split (id, ref, cat, discid, msg) VALUES (5, 'Company', 'Business', NULL, 'On the company');
 
 -- What the restricted administrator may do in the demo.
-UPDATE master SET admin2rptx = 'T', admin2rptday = 'T', admin2xnosale = 'T', admin2xdelete = 'T', admin2tab = 'T' WHERE id = 1;
+UPDATE master SET admin2rptx = 'T', admin2rptday = 'T', admin2rptlog = 'T', admin2xnosale = 'T', admin2xdelete = 'T', admin2tab = 'T' WHERE id = 1;
 
 -- Last night's first sales, so that a docket can be printed before today's first sale
 -- (pelora --docket 1).

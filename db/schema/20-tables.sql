@@ -129,6 +129,7 @@ CREATE TABLE master (
     admin2rptsplit      VARCHAR(1) DEFAULT 'F',
     admin2rptac         VARCHAR(1) DEFAULT 'F',
     admin2rptinv        VARCHAR(1) DEFAULT 'F',
+    admin2rptlog        VARCHAR(1) DEFAULT 'F',
     admin2xdelete       VARCHAR(1) DEFAULT 'F',
     admin2xdisc         VARCHAR(1) DEFAULT 'F',
     admin2xrefund       VARCHAR(1) DEFAULT 'F',

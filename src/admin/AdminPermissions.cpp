@@ -36,6 +36,7 @@ const std::array<AdminPermissions::Entry, AdminPermissions::kCount>& AdminPermis
         {G::Reports, "Split Ref", "admin2rptsplit"},
         {G::Reports, "Account", "admin2rptac"},
         {G::Reports, "Inventory", "admin2rptinv"},
+        {G::Reports, "Exceptions", "admin2rptlog"},
     }};
     return table;
 }

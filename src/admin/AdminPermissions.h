@@ -25,12 +25,12 @@ public:
         const char* caption;
         const char* column;
     };
-    static constexpr int kCount = 27;
+    static constexpr int kCount = 28;
     static const std::array<Entry, kCount>& entries();
     // The position of a column in the table, or -1.
     static int indexOf(const QString& column);
 
-    // Reads the 27 grants of the one `master` row, in the table's order.
+    // Reads the grants of the one `master` row, in the table's order.
     static std::vector<bool> load(db::Query& query);
     // Grants (or withdraws) one button at once; there is one `master` row.
     static void write(db::Query& query, int index, bool granted);

@@ -49,7 +49,7 @@ constexpr std::array<const char*, AdminPermissions::kCount> kButtonNames{
     "btnLinks",  "btnMaps",       "btnTabs",       "btnMops",          "btnDiscounts", "btnDevices",
     "btnXDelete", "btnXDiscount", "btnXRefund",    "btnXSplit",        "btnXStocktake", "btnXNoSale",
     "btnRptX",   "btnRptTranx",   "btnRptTranxLines", "btnRptDay",     "btnRptMonth", "btnRptYear",
-    "btnRptSplit", "btnRptAccount", "btnRptInventory"};
+    "btnRptSplit", "btnRptAccount", "btnRptInventory", "btnRptExceptions"};
 
 template <typename EditorForm>
 void openRecordEditor(Prompter& prompter, TMainDataModule& module, TMainForm& till,
@@ -272,11 +272,12 @@ void TAdminForm::wireActions() {
     actions_[at("admin2xstocktake")] = {[this] { openStocktakeHistory(); }, A::LogoutQuestion, {}};
     actions_[at("admin2xnosale")] = {[this] { till_.btnNoSaleClick(); }, A::ConsoleStays, {}};
     actions_[at("admin2rptx")] = {[this] { reports().openXReport(); }, A::ConsoleStays, {}};
-    const std::array<std::pair<const char*, ReportKind>, 5> periodReports{{{"admin2rpttranx", ReportKind::Receipt},
+    const std::array<std::pair<const char*, ReportKind>, 6> periodReports{{{"admin2rpttranx", ReportKind::Receipt},
                                                                             {"admin2rpttranxline", ReportKind::Recline},
                                                                             {"admin2rptday", ReportKind::Day},
                                                                             {"admin2rptmonth", ReportKind::Month},
-                                                                            {"admin2rptyear", ReportKind::Year}}};
+                                                                            {"admin2rptyear", ReportKind::Year},
+                                                                            {"admin2rptlog", ReportKind::Exceptions}}};
     for (const auto& [column, kind] : periodReports)
         actions_[at(column)] = {[this, k = kind] { reports().openPeriodDialog(k); }, A::ConsoleStays, {}};
     actions_[at("admin2rptsplit")] = {[this] { reports().openSplitReport(); }, A::ConsoleStays, {}};

@@ -16,7 +16,7 @@
 namespace pelora {
 
 void ReportLauncher::openPeriodDialog(ReportKind kind) {
-    const bool narrow = kind == ReportKind::Receipt || kind == ReportKind::Recline;
+    const bool narrow = kind == ReportKind::Receipt || kind == ReportKind::Recline || kind == ReportKind::Exceptions;
     if (auto form = makeFilledForm<TDTRangeForm>(context_.prompter(), [&] {
             return std::make_unique<TDTRangeForm>(context_, kind, narrow);
         }))

@@ -11,7 +11,7 @@ class ReportLauncher {
 public:
     explicit ReportLauncher(const ReportContext& context) : context_(context) {}
 
-    // The period dialog for a kind; the receipt reports show it without its options.
+    // The period dialog for a kind; the receipt and exception reports show it without its options.
     void openPeriodDialog(ReportKind kind);
     // Asks first when a tab still holds lines: "At least one tab is still active. Continue?"
     void openXReport();

@@ -70,6 +70,8 @@ QString reportTitle(ReportKind kind, const ReportPeriod& period) {
         return title("Monthly Report from ", lastDay);
     case ReportKind::Year:
         return title("Yearly Report from ", lastDay);
+    case ReportKind::Exceptions:
+        return title("Exceptions from ", period.end);
     }
     return {};
 }

@@ -13,7 +13,7 @@ struct ReportPeriod {
 };
 
 // Which report the period dialog opens, and how it rounds the period it is given.
-enum class ReportKind { X, Receipt, Recline, Day, Month, Year };
+enum class ReportKind { X, Receipt, Recline, Day, Month, Year, Exceptions };
 enum class RangeKind { None, Daily, Monthly, Yearly };
 
 // The presets of "Set to this...", from today's date (the server's): both at midnight.

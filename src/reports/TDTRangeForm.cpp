@@ -2,6 +2,7 @@
 
 #include "db/ServerClock.h"
 #include "reports/DmyReport.h"
+#include "reports/ExceptionReport.h"
 #include "reports/PeriodPicker.h"
 #include "reports/ReceiptReports.h"
 #include "reports/TReportPreviewForm.h"
@@ -132,6 +133,10 @@ void TDTRangeForm::btnSubmitClick() {
         previewReport<TDMYRptForm>(over.prompter(), this, [&] {
             return dmyReport(heading, readDmyReport(db, groupingOf(kind_), reported, choices()));
         });
+        break;
+    case ReportKind::Exceptions:
+        previewReport<TExceptionRptForm>(over.prompter(), this,
+                                         [&] { return exceptionReport(heading, readExceptions(db, reported)); });
         break;
     }
 }

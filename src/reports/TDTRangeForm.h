@@ -18,7 +18,7 @@ namespace pelora {
 class PeriodPicker;
 
 // The report period dialog: the period, the breakdowns with their orders (kept out of sight for
-// the receipt reports), and "Submit", which opens the report of its kind over the period. It
+// the receipt and exception reports), and "Submit", which opens the report of its kind over the period. It
 // opens on today (the server's) and stays open behind the report to submit again.
 class TDTRangeForm : public QDialog {
     Q_OBJECT

@@ -91,6 +91,12 @@ public:
     using TReportPreviewForm::TReportPreviewForm;
 };
 
+class TExceptionRptForm : public TReportPreviewForm {
+    Q_OBJECT
+public:
+    using TReportPreviewForm::TReportPreviewForm;
+};
+
 // Builds a report under the hourglass and shows it in its window, named after the window's
 // class; a failure on the way is "Cannot open" that window.
 template <typename Form, typename Build>

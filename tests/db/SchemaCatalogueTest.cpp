@@ -111,7 +111,7 @@ std::map<QString, Columns> expectedTables() {
                            "moprequery:v1 discrequery:v1");
     for (const char* p : {"master", "pc", "staff", "layout", "image", "item", "link", "map", "tab",
                           "mop", "disc", "device", "rptx", "rpttranx", "rpttranxline", "rptday",
-                          "rptmonth", "rptyear", "rptsplit", "rptac", "rptinv", "xdelete", "xdisc",
+                          "rptmonth", "rptyear", "rptsplit", "rptac", "rptinv", "rptlog", "xdelete", "xdisc",
                           "xrefund", "xsplit", "xstocktake", "xnosale"})
         master << QStringLiteral("admin2%1:v1").arg(QLatin1String(p));
     t["master"] = master;

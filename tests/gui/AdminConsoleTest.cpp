@@ -71,7 +71,7 @@ protected:
     static const inline QStringList kWired{"INI",     "PC",    "Staff", "Layouts", "Images", "Items", "Links", "Maps", "Tabs", "Mops",  "Discounts", "Devices", "Delete",
                                            "Discount", "Refund", "Split",        "Stocktake", "No Sale",   "X",
                                            "Tranx",   "Tranx + Lines", "Day",    "Month",     "Year",
-                                           "Split Ref", "Account", "Inventory"};
+                                           "Split Ref", "Account", "Inventory", "Exceptions"};
 };
 
 TEST_F(AdminConsole, LoggedOutOnlyTheGeneralGroupWorksAndAWrongPasswordIsRefused) {

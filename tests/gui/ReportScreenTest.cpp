@@ -2,6 +2,7 @@
 
 #include "ModalWatcher.h"
 #include "admin/TAdminForm.h"
+#include "app/EventLog.h"
 #include "print/MemorySpooler.h"
 #include "reports/PeriodPicker.h"
 #include "reports/TDTRangeForm.h"
@@ -242,6 +243,59 @@ TEST_F(ReportScreen, TheDailySplitAndInventoryReportsOpenFromTheConsole) {
         preview.reject();
     });
     button(*console, "admin2rptinv")->click();
+}
+
+TEST_F(ReportScreen, TheExceptionsReportOpensFromTheConsoleOnTheDaysEntries) {
+    eventlog::write(module->db1, {.kind = eventlog::Kind::Delete, .pcRef = QStringLiteral("Bar"),
+                                  .staffRef = QStringLiteral("Anna"), .tabRef = QStringLiteral("Table 1"),
+                                  .itemName = QStringLiteral("Burger"), .qty = 1, .amount = Money::fromDouble(24),
+                                  .detail = QStringLiteral("sent to the kitchen")});
+    eventlog::write(module->db1, {.kind = eventlog::Kind::NoSale, .pcRef = QStringLiteral("Bar"),
+                                  .approver = AdminLevel::Admin});
+    auto console = loggedInConsole();
+    QTemporaryDir folder;
+    const QString xlsx = folder.filePath(QStringLiteral("exceptions.xlsx"));
+    const QString csv = folder.filePath(QStringLiteral("exceptions.csv"));
+    test::whenOpens<TDTRangeForm>(QStringLiteral("DTRangeForm"), [&](TDTRangeForm& range) {
+        EXPECT_FALSE(range.pnlOptions->isVisibleTo(&range));
+        test::whenOpens<TExceptionRptForm>(QStringLiteral("ExceptionRptForm"), [&](TExceptionRptForm& preview) {
+            const report::Report& r = preview.report();
+            EXPECT_TRUE(r.title.startsWith(QStringLiteral("Exceptions from "))) << r.title.toStdString();
+            QStringList shown;
+            for (const report::Band& band : r.bands)
+                for (const report::Cell& cell : band.cells)
+                    if (!cell.exportOnly && !cell.text.isEmpty())
+                        shown << cell.text;
+            for (const char* text : {"Delete", "Anna", "Burger", "24.00", "sent to the kitchen", "No sale", "(none)",
+                                     "Admin", "2 entries"})
+                EXPECT_TRUE(shown.contains(QString::fromLatin1(text))) << text;
+            prompter.expectSaveFile(xlsx).expectSaveFile(csv);
+            preview.btnXlsx->click();
+            preview.btnCsv->click();
+            preview.reject();
+        });
+        range.btnSubmit->click();
+
+        module->db1.setStatementHook([](const QString& statement) {
+            if (statement.contains(QLatin1String("FROM eventlog")))
+                throw std::runtime_error("connection lost");
+        });
+        prompter.expectError(QStringLiteral("Cannot open ExceptionRptForm."));
+        range.btnSubmit->click();
+        module->db1.setStatementHook({});
+        range.reject();
+    });
+    button(*console, "admin2rptlog")->click();
+    EXPECT_TRUE(console->isVisible());
+
+    QFile sheet(csv);
+    ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(sheet.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral(",Bar,,Table 1,Burger,1,24.00,sent to the kitchen\r\n"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("\r\nNo sale,(none),"))) << text.toStdString();
+    QFile book(xlsx);
+    ASSERT_TRUE(book.open(QIODevice::ReadOnly));
+    EXPECT_EQ(book.read(2), QByteArray("PK"));
 }
 
 } // namespace

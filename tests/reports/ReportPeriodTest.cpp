@@ -72,6 +72,8 @@ TEST(ReportPeriodTest, TitlesNameThePeriodAndTheSummariesTheirLastDay) {
          "Monthly Report from " + shortDate(QDate(2024, 12, 1)) + " to " + shortDate(QDate(2024, 12, 31))},
         {ReportKind::Year, roundedPeriod(RangeKind::Yearly, at(2024, 5, 5), at(2024, 5, 5)),
          "Yearly Report from " + shortDate(QDate(2024, 1, 1)) + " to " + shortDate(QDate(2024, 12, 31))},
+        {ReportKind::Exceptions, shift,
+         "Exceptions from " + mar1 + ' ' + timeDisplay(shift.begin) + " to " + shortDate(QDate(2024, 3, 2))},
     };
     for (const Case& c : cases)
         EXPECT_EQ(reportTitle(c.kind, c.period), c.title);

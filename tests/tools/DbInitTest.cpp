@@ -1,5 +1,6 @@
 #include "DatabaseInit.h"
 #include "LogArchive.h"
+#include "admin/AdminPermissions.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
 #include "db/Query.h"
@@ -172,7 +173,8 @@ void makeItOlder(db::Connection& sysdba) {
              "ALTER PROCEDURE tab_del_one (id INTEGER) AS\nBEGIN\n"
              "    IF (id <= 2) THEN EXCEPTION row_must_remain;\n"
              "    DELETE FROM tm WHERE tabid = :id;\n    DELETE FROM tab WHERE id = :id;\nEND",
-             "DROP EXCEPTION tab_still_open", "ALTER TABLE master DROP admin2xnosale"})
+             "DROP EXCEPTION tab_still_open", "ALTER TABLE master DROP admin2xnosale",
+             "ALTER TABLE master DROP admin2rptlog"})
         sysdba.executeDirect(QString::fromLatin1(statement));
 }
 
@@ -191,6 +193,7 @@ TEST_F(DbInitTest, UpgradeAddsWhatIsMissingAndKeepsTheRows) {
     for (const char* added : {"the table eventlog", "the generator eventlogid_gen",
                               "the index eventlog_stamp", "the trigger eventlog_fill",
                               "the exception tab_still_open", "the column master.admin2xnosale",
+                              "the column master.admin2rptlog",
                               "Replaced the procedure tab_del_one"})
         EXPECT_TRUE(output.contains(QString::fromLatin1(added))) << added << "\n" << output.toStdString();
 
@@ -206,6 +209,16 @@ TEST_F(DbInitTest, UpgradeAddsWhatIsMissingAndKeepsTheRows) {
     EXPECT_EQ(c.run(QStringLiteral("SELECT qty FROM tabline2 WHERE id = 900")).rows.at(0).at(0).asInt(), 2);
     EXPECT_EQ(c.run(QStringLiteral("SELECT admin2rptx FROM master")).rows.at(0).at(0).asText(),
               QStringLiteral("T"));
+    // The added grant is withheld until an Admin gives it: as the upgrade left it, and as null.
+    const auto granted = [&c](const char* column) -> bool {
+        db::Query query(c);
+        return AdminPermissions::load(query).at(
+            static_cast<std::size_t>(AdminPermissions::indexOf(QString::fromLatin1(column))));
+    };
+    EXPECT_TRUE(granted("admin2rptx"));
+    EXPECT_FALSE(granted("admin2rptlog"));
+    c.run(QStringLiteral("UPDATE master SET admin2rptlog = NULL"));
+    EXPECT_FALSE(granted("admin2rptlog"));
     c.disconnect();
 
     ASSERT_TRUE(upgrade()) << errors.toStdString();

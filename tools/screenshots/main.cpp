@@ -9,6 +9,7 @@
 #include "admin/devices/TODForm.h"
 #include "admin/items/TItemForm.h"
 #include "admin/layouts/TLIForm.h"
+#include "app/EventLog.h"
 #include "app/PeloraApplication.h"
 #include "app/TMainDataModule.h"
 #include "print/MemorySpooler.h"
@@ -158,7 +159,8 @@ void tour(TMainForm& till) {
 }
 
 // The reports over this week (last night's sales and the one just paid): the X window, the
-// period dialog, and the daily report's preview, also written as a PDF beside the till.
+// period dialog, the daily report's preview, also written as a PDF beside the till, and the
+// exception log's report.
 void reportTour(TAdminForm& console) {
     const auto periodDialog = [&console](const char* column, const std::function<void(TDTRangeForm&)>& then) {
         whenOpens("DTRangeForm", QString(), [then](QWidget* w) {
@@ -184,6 +186,10 @@ void reportTour(TAdminForm& console) {
         });
         range.btnSubmit->click();
     });
+    periodDialog("admin2rptlog", [](TDTRangeForm& range) {
+        whenOpens("ExceptionRptForm", QStringLiteral("exceptions-report"), closeDialog);
+        range.btnSubmit->click();
+    });
     periodDialog("admin2rpttranxline", [](TDTRangeForm& range) {
         whenOpens("ReclineRptForm", QStringLiteral("receipt-line-report"), [](QWidget* preview) {
             report::writePdf(static_cast<TReportPreviewForm*>(preview)->report(), QStringLiteral("receipt-lines.pdf"));
@@ -191,6 +197,28 @@ void reportTour(TAdminForm& console) {
         });
         range.btnSubmit->click();
     });
+}
+
+// An evening's exceptions for the report: lines deleted, a manager's discount, a refund, drawers
+// opened and a receipt printed again.
+void writeExceptions(db::Connection& db) {
+    using eventlog::Kind;
+    const auto money = [](double value) { return std::optional<Money>(Money::fromDouble(value)); };
+    const QString bar = QStringLiteral("Bar"), alex = QStringLiteral("Alex"), sam = QStringLiteral("Sam");
+    for (const eventlog::Event& event : std::initializer_list<eventlog::Event>{
+             {.kind = Kind::Delete, .pcRef = bar, .staffRef = alex, .tabRef = QStringLiteral("Table 1"),
+              .itemName = QStringLiteral("Burger"), .qty = 1, .amount = money(24), .detail = QStringLiteral("sent to the kitchen")},
+             {.kind = Kind::Delete, .pcRef = bar, .staffRef = sam, .tabRef = QStringLiteral("Table 3"),
+              .itemName = QStringLiteral("Pale Ale"), .qty = 2, .amount = money(17.2)},
+             {.kind = Kind::Discount, .pcRef = bar, .staffRef = alex, .approver = AdminLevel::Admin,
+              .tabRef = QStringLiteral("Table 2"), .itemName = QStringLiteral("Burger"), .qty = 1, .amount = money(24),
+              .detail = QStringLiteral("Manager 100%")},
+             {.kind = Kind::Refund, .pcRef = bar, .staffRef = sam, .tabRef = QStringLiteral("Non Tab"),
+              .itemName = QStringLiteral("Pale Ale"), .qty = -1, .amount = money(-8.6)},
+             {.kind = Kind::NoSale, .pcRef = bar, .staffRef = alex},
+             {.kind = Kind::NoSale, .pcRef = bar, .approver = AdminLevel::Admin2},
+             {.kind = Kind::Reprint, .pcRef = bar, .staffRef = sam, .tabRef = QStringLiteral("Table 1")}})
+        eventlog::write(db, event);
 }
 
 // The manager's side: the console logged out, as Admin and as Admin2, and the staff editor.
@@ -416,6 +444,7 @@ int main(int argc, char** argv) {
         QTimer::singleShot(300, &till, [&] {
             try {
                 tour(till);
+                writeExceptions(module.db1);
                 adminTour(till);
                 editorTour(till);
                 tabTour(till);

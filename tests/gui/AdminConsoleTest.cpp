@@ -14,6 +14,15 @@
 #include "DatabaseInit.h"
 #include "print/MemorySpooler.h"
 #include "ui/THelpForm.h"
+#include "payment/TMopChoiceForm.h"
+#include "payment/TRecForm.h"
+#include "reports/TDTRangeForm.h"
+#include "reports/TReportPreviewForm.h"
+#include "sales/ExtraPage.h"
+#include "sales/LinePanel.h"
+#include "sales/TDeleteLineForm.h"
+#include "sales/TDiscChoiceForm.h"
+#include "sales/TDiscLineForm.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -21,6 +30,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace pelora;
@@ -160,6 +171,7 @@ TEST_F(AdminConsole, AnAdmin2ReachesOnlyWhatIsGrantedAndTheSessionLastsUntilLogo
     EXPECT_TRUE(printers.documents.empty());
     button(*console, "admin2xnosale")->click();
     EXPECT_EQ(printers.documents.size(), 1u); // the drawer; the console stays
+    EXPECT_EQ(scalar(QStringLiteral("SELECT kind || '|' || approver FROM eventlog")), QStringLiteral("No sale|Admin2"));
     EXPECT_EQ(console->result(), 0);
 
     // The session login carries on at the next opening, with what is granted by then.
@@ -327,6 +339,93 @@ TEST_F(AdminConsole, ItemsAndLinksOpenTheMenuEditorsAndTheSalesScreenFollowsThem
     editor->grpMovements->btnRight->click(); // the selection still patches its own button after the rebuild
     EXPECT_EQ(scalar(QStringLiteral("SELECT boxleft FROM li WHERE id = 3")), QStringLiteral("300"));
     editor->close();
+}
+
+// An evening's exceptions, each done as staff and the manager do them, then read back in the
+// "Exceptions" report of the day.
+TEST_F(AdminConsole, AnEveningsExceptionsAreOnRecordAndInTheDaysReport) {
+    ASSERT_TRUE(start());
+    printIntoMemory();
+    touchTab(QStringLiteral("Table 1"));
+    touchItem(QStringLiteral("Burger"));
+    touchItem(QStringLiteral("Pale Ale"));
+    form->pnlRight->btnProcess->click(); // both sent
+    settle();
+
+    // The manager deletes the sent burger and comps the ale from the console.
+    touchTab(QStringLiteral("Table 1"));
+    form->pnlRight->tabline1->selectRow(0);
+    auto console = openConsole();
+    login(*console, test::admin1Password(), true);
+    test::whenModalOpens(QStringLiteral("DeleteLineForm"), [](QWidget* w) { static_cast<TDeleteLineForm*>(w)->btnOne->click(); });
+    prompter.expectConfirm(QStringLiteral("Logout Admin?"), false);
+    button(*console, "admin2xdelete")->click();
+    test::whenModalOpens(QStringLiteral("DiscLineForm"), [](QWidget* w) {
+        test::whenModalOpens(QStringLiteral("DiscChoiceForm"), [](QWidget* c) {
+            static_cast<TDiscChoiceForm*>(c)->discButton(QStringLiteral("Manager Comp^"))->click();
+        });
+        static_cast<TDiscLineForm*>(w)->btnAll->click();
+    });
+    prompter.expectConfirm(QStringLiteral("Logout Admin?"), false);
+    console = openConsole();
+    button(*console, "admin2xdisc")->click();
+
+    // A refund from the console, a no sale and a reprint of the refund from the sales screen.
+    touchTab(QStringLiteral("Table 2"));
+    touchItem(QStringLiteral("Pale Ale"));
+    test::whenOpens<TMopChoiceForm>(QStringLiteral("MopChoiceForm"), [](TMopChoiceForm& chooser) {
+        chooser.mopButton(QStringLiteral("Cash"))->click();
+    });
+    prompter.expectInformation(QStringLiteral("Refund of 9.50 as Cash accepted."))
+        .expectConfirm(QStringLiteral("Logout Admin?"), true);
+    console = openConsole();
+    button(*console, "admin2xrefund")->click();
+    form->pgeExtra->btnNoSale->click();
+    test::whenOpens<TRecForm>(QStringLiteral("RecForm"), [this](TRecForm& history) {
+        prompter.expectConfirm(QStringLiteral("Re-Print the receipt?"), true);
+        history.btnPrint->click();
+        history.btnClose->click();
+    });
+    form->OpenReceiptHistory();
+
+    const QString refund = scalar(QStringLiteral("SELECT MAX(id) FROM receipt"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT LIST(e, ' ; ') FROM (SELECT kind || '|' || staffref || '|' || pcref || '|' ||"
+                                    " COALESCE(approver, '') || '|' || COALESCE(tabref, '') || '|' ||"
+                                    " COALESCE(itemname, '') || '|' || COALESCE(CAST(amount AS NUMERIC(18, 2)), '') || '|' ||"
+                                    " COALESCE(detail, '') AS e FROM eventlog ORDER BY id)")),
+              QStringLiteral("Delete|Default|Bar|Admin|Table 1|Burger|24.00|Sent ; "
+                             "Discount|Default|Bar|Admin|Table 1|Pale Ale|9.50|Manager Comp 100% ; "
+                             "Refund|Default|Bar|Admin|Table 2||9.50|Receipt %1 by Cash, 1 line ; "
+                             "No sale|Default|Bar||||| ; "
+                             "Reprint|Default|Bar||Table 2||-9.50|Receipt %1")
+                  .arg(refund));
+
+    // The manager reads them in the day's report and takes it away as a workbook.
+    QTemporaryDir folder;
+    const QString xlsx = folder.filePath(QStringLiteral("exceptions.xlsx"));
+    console = openConsole();
+    login(*console, test::admin1Password());
+    test::whenOpens<TDTRangeForm>(QStringLiteral("DTRangeForm"), [&](TDTRangeForm& range) {
+        test::whenOpens<TExceptionRptForm>(QStringLiteral("ExceptionRptForm"), [&](TExceptionRptForm& preview) {
+            QStringList shown;
+            for (const report::Band& band : preview.report().bands)
+                for (const report::Cell& cell : band.cells)
+                    if (!cell.exportOnly)
+                        shown << cell.text;
+            for (const char* text : {"Delete", "Burger", "24.00", "Discount", "Manager Comp 100%", "Refund", "No sale",
+                                     "Reprint", "Table 2", "Default", "Bar", "Admin"})
+                EXPECT_TRUE(shown.contains(QString::fromLatin1(text))) << text;
+            prompter.expectSaveFile(xlsx);
+            preview.btnXlsx->click();
+            preview.reject();
+        });
+        range.btnSubmit->click();
+        range.reject();
+    });
+    button(*console, "admin2rptlog")->click();
+    QFile book(xlsx);
+    ASSERT_TRUE(book.open(QIODevice::ReadOnly));
+    EXPECT_EQ(book.read(2), QByteArray("PK"));
 }
 
 } // namespace

@@ -207,17 +207,18 @@ void writeExceptions(db::Connection& db) {
     const QString bar = QStringLiteral("Bar"), alex = QStringLiteral("Alex"), sam = QStringLiteral("Sam");
     for (const eventlog::Event& event : std::initializer_list<eventlog::Event>{
              {.kind = Kind::Delete, .pcRef = bar, .staffRef = alex, .tabRef = QStringLiteral("Table 1"),
-              .itemName = QStringLiteral("Burger"), .qty = 1, .amount = money(24), .detail = QStringLiteral("sent to the kitchen")},
+              .itemName = QStringLiteral("Burger"), .qty = 1, .amount = money(24), .detail = QStringLiteral("Sent")},
              {.kind = Kind::Delete, .pcRef = bar, .staffRef = sam, .tabRef = QStringLiteral("Table 3"),
-              .itemName = QStringLiteral("Pale Ale"), .qty = 2, .amount = money(17.2)},
+              .itemName = QStringLiteral("Pale Ale"), .qty = 2, .amount = money(17.2), .detail = QStringLiteral("Not sent")},
              {.kind = Kind::Discount, .pcRef = bar, .staffRef = alex, .approver = AdminLevel::Admin,
               .tabRef = QStringLiteral("Table 2"), .itemName = QStringLiteral("Burger"), .qty = 1, .amount = money(24),
-              .detail = QStringLiteral("Manager 100%")},
+              .detail = QStringLiteral("Manager Comp 100%")},
              {.kind = Kind::Refund, .pcRef = bar, .staffRef = sam, .tabRef = QStringLiteral("Non Tab"),
-              .itemName = QStringLiteral("Pale Ale"), .qty = -1, .amount = money(-8.6)},
+              .amount = money(8.6), .detail = QStringLiteral("Receipt 12 by Cash, 1 line")},
              {.kind = Kind::NoSale, .pcRef = bar, .staffRef = alex},
-             {.kind = Kind::NoSale, .pcRef = bar, .approver = AdminLevel::Admin2},
-             {.kind = Kind::Reprint, .pcRef = bar, .staffRef = sam, .tabRef = QStringLiteral("Table 1")}})
+             {.kind = Kind::NoSale, .pcRef = bar, .staffRef = sam, .approver = AdminLevel::Admin2},
+             {.kind = Kind::Reprint, .pcRef = bar, .staffRef = sam, .tabRef = QStringLiteral("Non Tab"),
+              .amount = money(-8.6), .detail = QStringLiteral("Receipt 12")}})
         eventlog::write(db, event);
 }
 

@@ -2,6 +2,8 @@
 
 #include "db/Connection.h"
 
+#include <QStringList>
+
 namespace pelora::eventlog {
 
 namespace {
@@ -60,11 +62,15 @@ QString kindText(Kind kind) {
 }
 
 LineSelection LineSelection::byIds(const QString& table, const std::vector<db::Value>& ids) {
-    QString where = QStringLiteral("id IN (") + QStringLiteral("?, ").repeated(ids.size()) + u')';
-    where.replace(QStringLiteral(", )"), QStringLiteral(")"));
     if (ids.empty())
-        where = QStringLiteral("1 = 0");
-    return {table, where, ids};
+        return {table, QStringLiteral("1 = 0"), {}};
+    QStringList marks;
+    marks.fill(QStringLiteral("?"), static_cast<qsizetype>(ids.size()));
+    return {table, QStringLiteral("id IN (") + marks.join(QStringLiteral(", ")) + u')', ids};
+}
+
+bool present(db::Connection& db) {
+    return !db.run(QStringLiteral("SELECT 1 FROM rdb$relations WHERE rdb$relation_name = 'EVENTLOG'")).rows.empty();
 }
 
 void write(db::Connection& db, const Event& event) {
@@ -75,10 +81,6 @@ void write(db::Connection& db, const Event& event) {
             event.qty ? db::Value(*event.qty) : db::Value(),
             event.amount ? db::Value(*event.amount) : db::Value(), text(event.detail, 100)});
 }
-
-} // namespace pelora::eventlog
-
-namespace pelora::eventlog {
 
 void writeLines(db::Connection& db, const Event& event, const LineSelection& lines, const QString& amountSql,
                 const QString& detailSql) {

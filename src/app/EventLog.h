@@ -2,13 +2,12 @@
 
 #include "admin/AdminPermissions.h"
 #include "common/Money.h"
+#include "db/Value.h"
 
 #include <QString>
 
 #include <optional>
 #include <vector>
-
-#include "db/Value.h"
 
 namespace pelora::db {
 class Connection;
@@ -80,8 +79,14 @@ inline const QString kDiscount = QStringLiteral("qty * adjprice - extprice");
 // Whether the line had been sent to its printer.
 inline const QString kSent = QStringLiteral("TRIM(CASE WHEN processed = 'T' THEN 'Sent' ELSE 'Not sent' END)");
 // The line's discount, as "Staff 100%".
-inline const QString kDiscountName = QStringLiteral("TRIM(COALESCE(discname, '') || ' ' || COALESCE(TRIM(TRAILING '.' FROM TRIM(TRAILING '0' FROM CAST(CAST(discrate AS NUMERIC(18, 4)) AS VARCHAR(24)))) || '%', ''))");
+inline const QString kDiscountName = QStringLiteral(
+    "TRIM(COALESCE(discname, '') || ' ' || COALESCE(TRIM(TRAILING '.' FROM TRIM(TRAILING '0' FROM"
+    " CAST(CAST(discrate AS NUMERIC(18, 4)) AS VARCHAR(24)))) || '%', ''))");
 } // namespace lineSql
+
+// Whether the database has the exception log (one made by an earlier version lacks it until
+// `pelora-dbinit --upgrade`).
+bool present(db::Connection& db);
 
 // Adds the entry: one INSERT, inside the connection's transaction when one is open, so the
 // action and its entry are committed or rolled back together. The database sets the entry's id
@@ -90,9 +95,10 @@ inline const QString kDiscountName = QStringLiteral("TRIM(COALESCE(discname, '')
 void write(db::Connection& db, const Event& event);
 
 // Adds one entry per selected line, in one statement: the event's fields with the line's item
-// name and quantity, `amountSql` and `detailSql` worked out over the line's columns (in
-// `detailSql` each ? stands for the event's detail text; empty leaves the detail null), and the line's tab unless the event
-// names one. Written before the lines change, they show the lines as the action found them.
+// name and quantity, `amountSql` and `detailSql` worked out over the line's columns, and the
+// line's tab unless the event names one. In `detailSql` each ? stands for the event's detail
+// text; an empty `detailSql` leaves the detail null. Written before the lines change, the
+// entries show the lines as the action found them.
 void writeLines(db::Connection& db, const Event& event, const LineSelection& lines, const QString& amountSql,
                 const QString& detailSql);
 

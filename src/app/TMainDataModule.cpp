@@ -1,6 +1,7 @@
 #include "app/TMainDataModule.h"
 
 #include "app/ConnectionSequence.h"
+#include "app/EventLog.h"
 #include "app/IniFile.h"
 #include "app/TSplashForm.h"
 #include "common/Prompter.h"
@@ -48,6 +49,14 @@ bool TMainDataModule::MainDataModuleCreate() {
             return false;
         }
         splash->advance(50);
+        // Every deletion, discount, refund or no sale is refused until the exception log is there.
+        if (!eventlog::present(db1)) {
+            splash.reset();
+            prompter_.warning(QStringLiteral("This database has no exception log, so deletions, discounts, refunds "
+                                             "and no sales will be refused.") +
+                              kLineBreak +
+                              QStringLiteral("Close the tills and run pelora-dbinit --upgrade on the database."));
+        }
 
         mainForm_.statusLine().setText(0, QString::fromLatin1(StatusLine::kLoggedOut));
         mainForm_.LoadTerminalSettings();

@@ -471,6 +471,8 @@ void TMainForm::RefreshTimerTick() {
     } done{inRefreshTick_};
     try {
         ShowLink(state_.currentLink);
+        if (pgcMain->currentWidget() == pgeTab)
+            ShowOccupiedTabs(); // tables other tills opened or paid meanwhile
         if (modeIs(data_.settings.refreshMode, '2'))
             beep_();
     } catch (const std::exception& failure) {

@@ -323,9 +323,16 @@ TEST_F(TabScreen, OccupiedTablesAreMarkedAsActiveListsThem) {
     form->btnTab->click();
     EXPECT_EQ(marked(), QStringList({"Smith J", "Table 2", "Table 3"}));
 
+    // A waiter who stays on the floor plan sees the tables other tills open and pay at the
+    // next refresh.
+    addLine(1, 3, QStringLiteral("Deck")); // Table 1
+    sql(QStringLiteral("DELETE FROM tabline1 WHERE tabid = 4"));
+    form->RefreshTimerTick();
+    EXPECT_EQ(marked(), QStringList({"Smith J", "Table 1", "Table 3"}));
+
     tabPage().btnMapNext->click();
     EXPECT_EQ(marked(), QStringList({"Table 5"}));
-    EXPECT_EQ(active(), QStringList({"Smith J", "Table 2", "Table 3", "Table 5"}));
+    EXPECT_EQ(active(), QStringList({"Smith J", "Table 1", "Table 3", "Table 5"}));
 }
 
 TEST_F(TabScreen, TheMarkMovesWithTheLinesAndGoesWithThePayment) {

@@ -9,9 +9,18 @@
 
 namespace pelora {
 
-void markLineProcessed(db::Connection& db, db::StoredProc& proc, const QString& table, int lineId,
-                       int itemId, double qty, QStringView countMode) {
+bool markLineProcessed(db::Connection& db, db::StoredProc& proc, const QString& table, int lineId,
+                       QStringView countMode) {
     db::Transaction transaction(db);
+    // The lock makes a till that marks the same line at the same moment wait, and then fail
+    // rather than move the stock a second time.
+    db::Query line(db);
+    line.setSql(QStringLiteral("SELECT processed, itemid, qty FROM %1 WHERE id = ? WITH LOCK").arg(table));
+    line.open({lineId});
+    if (line.isEmpty() || line.value(u"processed").asText() != QStringLiteral("F"))
+        return false;
+    const long long itemId = line.value(u"itemid").asInt();
+    const double qty = line.value(u"qty").asDouble();
     proc.setName(table + QStringLiteral("_processed_update"));
     proc.setParam(0, lineId);
     proc.execute();
@@ -22,6 +31,7 @@ void markLineProcessed(db::Connection& db, db::StoredProc& proc, const QString& 
         proc.execute();
     }
     transaction.commit();
+    return true;
 }
 
 void processOrders(const Printing& printing, const OrderProcessing& settings, int tabId) {

@@ -12,10 +12,12 @@ class StoredProc;
 }
 
 // Marks one open line processed by its id, in one transaction; with stock counting on
-// (`countmode` "1") the item's stock goes down by the line's quantity at the same time.
-// `table` is "tabline1" or "tabline2". Throws, with nothing changed, on failure.
-void markLineProcessed(db::Connection& db, db::StoredProc& proc, const QString& table, int lineId,
-                       int itemId, double qty, QStringView countMode);
+// (`countmode` "1") the item's stock goes down by the line's quantity as it stands in the
+// database at the same time. `table` is "tabline1" or "tabline2". A line another till sent (or
+// paid) meanwhile is left as it is, so its stock never moves twice: false then. Throws, with
+// nothing changed, on failure.
+bool markLineProcessed(db::Connection& db, db::StoredProc& proc, const QString& table, int lineId,
+                       QStringView countMode);
 
 // Sends the new lines of a tab (1: this terminal's NonTab) to their outputs, one paper per
 // output, and then marks the lines it loaded processed, moving their stock with `countmode`

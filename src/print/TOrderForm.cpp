@@ -256,7 +256,7 @@ void TOrderForm::buttontag2(QPushButton* button) {
     OrderLine& line = lines_.at(static_cast<std::size_t>(button->property(kEntry).toInt()));
     try {
         db::StoredProc proc(printing_.db);
-        markLineProcessed(printing_.db, proc, line.list, line.id, line.itemId, line.qty, settings_.countMode);
+        markLineProcessed(printing_.db, proc, line.list, line.id, settings_.countMode); // or sent elsewhere
         line.processed = true;
         linesChanged_ = true;
     } catch (const std::exception&) {

@@ -399,9 +399,7 @@ void TMainForm::preProcess() {
     db::RowSet& list1 = lines_->list(LineLists::kMain);
     try {
         markLineProcessed(module_->db1, module_->storedProc1, QStringLiteral("tabline1"),
-                          static_cast<int>(list1.value(u"id").asInt()),
-                          static_cast<int>(list1.value(u"itemid").asInt()), list1.value(u"qty").asDouble(),
-                          data_.settings.countMode);
+                          static_cast<int>(list1.value(u"id").asInt()), data_.settings.countMode);
     } catch (const std::exception&) {
         prompter_.error(QStringLiteral("There was a preprocessing problem.")); // the line stays unsent
     }

@@ -1,4 +1,5 @@
 #include "common/DateTimeText.h"
+#include "db/StoredProc.h"
 #include "print/OrderLines.h"
 #include "print/OrderPapers.h"
 #include "print/OrderProcessing.h"
@@ -141,6 +142,46 @@ TEST_F(OrderProcessingTest, ALineAddedOnAnotherTillMeanwhileStaysNewAndStockMove
     EXPECT_EQ(unprocessed(), QStringLiteral("7")); // never printed, so still to be sent
     EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM item WHERE id = 11")), QStringLiteral("18"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM item WHERE id = 12")), QStringLiteral("47")); // not 44
+}
+
+// "Processed" on the order window and "PP" mark one line: the stock moves by the line's quantity
+// as it stands, and never twice for a line another till sent or paid meanwhile.
+TEST_F(OrderProcessingTest, ALineMarkedByHandMovesItsStockOnceByItsQuantityAsItStands) {
+    line("tabline1", 1, 3, 11, "Steak", 1, "Kitchen", 0);
+    line("tabline2", 2, 3, 12, "Beer", 2, "Bar", 1);
+    line("tabline1", 3, 3, 1, "Manual", 4, "Bar", 2); // the manual register's item keeps no stock
+    exec(QStringLiteral("UPDATE item SET qty = 7 WHERE id = 1"));
+    db::StoredProc proc(db);
+    const auto stock = [&](int itemId) {
+        return scalar(QStringLiteral("SELECT qty FROM item WHERE id = ?"), {itemId});
+    };
+
+    // Another till raised the steak to 3 after this window read it.
+    exec(QStringLiteral("UPDATE tabline1 SET qty = 3 WHERE id = 1"));
+    EXPECT_TRUE(markLineProcessed(db, proc, QStringLiteral("tabline1"), 1, u"1"));
+    EXPECT_EQ(stock(11), QStringLiteral("17"));
+    EXPECT_EQ(unprocessed(), QStringLiteral("3"));
+    // Touched again, or on a second kitchen screen: already sent.
+    EXPECT_FALSE(markLineProcessed(db, proc, QStringLiteral("tabline1"), 1, u"1"));
+    EXPECT_EQ(stock(11), QStringLiteral("17"));
+
+    EXPECT_TRUE(markLineProcessed(db, proc, QStringLiteral("tabline1"), 3, u"1"));
+    EXPECT_EQ(stock(1), QStringLiteral("7"));
+    EXPECT_TRUE(markLineProcessed(db, proc, QStringLiteral("tabline2"), 2, u"0")); // no stock counting
+    EXPECT_EQ(stock(12), QStringLiteral("50"));
+    EXPECT_EQ(unprocessed("tabline2"), QString());
+
+    // Sent with "Process" on another till, or paid there, while this window showed it.
+    line("tabline1", 4, 3, 11, "Steak", 1, "Kitchen", 3);
+    line("tabline1", 5, 3, 11, "Steak", 1, "Kitchen", 4);
+    db::Connection other;
+    other.connect(database.admin1());
+    other.run(QStringLiteral("UPDATE tabline1 SET processed = 'T' WHERE id = 4"));
+    other.run(QStringLiteral("UPDATE item SET qty = qty - 1 WHERE id = 11"));
+    other.run(QStringLiteral("DELETE FROM tabline1 WHERE id = 5"));
+    EXPECT_FALSE(markLineProcessed(db, proc, QStringLiteral("tabline1"), 4, u"1"));
+    EXPECT_FALSE(markLineProcessed(db, proc, QStringLiteral("tabline1"), 5, u"1"));
+    EXPECT_EQ(stock(11), QStringLiteral("16"));
 }
 
 // A failure that stops one output must neither lose its order nor send the others' twice.

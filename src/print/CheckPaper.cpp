@@ -52,10 +52,7 @@ void printCheck(const Printing& printing, db::ServerClock& clock, const CheckHea
         return;
     // The time is asked before the printer is opened: a failed query leaves no half paper.
     const QStringList lines = checkBody(heading, check, clock.now(), frame.bodyWidth);
-    printPaper(printing.spooler, frame, [&](Paper& paper) {
-        for (const QString& line : lines)
-            paper.line(line);
-    });
+    printLinesPaper(printing.spooler, frame, lines, QStringLiteral("the check"));
 }
 
 } // namespace pelora

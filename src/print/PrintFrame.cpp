@@ -106,6 +106,15 @@ bool printPaper(Spooler& spooler, const OutputFrame& frame, const std::function<
     });
 }
 
+void printLinesPaper(Spooler& spooler, const OutputFrame& frame, const QStringList& lines, const QString& paper) {
+    const bool whole = printPaper(spooler, frame, [&lines](Paper& doc) {
+        for (const QString& line : lines)
+            doc.line(line);
+    });
+    if (!whole)
+        throw PrintError(QStringLiteral("Printer %1 did not take %2.").arg(frame.printer, paper));
+}
+
 void printRaw(Spooler& spooler, const QString& printer, const QByteArray& first, const QByteArray& second) {
     if (printer.isEmpty())
         return;

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -48,6 +49,11 @@ public:
 // The printer is released in every case.
 bool printPaper(Spooler& spooler, const OutputFrame& frame,
                 const std::function<void(Paper&)>& writeBody);
+
+// Prints the lines as one paper, as printPaper does; a paper the printer did not take whole
+// throws PrintError "Printer P did not take <paper>." (`paper` as "the docket"), so that nobody
+// takes a docket, check or report for printed when it is not.
+void printLinesPaper(Spooler& spooler, const OutputFrame& frame, const QStringList& lines, const QString& paper);
 
 // Sends bytes as one raw document with no frame (the drawer's kick). Same failures as above.
 void printRaw(Spooler& spooler, const QString& printer, const QByteArray& first,

@@ -114,10 +114,7 @@ void printDocket(const Printing& printing, int receiptId) {
     const QStringList lines = receiptLines(printing.db, receiptId, frame.bodyWidth);
     if (lines.isEmpty())
         return;
-    printPaper(printing.spooler, frame, [&](Paper& paper) {
-        for (const QString& line : lines)
-            paper.line(line);
-    });
+    printLinesPaper(printing.spooler, frame, lines, QStringLiteral("the docket of receipt %1").arg(receiptId));
 }
 
 void printReceiptOutputs(const Printing& printing, QStringView docketMode, QStringView drawerMode,

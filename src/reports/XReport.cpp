@@ -100,10 +100,7 @@ void printXReport(const Printing& printing, const QString& title, const XReportF
     if (!frame.prints())
         return;
     const QStringList lines = xPaperLines(title, figures, frame.bodyWidth);
-    printPaper(printing.spooler, frame, [&](Paper& paper) {
-        for (const QString& line : lines)
-            paper.line(line);
-    });
+    printLinesPaper(printing.spooler, frame, lines, QStringLiteral("the X report"));
 }
 
 } // namespace pelora

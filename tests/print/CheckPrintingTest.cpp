@@ -191,6 +191,15 @@ TEST_F(CheckPrintingTest, ThePreTenderPrintsAsTheCheckModeSays) {
     EXPECT_EQ(papers(u"2"), QStringLiteral("drawer,check"));
     EXPECT_EQ(papers(u"3"), QStringLiteral("drawer"));
     EXPECT_EQ(papers(u"0"), QString());
+
+    // A check the printer refuses is said, not passed over as printed.
+    spooler.refusing << QStringLiteral("Front");
+    try {
+        papers(u"1");
+        ADD_FAILURE() << "the refused check passed as printed";
+    } catch (const PrintError& failure) {
+        EXPECT_EQ(failure.message(), QStringLiteral("Printer Front did not take the check."));
+    }
 }
 
 TEST_F(CheckPrintingTest, APreTenderReplacesTheEarlierOneOnItsSplitOrTab) {

@@ -167,6 +167,18 @@ TEST_F(ReceiptDocketTest, TheDocketModeDecidesBetweenDocketAndDrawer) {
     EXPECT_EQ(papers(u"2"), QStringLiteral("drawer,docket"));
     EXPECT_EQ(papers(u"3"), QStringLiteral("drawer"));
     EXPECT_EQ(papers(u"0"), QString());
+
+    // A docket the printer stops taking half-way is said, not passed over as printed; the drawer
+    // kicked before it stays kicked.
+    spooler.failingSend = 2; // the docket's first line
+    try {
+        papers(u"2");
+        ADD_FAILURE() << "the refused docket passed as printed";
+    } catch (const PrintError& failure) {
+        EXPECT_EQ(failure.message(), QStringLiteral("Printer Front did not take the docket of receipt 15."));
+    }
+    ASSERT_EQ(spooler.documents.size(), 2u);
+    EXPECT_EQ(spooler.documents[0].bytes, QByteArray("\x1bp"));
 }
 
 TEST(DocketLayoutTest, NarrowPapersKeepEveryCharacter) {

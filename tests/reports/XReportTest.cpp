@@ -246,6 +246,15 @@ TEST_F(XPrintTest, ThePaperGoesToTheXOutputFramedLikeEveryOtherPaper) {
     expected += "\n\n" + QByteArray("\x1dV\0", 3);
     EXPECT_EQ(spooler.documents[0].printer, QStringLiteral("Office"));
     EXPECT_EQ(spooler.documents[0].bytes, expected);
+
+    // An X paper the printer refuses is said, so that the manager prints it again.
+    spooler.refuseStart = true;
+    try {
+        print();
+        ADD_FAILURE() << "the refused X paper passed as printed";
+    } catch (const PrintError& failure) {
+        EXPECT_EQ(failure.message(), QStringLiteral("Printer Office did not take the X report."));
+    }
 }
 
 } // namespace

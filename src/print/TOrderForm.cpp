@@ -256,7 +256,8 @@ void TOrderForm::buttontag2(QPushButton* button) {
     OrderLine& line = lines_.at(static_cast<std::size_t>(button->property(kEntry).toInt()));
     try {
         db::StoredProc proc(printing_.db);
-        markLineProcessed(printing_.db, proc, line.list, line.id, settings_.countMode); // or sent elsewhere
+        // A line another till sent meanwhile is left as it is, and shows sent all the same.
+        markLineProcessed(printing_.db, proc, line.list, line.id, settings_.countMode);
         line.processed = true;
         linesChanged_ = true;
     } catch (const std::exception&) {

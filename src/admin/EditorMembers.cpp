@@ -37,8 +37,10 @@ RecordEditorMember discMember() {
     m.nothingToDelete = QStringLiteral("There are no discs to delete.");
     m.deleteQuestion = QStringLiteral("Delete the disc record?");
     m.writeFailure = uniqueWarning(QStringLiteral("Name"));
-    // Above 100 a discount would pay the customer to take the goods.
-    m.numberRanges = {{QStringLiteral("rate"), 0, 100, QStringLiteral("Rate must be a number from 0 to 100.")}};
+    // Above 100 a discount would pay the customer to take the goods; 101 alone deletes the lines
+    // it is put on instead.
+    m.numberRanges = {{QStringLiteral("rate"), 0, 100,
+                       QStringLiteral("Rate must be a number from 0 to 100, or 101 to delete the lines."), 101}};
     m.helpLines = {
         QStringLiteral("Different discount rates can be handled by Pelora."),
         QStringLiteral("If restricted, the listed discount will only be available to Admin."),

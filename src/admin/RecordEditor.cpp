@@ -126,7 +126,12 @@ std::optional<QString> RecordEditor::commonRefusal() const {
         return member_.nameLabel + QStringLiteral(" cannot be blank.");
     for (const RecordEditorMember::NumberRange& range : member_.numberRanges) {
         const db::Value& v = rows_.value(range.column);
-        if (v.isNull() || v.asDouble() < range.lowest || v.asDouble() > range.highest)
+        if (v.isNull())
+            return range.message;
+        const double number = v.asDouble();
+        const bool taken = (number >= range.lowest && number <= range.highest) ||
+                           (range.alsoTaken != 0 && number == range.alsoTaken);
+        if (!taken)
             return range.message;
     }
     return std::nullopt;

@@ -106,17 +106,21 @@ TEST_F(RecordEditorTest, NamesWithQuotesAndAccentsRoundTripThroughEveryEditor) {
     EXPECT_TRUE(discs.locateNoCase(QStringLiteral("name"), name.toUpper()));
 }
 
-TEST_F(RecordEditorTest, ARateOutsideNoughtToAHundredIsRefused) {
+// 101 is the discount that deletes the lines it is put on: a manager must be able to make one.
+TEST_F(RecordEditorTest, ARateOutsideNoughtToAHundredIsRefusedButTheDeletingRateIsTaken) {
     RecordEditor discs(db, prompter, discMember());
     discs.load();
     ASSERT_TRUE(discs.locateNoCase(QStringLiteral("name"), QStringLiteral("Regular")));
-    for (const db::Value& bad : {db::Value(100.01), db::Value(-1.0), db::Value()}) {
+    for (const db::Value& bad : {db::Value(100.01), db::Value(100.5), db::Value(101.01), db::Value(-1.0), db::Value()}) {
         discs.setField(QStringLiteral("rate"), bad);
-        prompter.expectWarning(QStringLiteral("Rate must be a number from 0 to 100."));
+        prompter.expectWarning(QStringLiteral("Rate must be a number from 0 to 100, or 101 to delete the lines."));
         EXPECT_FALSE(discs.save());
     }
     discs.setField(QStringLiteral("rate"), 100.0);
     EXPECT_TRUE(discs.save());
+    discs.setField(QStringLiteral("rate"), 101.0);
+    EXPECT_TRUE(discs.save());
+    EXPECT_EQ(scalar(QStringLiteral("SELECT rate FROM disc WHERE name = 'Regular'")), QStringLiteral("101"));
 }
 
 TEST_F(RecordEditorTest, DeletingAsksFirstAndLeavesWhatOldRowsNameReadable) {

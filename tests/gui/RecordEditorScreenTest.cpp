@@ -56,7 +56,7 @@ TEST_F(RecordEditorScreen, TypingEditsTheRowAndTheCaptionsFollowTheEdit) {
     rate->setFocus();
     rate->selectAll();
     QTest::keyClicks(rate, QStringLiteral("2x"));
-    prompter.expectWarning(QStringLiteral("Rate must be a number from 0 to 100."));
+    prompter.expectWarning(QStringLiteral("Rate must be a number from 0 to 100, or 101 to delete the lines."));
     discs.btnInsert->click();
     EXPECT_EQ(rate->text(), QStringLiteral("2x"));
     QTest::keyClick(rate, Qt::Key_Backspace);

@@ -25,6 +25,7 @@
 #include "ui/FormOpener.h"
 #include "ui/GeneralError.h"
 #include "ui/THelpForm.h"
+#include "ui/TKeyBoardForm.h"
 #include "ui/TouchWidgets.h"
 
 #include <QCheckBox>
@@ -124,6 +125,7 @@ TAdminForm::TAdminForm(TMainForm& till, TMainDataModule& module, Prompter& promp
     btnLogin = touchButton(tr("Login"), QStringLiteral("btnLogin"), grpSecurity);
     btnLogin->setDefault(true); // Enter in the password box logs in
     btnHelp = touchButton(tr("Help"), QStringLiteral("btnHelp"), grpSecurity);
+    btnKeyboard = touchButton(tr("Keyboard"), QStringLiteral("btnKeyboard"), grpSecurity);
     auto* security = new QVBoxLayout(grpSecurity);
     security->addWidget(namedLabel(tr("Enter password"), QStringLiteral("lblPassword"), grpSecurity));
     security->addWidget(edtPassword);
@@ -132,6 +134,7 @@ TAdminForm::TAdminForm(TMainForm& till, TMainDataModule& module, Prompter& promp
     securityButtons->addWidget(btnLogin);
     securityButtons->addWidget(btnHelp);
     security->addLayout(securityButtons);
+    security->addWidget(btnKeyboard);
 
     grpGeneral = new QGroupBox(tr("General"), this);
     grpGeneral->setObjectName(QStringLiteral("grpGeneral"));
@@ -167,6 +170,7 @@ TAdminForm::TAdminForm(TMainForm& till, TMainDataModule& module, Prompter& promp
 
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnLogin, &QPushButton::clicked, this, [this] { btnLoginClick(); });
+    connect(btnKeyboard, &QPushButton::clicked, this, [this] { btnKeyboardClick(); });
     connect(btnHelp, &QPushButton::clicked, this, [this] { btnHelpClick(); });
     wireActions();
 
@@ -309,6 +313,16 @@ QStringList TAdminForm::helpLines() {
 
 void TAdminForm::btnHelpClick() { showHelp(this, prompter_, helpLines()); }
 
+void TAdminForm::btnKeyboardClick() {
+    const QString mode = QStringLiteral("adminlogin");
+    const KeyboardModes::Registration answer =
+        till_.keyboardModes().addSearch(mode, [this](const QString& text) {
+            edtPassword->setText(text);
+            btnLoginClick();
+        });
+    openKeyboard(this, prompter_, till_.keyboardModes(), {mode, tr("Enter password"), QString(), true, true});
+}
+
 void TAdminForm::btnLoginClick() {
     if (level_ != AdminLevel::None) {
         logout();
@@ -344,6 +358,7 @@ void TAdminForm::showLoggedIn(AdminLevel level) {
     grpReports->show();
     edtPassword->setEnabled(false);
     chkSession->setEnabled(false);
+    btnKeyboard->setEnabled(false);
     btnLogin->setText(tr("Logout"));
     fitAndCentre();
 }
@@ -357,6 +372,7 @@ void TAdminForm::logout() {
     edtPassword->clear();
     edtPassword->setFocus();
     chkSession->setEnabled(true);
+    btnKeyboard->setEnabled(true);
     btnLogin->setText(tr("Login"));
     module_.session().adminSession = false;
     module_.session().admin2Session = false;

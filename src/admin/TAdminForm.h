@@ -42,6 +42,9 @@ public:
     AdminLevel level() const { return level_; }
 
     void btnLoginClick();
+    // The on-screen keyboard for the password, for a till without a physical keyboard: its
+    // Enter logs in with what was typed.
+    void btnKeyboardClick();
     void btnHelpClick();
 
     // The help lines of the console.
@@ -52,6 +55,7 @@ public:
     QLineEdit* edtPassword;
     QCheckBox* chkSession;
     QPushButton* btnLogin;
+    QPushButton* btnKeyboard;
     QPushButton* btnHelp;
 
     QGroupBox* grpGeneral;

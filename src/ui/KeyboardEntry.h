@@ -29,6 +29,8 @@ public:
     void back();
     // "Caps": caps lock on from either other state, off from caps lock.
     void toggleCaps();
+    // Small letters from the first one on (a password).
+    void capsOff() { caps_ = Caps::Lower; }
 
 private:
     void append(QChar c);

@@ -174,6 +174,11 @@ void TKeyBoardForm::setMasked(bool masked) {
     edtScreen->setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
 }
 
+void TKeyBoardForm::setCapsOff() {
+    entry_.capsOff();
+    showCaps();
+}
+
 QPushButton* TKeyBoardForm::key(const QString& caption) const {
     for (QPushButton* b : keys_)
         if (b->text() == caption)
@@ -215,6 +220,8 @@ void openKeyboard(QWidget* parent, Prompter& prompter, KeyboardModes& modes, con
     keyboard->setMode(request.mode);
     keyboard->setPrefill(request.prefill);
     keyboard->setMasked(request.masked);
+    if (request.capsOff)
+        keyboard->setCapsOff();
     showModal(*keyboard);
 }
 

@@ -31,6 +31,8 @@ public:
     void setPrefill(const QString& text);
     // Every character shows as "*" (password entry).
     void setMasked(bool masked);
+    // Small letters from the first one on, instead of a capital first.
+    void setCapsOff();
 
     QString text() const { return entry_.text(); }
     KeyboardEntry::Caps caps() const { return entry_.caps(); }
@@ -70,6 +72,7 @@ struct KeyboardRequest {
     QString caption; // the window title; "KeyBoardForm" when empty
     QString prefill;
     bool masked = false;
+    bool capsOff = false; // small letters from the first one on (a password the server compares exactly)
 };
 
 // Opens the keyboard modally and frees it when it closes; "Cannot open KeyBoardForm." when it

@@ -14,6 +14,7 @@
 #include "DatabaseInit.h"
 #include "print/MemorySpooler.h"
 #include "ui/THelpForm.h"
+#include "ui/TKeyBoardForm.h"
 #include "payment/TMopChoiceForm.h"
 #include "payment/TRecForm.h"
 #include "reports/TDTRangeForm.h"
@@ -109,6 +110,34 @@ TEST_F(AdminConsole, LoggedOutOnlyTheGeneralGroupWorksAndAWrongPasswordIsRefused
     EXPECT_FALSE(openConsole()->btnOrders->isEnabled());
     EXPECT_FALSE(openConsole()->btnLayout->isEnabled());
     EXPECT_FALSE(openConsole()->btnStocktake->isEnabled());
+}
+
+// A till without a physical keyboard: the password is typed on the on-screen keyboard, in small
+// letters from the first key, since the server compares it exactly.
+TEST_F(AdminConsole, ATouchScreenAloneLogsInThroughTheOnScreenKeyboard) {
+    ASSERT_TRUE(start());
+    auto console = openConsole();
+    const auto typeOnKeys = [](const QString& text) {
+        test::whenModalOpens(QStringLiteral("KeyBoardForm"), [text](QWidget* w) {
+            auto* keyboard = static_cast<TKeyBoardForm*>(w);
+            EXPECT_EQ(keyboard->windowTitle(), QStringLiteral("Enter password"));
+            EXPECT_EQ(keyboard->edtScreen->echoMode(), QLineEdit::Password);
+            for (const QChar c : text)
+                keyboard->key(c.isLetter() ? QString(c.toUpper()) : QString(c))->click();
+            keyboard->btnEnter->click();
+        });
+    };
+    prompter.expectError(QStringLiteral("Cannot Login. Check password and try again."));
+    typeOnKeys(QStringLiteral("1234"));
+    console->btnKeyboard->click();
+    EXPECT_TRUE(loggedOut(*console));
+
+    typeOnKeys(test::admin1Password());
+    console->btnKeyboard->click();
+    EXPECT_EQ(console->level(), AdminLevel::Admin);
+    EXPECT_FALSE(console->btnKeyboard->isEnabled());
+    console->btnLogin->click(); // "Logout"
+    EXPECT_TRUE(console->btnKeyboard->isEnabled());
 }
 
 TEST_F(AdminConsole, AFullAdminHasEveryBuiltButtonAndGrantsAdmin2AtOnce) {

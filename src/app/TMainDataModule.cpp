@@ -9,8 +9,10 @@
 #include "sales/StatusLine.h"
 #include "sales/TMainForm.h"
 #include "ui/BusyCursor.h"
+#include "ui/GeneralError.h"
 
 #include <QDir>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -18,10 +20,18 @@
 
 namespace pelora {
 
+namespace {
+
+constexpr int kConnectionWatchMs = 5000;
+
+} // namespace
+
 TMainDataModule::TMainDataModule(TMainForm& mainForm, Prompter& prompter, QObject* parent)
     : QObject(parent), mainForm_(mainForm), prompter_(prompter), spooler_(std::make_unique<CupsSpooler>()) {
     setObjectName(QStringLiteral("MainDataModule"));
     mainForm_.attach(*this);
+    connectionWatch_.setInterval(kConnectionWatchMs);
+    connect(&connectionWatch_, &QTimer::timeout, this, &TMainDataModule::watchConnection);
 }
 
 TMainDataModule::~TMainDataModule() { MainDataModuleDestroy(); }
@@ -66,6 +76,7 @@ bool TMainDataModule::MainDataModuleCreate() {
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             mainForm_.setGeometry(screen->availableGeometry()); // also without a window manager
         mainForm_.showMaximized();
+        connectionWatch_.start();
     } catch (const std::exception&) {
         splash.reset();
         prompter_.error(QStringLiteral("There was an initialisation problem."));
@@ -74,6 +85,7 @@ bool TMainDataModule::MainDataModuleCreate() {
 }
 
 void TMainDataModule::MainDataModuleDestroy() {
+    connectionWatch_.stop();
     query1.close();
     db1.disconnect();
 }
@@ -81,6 +93,10 @@ void TMainDataModule::MainDataModuleDestroy() {
 void TMainDataModule::ApplicationReset() {
     if (!prompter_.confirm(QStringLiteral("Reset the application?")))
         return;
+    reconnect();
+}
+
+void TMainDataModule::reconnect() {
     BusyCursor busy;
     db::ConnectParams params = db1.params();
     db1.disconnect();
@@ -88,6 +104,27 @@ void TMainDataModule::ApplicationReset() {
     db1.connect(params);
     mainForm_.statusLine().setText(0, QStringLiteral("Reset Globals"));
     mainForm_.LoadTerminalSettings();
+}
+
+void TMainDataModule::watchConnection() {
+    // A window over the sales screen may hold rows or a transaction of the connection: it is
+    // left to finish first.
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget() || db1.ping())
+        return;
+    try {
+        reconnect();
+    } catch (const std::exception& failure) {
+        if (!unreachableSaid_) {
+            unreachableSaid_ = true;
+            prompter_.error(QStringLiteral("The till has lost its connection to the database and cannot connect "
+                                           "again yet; it keeps trying.") +
+                            kLineBreak + failureText(failure));
+        }
+        return;
+    }
+    unreachableSaid_ = false;
+    prompter_.information(QStringLiteral("The till lost its connection to the database and has connected again.") +
+                          kLineBreak + QStringLiteral("Nothing stored was lost: choose the tab again."));
 }
 
 } // namespace pelora

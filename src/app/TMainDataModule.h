@@ -8,6 +8,7 @@
 #include "print/Spooler.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <memory>
 
@@ -36,6 +37,12 @@ public:
     // reconnect is thrown to the caller's general error report.
     void ApplicationReset();
 
+    // Looked at every few seconds while no window of the till's is open over the sales screen:
+    // a connection the server or the network dropped is made again and the settings loaded, as
+    // the application reset does, and the operator is told. While the database cannot be
+    // reached that is said once, and the till keeps trying.
+    void watchConnection();
+
     Session& session() { return session_; }
     const Session& session() const { return session_; }
     db::ServerClock& clock() { return serverClock_; }
@@ -49,11 +56,17 @@ public:
     db::StoredProc storedProc1{db1};
 
 private:
+    // Connects again with the same user and password to the database of the current DBPath and
+    // loads the terminal settings again.
+    void reconnect();
+
     TMainForm& mainForm_;
     Prompter& prompter_;
     Session session_;
     db::DatabaseClock serverClock_{db1};
     std::unique_ptr<Spooler> spooler_;
+    QTimer connectionWatch_;
+    bool unreachableSaid_ = false;
 };
 
 } // namespace pelora

@@ -204,6 +204,18 @@ void Connection::disconnect() noexcept {
 
 bool Connection::isConnected() const { return d->attachment != nullptr; }
 
+bool Connection::ping() noexcept {
+    if (!d->attachment)
+        return false;
+    try {
+        fb::Status st;
+        d->attachment->ping(&st);
+        return true;
+    } catch (const FbException&) {
+        return false;
+    }
+}
+
 const ConnectParams& Connection::params() const { return d->params; }
 
 void Connection::startTransaction() {

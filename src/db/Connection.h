@@ -47,6 +47,9 @@ public:
     void connect(const ConnectParams& params);
     void disconnect() noexcept;
     bool isConnected() const;
+    // Asks the server whether the connection still stands: false when it is not connected, or
+    // the server or the network dropped it.
+    bool ping() noexcept;
     const ConnectParams& params() const;
 
     // Creates a new database (UTF8, dialect 3) and leaves it attached. Fails when the file exists.

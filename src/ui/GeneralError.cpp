@@ -4,11 +4,12 @@
 
 namespace pelora {
 
-void reportFailure(Prompter& prompter, const std::exception& failure) {
+void reportFailure(Prompter& prompter, const std::exception& failure) { prompter.error(failureText(failure)); }
+
+QString failureText(const std::exception& failure) {
     if (const auto* dbFailure = dynamic_cast<const db::DbError*>(&failure))
-        prompter.error(dbFailure->text());
-    else
-        prompter.error(QString::fromUtf8(failure.what()));
+        return dbFailure->text();
+    return QString::fromUtf8(failure.what());
 }
 
 } // namespace pelora

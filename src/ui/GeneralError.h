@@ -11,6 +11,8 @@ namespace pelora {
 // the operator as an error with its own text (a database failure with the server's text), and
 // the event that caused it ends there.
 void reportFailure(Prompter& prompter, const std::exception& failure);
+// The text the report shows for a failure.
+QString failureText(const std::exception& failure);
 
 // Runs an operator's action under the general error report.
 template <typename Action>

@@ -163,4 +163,63 @@ TEST_F(StartUp, TheApplicationResetReconnectsAndReloadsTheSettings) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+// The server or the network drops the till's connection in the middle of service: the till
+// connects again by itself, says so, and goes on; while the database cannot be reached that is
+// said once.
+TEST_F(StartUp, ADroppedConnectionIsMadeAgainAndSaidSo) {
+    ASSERT_TRUE(start());
+    settle();
+    touchTab(QStringLiteral("Table 1"));
+    touchItem(QStringLiteral("Pale Ale"));
+    module->watchConnection(); // a connection that stands: nothing happens
+    EXPECT_TRUE(prompter.shown().empty());
+
+    // The server shuts down the till's attachment, as at a restart of the server.
+    const auto drop = [this] {
+        const QString attachment = module->db1.run(QStringLiteral("SELECT CURRENT_CONNECTION FROM RDB$DATABASE"))
+                                       .rows.at(0).at(0).asText();
+        db::Connection server;
+        server.connect({QStringLiteral("SYSDBA"), test::sysdbaPassword(), QString(), site.databasePath()});
+        server.run(QStringLiteral("DELETE FROM MON$ATTACHMENTS WHERE MON$ATTACHMENT_ID = ?"), {attachment.toLongLong()});
+    };
+    drop();
+    EXPECT_FALSE(module->db1.ping());
+
+    // Not yet reachable: said once, however often the till tries.
+    const QString dbPath = module->session().dbPath;
+    module->session().dbPath = site.dbPath() + QStringLiteral("gone/");
+    QString serverText;
+    try {
+        db::Connection gone;
+        db::ConnectParams params = module->db1.params();
+        params.path = module->session().databasePath();
+        gone.connect(params);
+    } catch (const db::DbError& failure) {
+        serverText = failure.text();
+    }
+    prompter.expectError(QStringLiteral("The till has lost its connection to the database and cannot connect again "
+                                        "yet; it keeps trying.\n") + serverText);
+    module->watchConnection();
+    module->watchConnection();
+    EXPECT_EQ(prompter.shown().size(), 1u);
+
+    module->session().dbPath = dbPath;
+    prompter.expectInformation(QStringLiteral("The till lost its connection to the database and has connected again.\n"
+                                              "Nothing stored was lost: choose the tab again."));
+    module->watchConnection();
+    settle();
+    EXPECT_TRUE(module->db1.ping());
+    touchTab(QStringLiteral("Table 1"));
+    touchItem(QStringLiteral("Lager"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT LIST(itemname, ',') FROM (SELECT itemname FROM tabline1 WHERE tabid = 3 ORDER BY id)")),
+              QStringLiteral("Pale Ale,Lager"));
+
+    // Dropped again and reachable at once: only the second message.
+    drop();
+    prompter.expectInformation(QStringLiteral("The till lost its connection to the database and has connected again.\n"
+                                              "Nothing stored was lost: choose the tab again."));
+    module->watchConnection();
+    EXPECT_TRUE(module->db1.ping());
+}
+
 } // namespace

@@ -11,8 +11,8 @@
 #include "ui/BusyCursor.h"
 #include "ui/GeneralError.h"
 
-#include <QDir>
 #include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -23,6 +23,9 @@ namespace pelora {
 namespace {
 
 constexpr int kConnectionWatchMs = 5000;
+// A server that does not answer at all (a network that is down) is not waited for longer when
+// the till connects again, so the till is not held up for minutes at each try.
+constexpr int kReconnectTimeoutSeconds = 10;
 
 } // namespace
 
@@ -101,6 +104,7 @@ void TMainDataModule::reconnect() {
     db::ConnectParams params = db1.params();
     db1.disconnect();
     params.path = session_.databasePath();
+    params.connectTimeoutSeconds = kReconnectTimeoutSeconds;
     db1.connect(params);
     mainForm_.statusLine().setText(0, QStringLiteral("Reset Globals"));
     mainForm_.LoadTerminalSettings();

@@ -44,6 +44,8 @@ fb::Ref<IXpbBuilder> connectionBlock(fb::Status& st, const ConnectParams& p) {
     dpb->insertString(&st, isc_dpb_lc_ctype, "UTF8");
     dpb->insertTag(&st, isc_dpb_utf8_filename);
     dpb->insertString(&st, isc_dpb_config, kProviders);
+    if (p.connectTimeoutSeconds > 0)
+        dpb->insertInt(&st, isc_dpb_connect_timeout, p.connectTimeoutSeconds);
     return dpb;
 }
 

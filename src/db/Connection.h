@@ -19,6 +19,9 @@ struct ConnectParams {
     // local server (never in-process), so the server checks the password; a relative bare path
     // is taken from the current directory.
     QString path;
+    // How long a server that does not answer is waited for; 0: the client library's own wait
+    // (three minutes).
+    int connectTimeoutSeconds = 0;
 };
 
 // The file behind a path the local server opens: a bare path (made absolute against the

@@ -111,9 +111,10 @@ void TMainDataModule::reconnect() {
 }
 
 void TMainDataModule::watchConnection() {
-    // A window over the sales screen may hold rows or a transaction of the connection: it is
-    // left to finish first.
-    if (QApplication::activeModalWidget() || QApplication::activePopupWidget() || db1.ping())
+    // A window over the sales screen may hold rows or a transaction of the connection, and the
+    // button and tab map editors work on the screen's own buttons: each is left to finish first.
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget() || mainForm_.buttonEditor() ||
+        mainForm_.tabMapEditor() || db1.ping())
         return;
     try {
         reconnect();

@@ -37,7 +37,8 @@ public:
     // reconnect is thrown to the caller's general error report.
     void ApplicationReset();
 
-    // Looked at every few seconds while no window of the till's is open over the sales screen:
+    // Looked at every few seconds while no window of the till's is open over the sales screen
+    // (nor the button or tab map editor beside it):
     // a connection the server or the network dropped is made again and the settings loaded, as
     // the application reset does, and the operator is told. While the database cannot be
     // reached that is said once, and the till keeps trying.

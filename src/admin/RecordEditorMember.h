@@ -33,7 +33,7 @@ struct RecordEditorMember {
         QString column;
         double lowest = 0;
         double highest = 0;
-        QString message;     // "Rate must be a number from 0 to 100, or 101."
+        QString message;      // "Rate must be a number from 0 to 100, or 101 to delete the lines."
         double alsoTaken = 0; // a value outside the bounds with a meaning of its own (0: none)
     };
     std::vector<NumberRange> numberRanges;

@@ -6,12 +6,15 @@
 #include "print/PrintFrame.h"
 #include "print/Spooler.h"
 
+#include <algorithm>
+
 namespace pelora {
 
 std::vector<OrderPaperFailure> printOrders(const Printing& printing, const std::vector<OrderLine>& lines,
                                            const OrderTab& tab) {
     std::vector<OrderPaperFailure> failures;
-    const db::TextTable& outputs = printing.outputs.entries();
+    const OutputDeviceTable& table = printing.outputs;
+    const db::TextTable& outputs = table.entries();
     for (int row = 0; row < outputs.rowCount(); ++row) {
         const QString& output = outputs.at(row, OutputDeviceTable::OutputName);
         std::vector<const OrderLine*> entries;
@@ -23,7 +26,22 @@ std::vector<OrderPaperFailure> printOrders(const Printing& printing, const std::
         if (std::optional<QString> failure = printOrderOutput(printing, row, entries, tab.caption))
             failures.push_back({output, std::move(*failure)});
     }
+    // A line whose output has no printer here is said, never passed over: the kitchen would
+    // otherwise not hear of a dish the till shows as sent.
+    for (const OrderLine& line : lines) {
+        if (!line.belongsTo(tab.tabId, tab.caption) || (!tab.all && line.processed) ||
+            !table.printsLinesOf(line.outputName) || table.find(line.outputName) >= 0)
+            continue;
+        const bool said = std::any_of(failures.begin(), failures.end(),
+                                      [&](const OrderPaperFailure& f) { return f.outputName == line.outputName; });
+        if (!said)
+            failures.push_back({line.outputName, noPrinterMessage(line.outputName, table.pcRef())});
+    }
     return failures;
+}
+
+QString noPrinterMessage(const QString& outputName, const QString& pcRef) {
+    return QStringLiteral("%1 has no printer on this till (%2).").arg(outputName, pcRef);
 }
 
 std::optional<QString> printOrderOutput(const Printing& printing, int row,

@@ -1,5 +1,7 @@
 #include "print/OutputDeviceTable.h"
 
+#include "db/Connection.h"
+
 namespace pelora {
 
 void OutputDeviceTable::load(db::Connection& db, const QString& pcRef) {
@@ -15,6 +17,13 @@ void OutputDeviceTable::load(db::Connection& db, const QString& pcRef) {
             " LEFT OUTER JOIN device ON od.deviceid = device.id"
             " WHERE od.pcref = ? ORDER BY od.id"),
         {pcRef});
+    pcRef_ = pcRef;
+    const db::ResultData none = db.run(QStringLiteral("SELECT name FROM output WHERE id = 1"));
+    unprintedOutput_ = none.rows.empty() ? QString() : none.rows.front().at(0).asText();
+}
+
+bool OutputDeviceTable::printsLinesOf(const QString& outputName) const {
+    return !outputName.isEmpty() && outputName != unprintedOutput_;
 }
 
 int OutputDeviceTable::find(const QString& outputName) const {

@@ -20,6 +20,12 @@ public:
     void load(db::Connection& db, const QString& pcRef);
     void clear() { entries_.clear(); }
 
+    // The terminal whose rows these are.
+    const QString& pcRef() const { return pcRef_; }
+    // Whether lines of this output are sent to a printer at all: every output but output 1
+    // (the items that go nowhere) and none.
+    bool printsLinesOf(const QString& outputName) const;
+
     const db::TextTable& entries() const { return entries_; }
     // The first entry whose output name is exactly the one wanted, or -1 when the output is not
     // configured on this terminal.
@@ -27,6 +33,9 @@ public:
 
 private:
     db::TextTable entries_;
+    QString pcRef_;
+    QString unprintedOutput_; // the name of output 1
+
 };
 
 } // namespace pelora

@@ -1,6 +1,8 @@
 #include "TillFixture.h"
 
 #include "ModalWatcher.h"
+#include "payment/TMopChoiceForm.h"
+#include "payment/TTenderedForm.h"
 #include "print/MemorySpooler.h"
 #include "print/TOrderForm.h"
 #include "sales/ExtraPage.h"
@@ -78,6 +80,43 @@ TEST_F(OrderScreen, ProcessSendsEachOutputItsOrderMarksTheLinesAndStartsAgain) {
     form->pnlRight->btnProcess->click();
     EXPECT_EQ(unprocessed(), QStringLiteral("Burger"));
     EXPECT_EQ(form->state().currentTab, 3);
+}
+
+// A second till set up with nothing but its docket row: the kitchen's and the bar's orders are
+// said to have no printer there and stay to be sent, at "Process" and at a payment alike.
+TEST_F(OrderScreen, ASecondTillWithoutTheKitchensPrinterSaysSoAndKeepsTheOrder) {
+    sql(QStringLiteral("INSERT INTO pc (id, ref, layoutid, imagepath, mapid, outputid, docketmode, drawermode)"
+                       " SELECT 9, 'Bar 2', layoutid, imagepath, mapid, outputid, '1', '0' FROM pc WHERE ref = 'Bar'"));
+    sql(QStringLiteral("INSERT INTO od (id, pcref, outputid, deviceid, bcpl) VALUES (90, 'Bar 2', 3, 1, 42)"));
+    ASSERT_TRUE(start(QStringLiteral("Bar 2")));
+    spooler = &printIntoMemory();
+    const QString noPrinters = QStringLiteral("Problem printing Order.\nKitchen has no printer on this till (Bar 2).\n"
+                                              "Bar has no printer on this till (Bar 2).");
+    touchTab(QStringLiteral("Table 1"));
+    touchItem(QStringLiteral("Burger"));
+    touchItem(QStringLiteral("Pale Ale"));
+    prompter.expectInformation(noPrinters);
+    form->pnlRight->btnProcess->click();
+    EXPECT_EQ(unprocessed(), QStringLiteral("Burger,Pale Ale"));
+    EXPECT_TRUE(spooler->documents.empty());
+    EXPECT_EQ(form->state().currentTab, 3); // the tab stays, to be sent once there is a printer
+
+    // The payment stops before anything is recorded.
+    const QString receipts = scalar(QStringLiteral("SELECT COUNT(*) FROM receipt"));
+    test::whenOpens<TMopChoiceForm>(QStringLiteral("MopChoiceForm"), [](TMopChoiceForm& chooser) {
+        chooser.mopButton(QStringLiteral("Cash"))->click();
+    });
+    test::whenOpens<TTenderedForm>(QStringLiteral("TenderedForm"), [&](TTenderedForm& tender) {
+        tender.btnTnd50->click();
+        prompter.expectInformation(noPrinters);
+        tender.btnProcess->click();
+        EXPECT_TRUE(tender.isVisible());
+        tender.btnClose->click();
+    });
+    form->pnlRight->btnTendered->click();
+    settle();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM receipt")), receipts);
+    EXPECT_EQ(unprocessed(), QStringLiteral("Burger,Pale Ale"));
 }
 
 TEST_F(OrderScreen, TheOrderWindowShowsCardsMarksLinesAndPrintsOnRequest) {

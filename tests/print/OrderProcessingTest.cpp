@@ -53,7 +53,6 @@ TEST_F(OrderProcessingTest, EachOutputGetsOnePaperOfItsOwnLinesInTimeOrder) {
     line("tabline2", 3, 3, 11, "Steak", 1, "Kitchen", 3);
     exec(QStringLiteral("UPDATE tabline2 SET splitref = 'A', splitmsg = 'Birthday' WHERE id = 3"));
     line("tabline1", 4, 3, 11, "Steak", 1, "Kitchen", 1, "Bar", "T"); // sent before
-    line("tabline1", 5, 3, 12, "Cake", 1, "Dessert", 2);              // no printer here for it
     line("tabline1", 6, 3, 12, "Beer", 1, "Bar", 0, "Bar", "F");
     exec(QStringLiteral("UPDATE tabline1 SET tabid = 1 WHERE id = 6")); // the NonTab's: not this tab's
 
@@ -68,13 +67,55 @@ TEST_F(OrderProcessingTest, EachOutputGetsOnePaperOfItsOwnLinesInTimeOrder) {
                                  "1    Steak\r\n"
                                  "     A > Birthday\r\n"));
     EXPECT_EQ(paperFor(QStringLiteral("BarPrinter")), head("Table 1", "Bar", 5) + QStringLiteral("2    Beer\r\n"));
-    // Every line loaded is marked, printed or not; the other tab's line is untouched.
+    // Every line printed is marked; the other tab's line is untouched.
     EXPECT_EQ(unprocessed(), QStringLiteral("6"));
     EXPECT_EQ(unprocessed("tabline2"), QString());
 
     spooler.documents.clear();
     process(3); // nothing new: nothing printed
     EXPECT_TRUE(spooler.documents.empty());
+}
+
+// A till without a printer for a line's output (a second till set up with only its docket)
+// must not pass the dish as sent: the kitchen would never cook it. Lines of output 1, which
+// goes nowhere, and lines without an output are sent as ever, without paper.
+TEST_F(OrderProcessingTest, ALineWhoseOutputHasNoPrinterOnThisTillStaysNewAndIsSaid) {
+    exec(QStringLiteral("INSERT INTO output (id, name) VALUES (120, 'Dessert')"));
+    line("tabline1", 1, 3, 11, "Steak", 1, "Kitchen", 0);
+    line("tabline1", 2, 3, 12, "Cake", 1, "Dessert", 1);
+    line("tabline2", 3, 3, 12, "Tart", 2, "Dessert", 2);
+    line("tabline1", 4, 3, 12, "Water", 1, "None", 3); // output 1
+    line("tabline1", 5, 3, 1, "Manual", 1, "", 4);     // a manual line of a till without an output
+    try {
+        process(3, "1", "1");
+        ADD_FAILURE() << "no failure";
+    } catch (const PrintError& failure) {
+        EXPECT_EQ(failure.message(), QStringLiteral("Dessert has no printer on this till (Till1)."));
+    }
+    EXPECT_TRUE(paperFor(QStringLiteral("KitchenPrinter")).contains(QStringLiteral("Steak")));
+    EXPECT_EQ(spooler.documents.size(), 1u);
+    EXPECT_EQ(unprocessed(), QStringLiteral("2"));
+    EXPECT_EQ(unprocessed("tabline2"), QStringLiteral("3"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM item WHERE id = 12")), QStringLiteral("49")); // the water
+
+    // Said again at every "Process" until the till has a printer for it, and then sent once.
+    spooler.documents.clear();
+    EXPECT_THROW(process(3, "1", "1"), PrintError);
+    EXPECT_TRUE(spooler.documents.empty());
+    addOutput(7, QStringLiteral("Dessert"), QStringLiteral("PastryPrinter"));
+    process(3, "1", "1");
+    ASSERT_EQ(spooler.documents.size(), 1u);
+    EXPECT_TRUE(paperFor(QStringLiteral("PastryPrinter")).contains(QStringLiteral("1    Cake\r\n2    Tart\r\n")));
+    EXPECT_EQ(unprocessed() + unprocessed("tabline2"), QString());
+    EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM item WHERE id = 12")), QStringLiteral("46"));
+
+    // The order window's "Print" says the same of a tab it shows.
+    line("tabline1", 6, 3, 11, "Steak", 1, "Soup Bar", 5);
+    exec(QStringLiteral("INSERT INTO output (id, name) VALUES (121, 'Soup Bar')"));
+    const std::vector<OrderPaperFailure> failures =
+        printOrders(printing(), loadOrderLines(db, {false, 3, kTill, u"1"}), {3, QStringLiteral("Table 1"), false});
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].message, QStringLiteral("Soup Bar has no printer on this till (Till1)."));
 }
 
 TEST_F(OrderProcessingTest, TheSecondListStaysOutWhenSplittingIsOff) {
@@ -196,12 +237,11 @@ TEST_F(OrderProcessingTest, APrinterThatFailsKeepsOnlyItsOwnOutputsLinesToSendAg
     };
     line("tabline1", 1, 3, 11, "Steak", 1, "Kitchen", 0);
     line("tabline1", 2, 3, 12, "Beer", 1, "Bar", 1);
-    line("tabline1", 3, 3, 12, "Cake", 1, "Dessert", 2); // no printer here for it: sent unprinted
     spooler.installed.removeAll(QStringLiteral("BarPrinter"));
     EXPECT_EQ(failureOf(), QStringLiteral("Printer BarPrinter not found"));
     EXPECT_EQ(unprocessed(), QStringLiteral("2"));
     EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM item WHERE id = 11")), QStringLiteral("19"));
-    EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM item WHERE id = 12")), QStringLiteral("49")); // the cake
+    EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM item WHERE id = 12")), QStringLiteral("50"));
     EXPECT_TRUE(paperFor(QStringLiteral("KitchenPrinter")).contains(QStringLiteral("Steak")));
 
     // The bar's printer is back: only the beer goes, and the kitchen is not sent the steak again.

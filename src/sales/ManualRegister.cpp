@@ -5,6 +5,7 @@
 #include "db/Connection.h"
 #include "db/StoredProc.h"
 #include "sales/LineMath.h"
+#include "sales/QtyKeypad.h"
 #include "sales/SalesState.h"
 
 #include <stdexcept>
@@ -47,16 +48,19 @@ std::optional<ManualRegister::Entry> ManualRegister::entry() const {
     if (at < 0)
         return std::nullopt;
     const std::optional<Money> price = Money::parseTyped(QStringView(display_).left(at));
-    bool ok = false;
-    const double qty = display_.mid(at + kTimes.size()).toDouble(&ok);
-    if (!price || !ok)
+    const std::optional<double> qty = QtyKeypad::read(display_.mid(at + kTimes.size()));
+    if (!price || !qty)
         return std::nullopt;
     LineMath::LineInput line;
-    line.qty = qty;
+    line.qty = *qty;
     line.price = price->toDouble();
     if (!LineMath::fits(line))
         return std::nullopt;
-    return Entry{*price, qty};
+    // 99999 x 99999 is a slip of the finger, not a sale.
+    const Money extended = Money::fromDouble(*qty * price->toDouble());
+    if (extended > kMostLine || extended < -kMostLine)
+        return std::nullopt;
+    return Entry{*price, *qty};
 }
 
 std::optional<int> ManualRegister::add(const Context& c) {

@@ -22,6 +22,8 @@ class StoredProc;
 class ManualRegister {
 public:
     static constexpr int kItemId = 1;
+    // The most a manual line may come to (price times quantity).
+    static constexpr Money kMostLine = Money::fromUnits(999'999'900);
 
     const QString& display() const { return display_; }
 
@@ -38,8 +40,9 @@ public:
         Money price;
         double qty = 0;
     };
-    // The price and the quantity of the display; none when either is no number, or when the
-    // line could not take them (the limits of every open line).
+    // The price and the quantity of the display; none when either is no number (a quantity
+    // as the keypad takes it, QtyKeypad::read), when the line could not take them (the limits
+    // of every open line), or when the line would come to more than 99,999.99.
     std::optional<Entry> entry() const;
 
     struct Context {

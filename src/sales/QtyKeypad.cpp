@@ -3,6 +3,7 @@
 #include "db/Value.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -17,8 +18,14 @@ QString press(const QString& entry, bool& firstTouch, QChar key) {
 }
 
 std::optional<double> read(const QString& entry) {
+    // Digits with at most three decimals, as the keypad types them: "1e3" or "0.0045" typed on
+    // a keyboard is no quantity a waiter meant.
+    static const QRegularExpression plain(QStringLiteral("^[+-]?(\\d+(\\.\\d{0,%1})?|\\.\\d{1,%1})$").arg(kMostDecimals));
+    const QString text = entry.trimmed();
+    if (!plain.match(text).hasMatch())
+        return std::nullopt;
     bool ok = false;
-    const double value = QLocale::c().toDouble(entry.trimmed(), &ok);
+    const double value = QLocale::c().toDouble(text, &ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;

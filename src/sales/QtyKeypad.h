@@ -15,7 +15,10 @@ QString press(const QString& entry, bool& firstTouch, QChar key);
 QString increase(const QString& entry);
 // One less than the entry, never below 1 (an entry that is not a number counts as 1).
 QString decrease(const QString& entry);
-// The entry as a number; none when it is not one.
+// The most decimals a quantity is typed with (a thousandth: grams of a kilo).
+constexpr int kMostDecimals = 3;
+// The entry as a number: plain digits, a point and at most three decimals, a sign allowed;
+// none for anything else (an exponent, a comma, a fourth decimal).
 std::optional<double> read(const QString& entry);
 
 } // namespace QtyKeypad

@@ -147,6 +147,11 @@ TEST(QtyKeypad, ReadsOnlyNumbers) {
     EXPECT_FALSE(QtyKeypad::read(QStringLiteral("1.2.3")));
     EXPECT_FALSE(QtyKeypad::read(QStringLiteral("inf")));
     EXPECT_FALSE(QtyKeypad::read(QStringLiteral(".")));
+    // Typed on a keyboard: no exponent, no fourth decimal, no comma.
+    EXPECT_EQ(QtyKeypad::read(QStringLiteral("0.125")), 0.125);
+    EXPECT_EQ(QtyKeypad::read(QStringLiteral("-2")), -2.0); // a stocktake count may go down
+    for (const char* typed : {"1e3", "1E3", "0.0045", "0.004 5", "1,5", "0x10", "+-1", "1.5e-2"})
+        EXPECT_FALSE(QtyKeypad::read(QString::fromLatin1(typed))) << typed;
 }
 
 } // namespace

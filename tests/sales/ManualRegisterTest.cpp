@@ -54,7 +54,14 @@ TEST(ManualRegisterKeys, OnlyANumberTimesAQuantityALineCanTakeIsAnEntry) {
     EXPECT_FALSE(keyed({"1", ".", "2", ".", "3", "x", "1"}).entry()); // no number
     EXPECT_FALSE(keyed({"5", "x", "1", ".", "."}).entry());
     EXPECT_FALSE(keyed({"2", "x", "1", "0", "0", "0", "0", "0"}).entry()); // a finger slip past the most
-    EXPECT_TRUE(keyed({"2", "x", "9", "9", "9", "9", "9"}).entry());
+    // A line above 99,999.99 is no sale a finger meant.
+    EXPECT_FALSE(keyed({"9", "9", "9", "9", "9", "x", "9", "9", "9", "9", "9"}).entry());
+    EXPECT_FALSE(keyed({"2", "x", "5", "0", "0", "0", "0"}).entry());
+    EXPECT_FALSE(keyed({"1", "0", "0", "0", "0", "0", "x", "1"}).entry());
+    EXPECT_TRUE(keyed({"9", "9", "9", "9", "9", ".", "9", "9", "x", "1"}).entry());
+    EXPECT_TRUE(keyed({"1", "x", "9", "9", "9", "9", "9"}).entry());
+    EXPECT_FALSE(keyed({"1", "x", "0", ".", "0", "0", "4", "5"}).entry()); // a fourth decimal
+    EXPECT_TRUE(keyed({"1", "x", "0", ".", "0", "0", "5"}).entry());
 }
 
 class ManualRegisterTest : public test::DemoDatabaseTest {

@@ -5,7 +5,9 @@
 #include "ui/GlyphButton.h"
 
 #include <QFrame>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -52,6 +54,7 @@ void ItemGrid::build(const GridPage& page, const QFont& buttonFont, const Pictur
             boxPalette.setColor(QPalette::Window, boxPalette.color(QPalette::Button));
         }
         box->setPalette(boxPalette);
+        box->installEventFilter(this); // the whole face answers a touch, not the caption alone
         box->show();
         boxes.push_back(box);
 
@@ -101,6 +104,8 @@ void ItemGrid::placeBox(std::size_t index, QPoint topLeft) {
 }
 
 bool ItemGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (const auto box = std::find(boxes.begin(), boxes.end(), watched); box != boxes.end())
+        return forwardToButton(static_cast<std::size_t>(box - boxes.begin()), event);
     if (!editing_)
         return false;
     auto* button = qobject_cast<QPushButton*>(watched);
@@ -118,6 +123,30 @@ bool ItemGrid::eventFilter(QObject* watched, QEvent* event) {
     default:
         return false;
     }
+}
+
+bool ItemGrid::forwardToButton(std::size_t index, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        break;
+    default:
+        return false;
+    }
+    // A touch on the picture, the price strip or the frame is a touch of the button: the
+    // button gets it where it is nearest, so that it presses, clicks (or drags in the button
+    // editor) as if touched itself.
+    QPushButton* button = buttons.at(index);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint at = button->mapFrom(this, boxes.at(index)->mapTo(this, mouse->position().toPoint()));
+    const QPoint inside(std::clamp(at.x(), 0, std::max(0, button->width() - 1)),
+                        std::clamp(at.y(), 0, std::max(0, button->height() - 1)));
+    QMouseEvent forwarded(mouse->type(), QPointF(inside), mouse->globalPosition(), mouse->button(), mouse->buttons(),
+                          mouse->modifiers(), mouse->pointingDevice());
+    QCoreApplication::sendEvent(button, &forwarded);
+    return true;
 }
 
 int ItemGrid::setAsideCount() const { return static_cast<int>(aside_.size()); }

@@ -62,6 +62,9 @@ private:
     void fitCanvas();
     // Moves the box, button and label of the button at `index` so the box stands at `topLeft`.
     void placeBox(std::size_t index, QPoint topLeft);
+    // A mouse event on the box of the button at `index` (its frame, picture or price strip),
+    // handed to the button as a touch of its own; true when it was one.
+    bool forwardToButton(std::size_t index, QEvent* event);
 
     bool editing_ = false;
     ButtonDrag drag_;

@@ -83,6 +83,41 @@ protected:
     }
 };
 
+// A finger on the picture, the price strip or the frame of a button touches the button: the
+// caption strip alone is a small target at a busy bar. Where the window finds the widget under
+// the finger, that is the button's box (the price strip lets touches through to it).
+TEST_F(SalesScreen, TheWholeFaceOfAButtonAnswersATouch) {
+    const auto touchAt = [this](QPoint onGrid) {
+        ItemGrid* grid = form->pgeItem->grid;
+        QWidget* under = grid->childAt(onGrid);
+        ASSERT_NE(under, nullptr);
+        QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(grid, onGrid));
+        settle();
+    };
+    const auto lines = [this] { return scalar(QStringLiteral("SELECT COUNT(*) FROM tabline1")); };
+    for (const char* requery : {"F", "T"}) { // from the button cache, and read from the database
+        sql(QStringLiteral("UPDATE master SET linkrequery = ?"), {QString::fromLatin1(requery)});
+        sql(QStringLiteral("DELETE FROM tabline1"));
+        ASSERT_TRUE(start());
+        chooseNonTab();
+        QLabel* price = gridLabel(QStringLiteral("Pale Ale"));
+        ASSERT_NE(price, nullptr);
+        touchAt(price->geometry().center()); // the price strip
+        EXPECT_EQ(lines(), QStringLiteral("1")) << requery;
+        const QRect box(290, 10, 130, 90);     // Pale Ale's box on the Home page
+        touchAt(box.topLeft() + QPoint(1, 1)); // its frame
+        touchAt(QPoint(box.center().x(), box.top() + 40)); // the middle, where the picture is
+        EXPECT_EQ(lines(), QStringLiteral("3")) << requery;
+        touchAt(QPoint(60, 90)); // the price strip of "Drinks", a link button
+        EXPECT_EQ(form->state().currentLink, 2) << requery;
+        EXPECT_EQ(lines(), QStringLiteral("3")) << requery;
+        module.reset();
+        form.reset();
+        cwd.reset();
+        settle();
+    }
+}
+
 TEST_F(SalesScreen, TouchingItemsAddsPricedLinesUnderARoundedTotal) {
     sql(QStringLiteral("UPDATE item SET price1 = 4.81 WHERE id = 17")); // Flat White
     ASSERT_TRUE(start());

@@ -71,12 +71,14 @@ void LayerCommit(benchmark::State& state) {
 std::size_t column(QStringView name) { return static_cast<std::size_t>(gLines.columns->indexOf(name)); }
 
 struct Bare : bench::BareSession {
-    bench::BareStatement *tabRef, *receiptId, *receipt, *take, *lineId, *line, *stock, *tendered;
+    bench::BareStatement *tabRef, *receiptId, *receipt, *take, *lineId, *line, *stock, *leftOpen, *leftSplit,
+        *tendered;
     std::vector<std::vector<bench::BareValue>> lineValues; // everything but the two ids
 
     Bare() : BareSession(gDatabase, gPassword) {
-        // The tab's name, the receipt's id and row, four statements a line, the pre-tender reset.
-        if (gStatements.size() != 4 + 4 * static_cast<std::size_t>(kLinesOnTab))
+        // The tab's name, the receipt's id and row, four statements a line, the look for lines
+        // another till added to either list, the pre-tender reset.
+        if (gStatements.size() != 6 + 4 * static_cast<std::size_t>(kLinesOnTab))
             throw std::runtime_error("the commit no longer sends the statements compared here");
         tabRef = &prepare(gStatements[0]);
         receiptId = &prepare(gStatements[1]);
@@ -85,6 +87,8 @@ struct Bare : bench::BareSession {
         lineId = &prepare(gStatements[4]);
         line = &prepare(gStatements[5]);
         stock = &prepare(gStatements[6]);
+        leftOpen = &prepare(gStatements[gStatements.size() - 3]);
+        leftSplit = &prepare(gStatements[gStatements.size() - 2]);
         tendered = &prepare(gStatements.back());
         const QStringList& copied = ReceiptCommit::copiedColumns();
         for (const db::Row& row : gLines.rows) {
@@ -122,6 +126,10 @@ struct Bare : bench::BareSession {
             bind(*stock, {static_cast<int>(row.at(column(u"itemid")).asInt()),
                           row.at(column(u"qty")).asDouble()});
             run(*stock);
+        }
+        for (bench::BareStatement* left : {leftOpen, leftSplit}) {
+            bind(*left, {3});
+            read(*left, tx);
         }
         bind(*tendered, {3});
         run(*tendered);

@@ -11,6 +11,7 @@
 #include "sales/LineRecord.h"
 
 #include <QLoggingCategory>
+#include <QSet>
 
 namespace pelora {
 
@@ -86,6 +87,29 @@ QString ReceiptCommit::tabRef(int tabId) {
     return lookup.value(u"tabref").asText();
 }
 
+bool ReceiptCommit::holdsUnreadLines(int tabId, const QString& source, const db::Query* secondList) {
+    const auto linesOf = [&](const QString& list) {
+        return tabId == 1 ? db_.run(QStringLiteral("SELECT id FROM %1 WHERE tabid = 1 AND pcref = ?").arg(list),
+                                    {till_.pcRef})
+                          : db_.run(QStringLiteral("SELECT id FROM %1 WHERE tabid = ?").arg(list), {tabId});
+    };
+    // The paid lines are gone in this transaction: what is left of the list another till added.
+    if (!linesOf(source).rows.empty())
+        return true;
+    // The second list is paid before the main one: a line there that the screen does not show
+    // would be left behind on a tab whose guests have gone.
+    if (source != u"tabline1" || !secondList)
+        return false;
+    QSet<long long> shown;
+    const int idAt = secondList->fieldIndex(u"id");
+    for (int r = 0; r < secondList->rowCount(); ++r)
+        shown.insert(secondList->valueAt(r, idAt).asInt());
+    for (const db::Row& line : linesOf(QStringLiteral("tabline2")).rows)
+        if (!shown.contains(line.at(0).asInt()))
+            return true;
+    return false;
+}
+
 int ReceiptCommit::failed(const std::exception& failure) {
     const auto* dbFailure = dynamic_cast<const db::DbError*>(&failure);
     lastFailure_ = dbFailure ? dbFailure->text() : QString::fromUtf8(failure.what());
@@ -94,7 +118,8 @@ int ReceiptCommit::failed(const std::exception& failure) {
 }
 
 int ReceiptCommit::CommitReceipt(int tabId, const db::Query& lines, const QString& source, const QString& mop,
-                                 Money total, Money tendered, Money credit, bool refund) {
+                                 Money total, Money tendered, Money credit, bool refund,
+                                 const db::Query* secondList) {
     if (source != u"tabline1" && source != u"tabline2")
         throw std::invalid_argument("a receipt is paid from tabline1 or tabline2");
     if (tabId < 1) {
@@ -169,6 +194,9 @@ int ReceiptCommit::CommitReceipt(int tabId, const db::Query& lines, const QStrin
                 proc.execute();
             }
         }
+
+        if (holdsUnreadLines(tabId, source, secondList))
+            throw TabChanged{};
 
         if (refund) {
             eventlog::Event event = actor().event(eventlog::Kind::Refund);

@@ -35,7 +35,8 @@ class ReceiptCommit {
 public:
     static constexpr int kFailed = 0;
     // The lines this till shows were deleted, moved or changed on another till since it read
-    // them: nothing was recorded, and the caller reads the lists again.
+    // them, or the tab holds lines it has not read: nothing was recorded, and the caller reads
+    // the lists again.
     static constexpr int kTabChanged = -1;
 
     ReceiptCommit(db::Connection& db, Prompter& prompter, CommitTill till);
@@ -43,11 +44,15 @@ public:
     // Records the lines of a list ("tabline1" or "tabline2") as the sales screen holds them:
     // the receipt, one receipt line per open line, the part charged to the account on the
     // tab's balance, stock by the count mode, the pre-tendered amounts of the tab and its
-    // splits back to 0, and the paid lines deleted (exactly those, by id). A refund negates
-    // the total, the credit, and each line's quantity and extended amounts; its tendered is the
-    // negated total.
+    // splits back to 0, and the paid lines deleted (exactly those, by id). When the list then
+    // still holds lines of the tab, or the main list is paid while the second list holds lines
+    // of the tab that `secondList` (the second list as this till shows it; none when the till
+    // does not show it) does not, another till added them since this till read the tab: the
+    // guests would leave with them unpaid, so nothing is recorded (kTabChanged). A refund
+    // negates the total, the credit, and each line's quantity and extended amounts; its
+    // tendered is the negated total.
     int CommitReceipt(int tabId, const db::Query& lines, const QString& source, const QString& mop, Money total,
-                      Money tendered, Money credit, bool refund);
+                      Money tendered, Money credit, bool refund, const db::Query* secondList);
     // Money paid onto a tab's account: tendered = the amount, cr = minus it.
     int CommitCredit(int tabId, const QString& mop, Money amount);
     // Money paid out of an account in credit: tendered = minus the amount, cr = the amount.
@@ -62,6 +67,7 @@ public:
 private:
     int commitMovement(int tabId, const QString& mop, Money tendered, Money cr, bool credit);
     QString tabRef(int tabId);
+    bool holdsUnreadLines(int tabId, const QString& source, const db::Query* secondList);
     eventlog::Actor actor() const;
     int failed(const std::exception& failure);
 

@@ -64,6 +64,27 @@ void LineLists::reread() {
     }
 }
 
+bool LineLists::showTheTabAsItStands() const {
+    const TabLines lines = TabLines::of(selection_.tabId, selection_.pcRef);
+    for (int n : {kMain, kSplit}) {
+        const db::RowSet& shown = list(n);
+        if (n == kSplit && !shown.isOpen())
+            continue; // the second list is not shown on this till
+        const db::ResultData stands = db_.run(QStringLiteral("SELECT id, qty, extprice, splitref FROM ") + tableName(n) +
+                                                  QStringLiteral(" WHERE ") + lines.where + QStringLiteral(" ORDER BY id"),
+                                              lines.params);
+        if (!shown.isOpen() || static_cast<int>(stands.rows.size()) != shown.rowCount())
+            return false;
+        const int columns[] = {shown.fieldIndex(u"id"), shown.fieldIndex(u"qty"), shown.fieldIndex(u"extprice"),
+                               shown.fieldIndex(u"splitref")};
+        for (int r = 0; r < shown.rowCount(); ++r)
+            for (std::size_t c = 0; c < std::size(columns); ++c)
+                if (stands.rows[static_cast<std::size_t>(r)].at(c) != shown.db::Query::valueAt(r, columns[c]))
+                    return false;
+    }
+    return true;
+}
+
 void LineLists::recalc(int n) {
     db::RowSet& line = list(n);
     LineRecord::write(line, LineMath::recalc(LineRecord::input(line), mathList(n)));

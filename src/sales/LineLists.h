@@ -49,6 +49,10 @@ public:
     void read(const Selection& selection);
     // Reads both lists again with the same selection, each staying on its line.
     void reread();
+    // Whether the lists still show the tab's lines as the database holds them: the same lines
+    // (none added, taken away or moved by another till) with the same quantities and amounts.
+    // A narrowed list is held against the whole of its list, so it answers false.
+    bool showTheTabAsItStands() const;
     // Reads list `n` with only the lines of one split, by id: `splitRef` empty takes the lines
     // without a split, none takes every line that has one. Until the next `read` the list
     // stays narrowed (also when read again).

@@ -300,6 +300,9 @@ public:
     int CommitCredit(const QString& mop, Money amount) override;
     int CommitDebit(const QString& mop, Money amount) override;
     bool processOrdersAtPayment() override;
+    // Another till changed the tab since this screen read it: the lists are read again and the
+    // operator told to check them.
+    void showTabChangedElsewhere();
     void receiptFromChooser(int receiptId, const QString& source) override;
     void receiptFromTender(int receiptId, Money change) override;
     void accountMoved(int receiptId) override;
@@ -423,6 +426,7 @@ private:
     Money total1_;
     Money total2_;
     QTimer refreshTimer_;
+    QString missingTerminalSaid_; // the PCRef whose missing terminal record was last said
     std::function<void()> beep_;
     bool inRefreshTick_ = false;
     int rightPanelNormalWidth_ = 230;

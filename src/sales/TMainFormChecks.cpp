@@ -19,6 +19,11 @@ void TMainForm::btnCheckClick() {
         prompter_.information(QStringLiteral("Add an item to the tab."));
         return;
     }
+    // A check of lines this screen does not show would not be the bill the waiter sees.
+    if (!lines_->showTheTabAsItStands()) {
+        showTabChangedElsewhere();
+        return;
+    }
     const TerminalSettings& s = data_.settings;
     std::unique_ptr<TCheckChoiceForm> form;
     try {

@@ -107,14 +107,19 @@ void TMainForm::showMopChoice(const QString& total, const QString& creditMode, c
 int TMainForm::CommitReceipt(const QString& source, const QString& mop, Money total, Money tendered, Money credit,
                              bool refund) {
     const int list = source == LineLists::tableName(LineLists::kSplit) ? LineLists::kSplit : LineLists::kMain;
+    const db::RowSet& second = lines_->list(LineLists::kSplit);
     const int receiptId = receiptCommit().CommitReceipt(state_.currentTab, lines_->list(list), source, mop, total,
-                                                        tendered, credit, refund);
-    if (receiptId == ReceiptCommit::kTabChanged) {
-        ReadLineLists();
-        prompter_.warning(QStringLiteral("The tab was changed on another till. Its lines have been read again:"
-                                         " check them and take the payment again."));
-    }
+                                                        tendered, credit, refund, second.isOpen() ? &second : nullptr);
+    if (receiptId == ReceiptCommit::kTabChanged)
+        showTabChangedElsewhere();
     return receiptId;
+}
+
+void TMainForm::showTabChangedElsewhere() {
+    ReadLineLists();
+    ShowOccupiedTabs();
+    prompter_.warning(QStringLiteral("The tab was changed on another till. Its lines have been read again:"
+                                     " check them and take the payment again."));
 }
 
 int TMainForm::CommitCredit(const QString& mop, Money amount) {

@@ -349,4 +349,48 @@ TEST_F(PaymentScreen, LinesChangedOnAnotherTillAreReadAgainInsteadOfPaid) {
     EXPECT_EQ(form->state().currentTab, 3);
 }
 
+// Till 1 shows Table 1 with two lines; till 2 adds two more; till 1 takes the money it shows.
+// The guests would leave with the rest unpaid: the payment and the check are refused and the
+// tab is shown as it now is.
+TEST_F(PaymentScreen, APaymentFromAScreenThatMissesAnotherTillsLinesIsRefused) {
+    const QString changed = QStringLiteral("The tab was changed on another till. Its lines have been read again:"
+                                           " check them and take the payment again.");
+    touchTab(QStringLiteral("Table 1"));
+    touchItem(QStringLiteral("Burger"));
+    touchItem(QStringLiteral("Pale Ale"));
+    ASSERT_EQ(form->pnlRight->lblTotal1->text(), QStringLiteral("33.50"));
+    const QString before = receipts();
+    const auto addOnTillTwo = [&](int id) {
+        sql(QStringLiteral("INSERT INTO tabline1 (id, pcref, staffref, tabid, itemid, itemname, qty, price, adjprice,"
+                           " extprice, outputname, processed) VALUES (?, 'Bar 2', 'Sam', 3, 2, 'Pale Ale', 1, 8.75,"
+                           " 8.75, 8.75, 'Bar', 'T')"),
+            {id});
+    };
+    onChooser([](TMopChoiceForm& chooser) { chooser.mopButton(QStringLiteral("Cash"))->click(); });
+    onTender([&](TTenderedForm& tender) {
+        EXPECT_EQ(tender.lblTotal->text(), QStringLiteral("33.50"));
+        addOnTillTwo(9001);
+        addOnTillTwo(9002);
+        tender.btnTnd50->click();
+        prompter.expectWarning(changed);
+        tender.btnProcess->click();
+    });
+    payment()->click();
+    settle();
+    EXPECT_EQ(receipts(), before);
+    EXPECT_EQ(form->pnlRight->lblTotal1->text(), QStringLiteral("51.00"));
+    EXPECT_EQ(form->lines().list(LineLists::kMain).rowCount(), 4);
+
+    // The check, too, is of the tab this screen shows or of none.
+    addOnTillTwo(9003);
+    prompter.expectWarning(changed);
+    form->pnlRight->btnCheck->click();
+    EXPECT_EQ(form->pnlRight->lblTotal1->text(), QStringLiteral("59.75"));
+
+    // Read again, the whole tab is paid at once.
+    pay(payment(), "Cash", "60");
+    EXPECT_EQ(lastReceipt(), QStringLiteral("Table 1|59.75|60.00|Cash|0.00"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM tabline1 WHERE tabid = 3")), QStringLiteral("0"));
+}
+
 } // namespace

@@ -47,7 +47,8 @@ protected:
         ReceiptCommit receipts(db, prompter, {kTill, QStringLiteral("Joe"), countMode});
         return receipts.CommitReceipt(tabId, lists.list(list), LineLists::tableName(list), QString::fromLatin1(mop),
                                       *Money::parse(QString::fromLatin1(total)), *Money::parse(QString::fromLatin1(tendered)),
-                                      *Money::parse(QString::fromLatin1(credit)), refund);
+                                      *Money::parse(QString::fromLatin1(credit)), refund,
+                                      &lists.list(LineLists::kSplit));
     }
     QString receiptRow(int id) {
         return rows(QStringLiteral("SELECT pcref, staffref, tabid, tabref, total, tendered, mop, cr FROM receipt WHERE id = ?"),
@@ -174,19 +175,16 @@ TEST_F(ReceiptCommitTest, AFailureHalfWayLeavesEverythingAsItWas) {
     EXPECT_EQ(tendered(), QStringLiteral("8/5 ; 6"));
 }
 
-TEST_F(ReceiptCommitTest, LinesAnotherTillChangedStopThePaymentAndLinesItAddedStayOpen) {
+TEST_F(ReceiptCommitTest, LinesAnotherTillChangedStopThePayment) {
     db::Connection other;
     other.connect(database.admin1());
     const auto onOtherTill = [&](const char* sql) { other.run(QString::fromLatin1(sql)); };
 
-    // Added after this till read the tab: not paid, not lost.
     line(1, 7, 11, "Steak", 2, 8);
     read(7);
-    line(2, 7, 12, "Beer", 1, 7.5);
     int id = commit(7, LineLists::kMain, "Cash", "16", "16", "0");
     ASSERT_GE(id, 1);
     EXPECT_EQ(receiptLines(id), QStringLiteral("Steak|2|8|16|0.2|Bar|Joe|Pepper"));
-    EXPECT_EQ(openLines(), QStringLiteral("2"));
 
     // Changed, deleted, moved to the second list or to another tab: nothing is recorded.
     for (const char* change : {"UPDATE tabline1 SET qty = 3, extprice = 22.5 WHERE id = 2",
@@ -213,6 +211,55 @@ TEST_F(ReceiptCommitTest, LinesAnotherTillChangedStopThePaymentAndLinesItAddedSt
     id = commit(7, LineLists::kMain, "Cash", "8", "10", "0");
     ASSERT_GE(id, 1);
     EXPECT_EQ(stock(), QStringLiteral("17 ; 50")); // 2 for the first sale, 1 as the steak was sent
+}
+
+// Till 1 shows two lines, till 2 adds two more, till 1 pays what it shows: the guests would
+// leave with the rest unpaid. Nothing is recorded until the till has read the tab again.
+TEST_F(ReceiptCommitTest, LinesAnotherTillAddedSinceTheReadStopThePayment) {
+    const QString nothingRecorded = QStringLiteral("0/0");
+    const auto recorded = [&]() -> QString { return count("receipt") + u'/' + count("recline"); };
+    line(1, 7, 11, "Steak", 2, 8);
+    read(7);
+    line(2, 7, 12, "Beer", 1, 7.5);
+    EXPECT_EQ(commit(7, LineLists::kMain, "Cash", "16", "16", "0"), ReceiptCommit::kTabChanged);
+    EXPECT_EQ(recorded(), nothingRecorded);
+    EXPECT_EQ(openLines(), QStringLiteral("1 ; 2"));
+
+    // Into the second list, which is paid first: the main list's payment stops too, unless
+    // this till does not show the second list at all (splitting off).
+    exec(QStringLiteral("DELETE FROM tabline1 WHERE id = 2"));
+    read(7);
+    line(3, 7, 12, "Beer", 1, 7.5, "F", "A", "tabline2");
+    EXPECT_EQ(commit(7, LineLists::kMain, "Cash", "16", "16", "0"), ReceiptCommit::kTabChanged);
+    EXPECT_EQ(recorded(), nothingRecorded);
+    ReceiptCommit noSplits(db, prompter, {kTill, QStringLiteral("Joe"), QStringLiteral("1")});
+    lists.read({7, kTill, false});
+    const int paid = noSplits.CommitReceipt(7, lists.list(LineLists::kMain), QStringLiteral("tabline1"),
+                                            QStringLiteral("Cash"), Money::fromWhole(16), Money::fromWhole(16), Money(),
+                                            false, nullptr);
+    EXPECT_GE(paid, 1);
+    EXPECT_EQ(openLines("tabline2"), QStringLiteral("3"));
+
+    // The second list paid by itself leaves the main list open, as ever; a line added to the
+    // second list meanwhile stops it.
+    line(2, 7, 12, "Beer", 1, 7.5);
+    read(7);
+    line(4, 7, 12, "Beer", 1, 7.5, "F", "B", "tabline2");
+    EXPECT_EQ(commit(7, LineLists::kSplit, "Cash", "7.50", "7.50", "0"), ReceiptCommit::kTabChanged);
+    read(7);
+    EXPECT_GE(commit(7, LineLists::kSplit, "Cash", "15", "15", "0"), 1);
+    EXPECT_EQ(openLines(), QStringLiteral("2"));
+
+    // Each till's walk-ins are its own: another till's NonTab lines are no concern of this one.
+    line(5, 1, 12, "Beer", 1, 7.5);
+    read(1);
+    line(6, 1, 12, "Beer", 1, 7.5, "F", "", "tabline1", "Patio");
+    EXPECT_GE(commit(1, LineLists::kMain, "Cash", "7.50", "7.50", "0"), 1);
+    line(7, 1, 12, "Beer", 1, 7.5);
+    read(1);
+    line(8, 1, 12, "Beer", 1, 7.5);
+    EXPECT_EQ(commit(1, LineLists::kMain, "Cash", "7.50", "7.50", "0"), ReceiptCommit::kTabChanged);
+    EXPECT_EQ(openLines(), QStringLiteral("2 ; 6 ; 7 ; 8"));
 }
 
 TEST_F(ReceiptCommitTest, CreditAndDebitMoveTheBalanceWithoutLines) {
@@ -275,7 +322,7 @@ TEST_F(ReceiptCommitTest, TwoTillsPayingAndAddingAtOnceNeitherPayALineTwiceNorLo
                 continue;
             const Money total = seen.total(LineLists::kMain);
             const int receipt = receipts.CommitReceipt(7, seen.list(LineLists::kMain), QStringLiteral("tabline1"),
-                                                       QStringLiteral("Cash"), total, total, Money(), false);
+                                                       QStringLiteral("Cash"), total, total, Money(), false, nullptr);
             if (receipt >= 1)
                 ++till.paid;
             else if (receipt != ReceiptCommit::kTabChanged) // refused: the other till was first

@@ -261,7 +261,11 @@ void TAdminForm::wireActions() {
     actions_[at("admin2map")] = {[this] { openMaps(); }, A::ConsoleClosesReset, {}};
     actions_[at("admin2image")] = {[this] { openRecordEditor<TImageForm>(prompter_, module_, till_); },
                                    A::ConsoleClosesReset, {}};
-    actions_[at("admin2device")] = {[this] { openODForm(module_.db1, prompter_, module_.spooler(), module_.session().pcRef, &till_); },
+    // A new od row is for this till's own PCRef, also while it runs as terminal 1 for want of it.
+    actions_[at("admin2device")] = {[this] {
+                                        openODForm(module_.db1, prompter_, module_.spooler(),
+                                                   module_.session().configuredPcRef, &till_);
+                                    },
                                     A::ConsoleClosesReset, {}};
     actions_[at("admin2item")] = {[this] { openItemEditor(prompter_, module_, till_, 0, nullptr); }, A::ConsoleCloses, {}};
     actions_[at("admin2link")] = {[this] { openButtonEditor(); }, A::ConsoleCloses, {}};

@@ -8,7 +8,13 @@ namespace pelora {
 struct Session {
     QString startFolder; // the current directory when the till started
     QString iniPassword; // the database password from pelora.ini, in clear
-    QString pcRef;       // this terminal's reference, matched with pc.ref
+    // This till's reference in pelora.ini (or as the INI editor last set it). Every load of the
+    // terminal settings looks it up first, so the application reset makes the till itself once
+    // its `pc` row exists.
+    QString configuredPcRef;
+    // The reference this run uses, matched with pc.ref: the configured one, or terminal 1's
+    // while the configured one has no row.
+    QString pcRef;
     QString dbPath;      // folder of pelora.gdb, from pelora.ini
     QString staffRef = QStringLiteral("Default"); // written into lines and receipts
     // The admin console's session logins ("Session Password"): kept until its Logout or the end

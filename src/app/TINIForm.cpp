@@ -135,7 +135,7 @@ void TINIForm::FormCreate() {
     Session& session = module_.session();
     QDir::setCurrent(session.startFolder);
     if (const std::optional<IniSettings> ini = IniFile::read()) {
-        session.pcRef = ini->pcRef;
+        session.configuredPcRef = ini->pcRef; // both take effect at the next load of the settings
         session.dbPath = ini->dbPath;
         edtPassword->setText(ini->password);
         edtPCRef->setText(ini->pcRef);
@@ -209,7 +209,7 @@ void TINIForm::btnWriteFileClick() {
         return;
     }
     Session& session = module_.session();
-    session.pcRef = pcRef; // both take effect at the next application reset
+    session.configuredPcRef = pcRef; // both take effect at the next application reset
     session.dbPath = dbPath;
     try {
         QDir::setCurrent(session.startFolder);

@@ -54,7 +54,7 @@ bool TMainDataModule::MainDataModuleCreate() {
             return false;
         }
         session_.iniPassword = ini->password;
-        session_.pcRef = ini->pcRef;
+        session_.configuredPcRef = session_.pcRef = ini->pcRef;
         session_.dbPath = ini->dbPath;
 
         if (!connectAtStartUp(db1, session_.databasePath(), session_.iniPassword, prompter_,

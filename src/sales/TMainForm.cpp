@@ -287,6 +287,8 @@ void TMainForm::LoadTerminalSettings() {
     repaint();
 
     Session& session = module_->session();
+    if (!session.configuredPcRef.isEmpty())
+        session.pcRef = session.configuredPcRef; // a row added since the last load makes the till itself
     data_ = TerminalData::load(module_->db1, module_->clock(), session.pcRef, data_.settings.charsetCode);
     const TerminalSettings& s = data_.settings;
 
@@ -326,6 +328,17 @@ void TMainForm::LoadTerminalSettings() {
         refreshTimer_.start();
     } else {
         refreshTimer_.stop();
+    }
+
+    // Said once for each reference: at every reset the till would otherwise ask again.
+    const bool runsAsItself = session.configuredPcRef.isEmpty() || session.pcRef == session.configuredPcRef;
+    if (runsAsItself) {
+        missingTerminalSaid_.clear();
+    } else if (missingTerminalSaid_ != session.configuredPcRef) {
+        missingTerminalSaid_ = session.configuredPcRef;
+        prompter_.warning(QStringLiteral("This till (%1) has no terminal record: it runs with the settings of terminal 1"
+                                         " until one is added in the console's PC.")
+                              .arg(session.configuredPcRef));
     }
 }
 

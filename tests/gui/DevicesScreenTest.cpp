@@ -233,4 +233,30 @@ TEST_F(DevicesScreen, ATerraceOutputIsSetUpTestPrintedAndTakesTheNextOrder) {
     EXPECT_FALSE(QString::fromLatin1(spooler.bytesFor(QStringLiteral("Kitchen"))).contains(QStringLiteral("Burger")));
 }
 
+// A new till "Front" that runs as terminal 1 until it has its row: the printers a manager links
+// there are Front's own, not terminal 1's.
+TEST_F(DevicesScreen, ATillRunningAsTerminalOneLinksItsPrintersUnderItsOwnPCRef) {
+    prompter.expectWarning(QStringLiteral("This till (Front) has no terminal record: it runs with the settings of"
+                                          " terminal 1 until one is added in the console's PC."));
+    ASSERT_TRUE(start(QStringLiteral("Front")));
+    TAdminForm console(*form, *module, prompter, form.get());
+    console.show();
+    console.edtPassword->setText(test::admin1Password());
+    console.btnLogin->click();
+    bool linked = false;
+    test::whenOpens<TODForm>(QStringLiteral("ODForm"), [&](TODForm& od) {
+        test::whenOpens<TODEditForm>(QStringLiteral("ODEditForm"), [&](TODEditForm& dialog) {
+            linked = true;
+            EXPECT_EQ(dialog.edtPCRef->text(), QStringLiteral("Front"));
+            dialog.btnSubmit->click();
+        });
+        od.btnLink->click();
+        prompter.expectConfirm(QStringLiteral("Reset the application?"), false);
+        od.btnClose->click();
+    });
+    console.permissionButtons.at(AdminPermissions::indexOf(QStringLiteral("admin2device")))->click();
+    EXPECT_TRUE(linked);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM od WHERE pcref = 'Front'")), QStringLiteral("1"));
+}
+
 } // namespace

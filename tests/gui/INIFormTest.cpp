@@ -83,8 +83,9 @@ TEST_F(IniEditor, ANewTerminalReferenceAddsItsTerminalOnce) {
     EXPECT_EQ(written->password, test::sysdbaPassword());
     EXPECT_EQ(written->pcRef, QStringLiteral("Bar 2"));
     EXPECT_EQ(written->dbPath, QStringLiteral("localhost:/srv/pelora/data/"));
-    // In memory for the next reset; the connection stays as it is until then.
-    EXPECT_EQ(module->session().pcRef, QStringLiteral("Bar 2"));
+    // In memory for the next reset; the connection and the terminal stay as they are until then.
+    EXPECT_EQ(module->session().configuredPcRef, QStringLiteral("Bar 2"));
+    EXPECT_EQ(module->session().pcRef, QStringLiteral("Bar"));
     EXPECT_EQ(module->session().dbPath, QStringLiteral("localhost:/srv/pelora/data/"));
 
     editor->edtPassword->setText(editor->edtPassword->text());

@@ -68,12 +68,43 @@ TEST_F(StartUp, OpensTheSalesScreenOfTheTerminal) {
     EXPECT_EQ(form->state().currentTab, 0);
 }
 
-TEST_F(StartUp, AnUnknownTerminalRunsAsTerminalOne) {
+// A till whose PCRef has no row runs as terminal 1 and says so once; the reset after its row is
+// added in the console makes it itself, without the file being read again.
+TEST_F(StartUp, AnUnknownTerminalRunsAsTerminalOneUntilItsRowIsAdded) {
+    const QString missing = QStringLiteral("This till (Till 9) has no terminal record: it runs with the settings of"
+                                           " terminal 1 until one is added in the console's PC.");
+    prompter.expectWarning(missing);
     ASSERT_TRUE(start(QStringLiteral("Till 9")));
     settle();
     EXPECT_EQ(form->statusLine().text(0), QStringLiteral("PC/Staff: Default/Default"));
     EXPECT_EQ(form->statusLine().text(1), QStringLiteral("Layout: Default"));
     EXPECT_EQ(IniFile::read(site.iniFile())->pcRef, QStringLiteral("Till 9")); // the file is not changed
+    EXPECT_EQ(module->session().pcRef, QStringLiteral("Default"));
+
+    // Reset before the row exists: not said again.
+    prompter.expectConfirm(QStringLiteral("Reset the application?"), true);
+    module->ApplicationReset();
+    settle();
+    EXPECT_EQ(form->statusLine().text(0), QStringLiteral("PC/Staff: Default/Default"));
+
+    // The file is not read again: a pelora.ini changed on disk meanwhile plays no part.
+    IniSettings changed = *IniFile::read(site.iniFile());
+    changed.pcRef = QStringLiteral("Bar");
+    ASSERT_TRUE(IniFile::write(changed, site.iniFile()));
+    sql(QStringLiteral("INSERT INTO pc (id, ref, layoutid, mapid) VALUES (9, 'Till 9', 3, 2)"));
+    prompter.expectConfirm(QStringLiteral("Reset the application?"), true);
+    module->ApplicationReset();
+    settle();
+    EXPECT_EQ(module->session().pcRef, QStringLiteral("Till 9"));
+    EXPECT_EQ(form->statusLine().text(0), QStringLiteral("PC/Staff: Till 9/Default"));
+    EXPECT_EQ(form->statusLine().text(1), QStringLiteral("Layout: Happy Hour"));
+
+    // Its row deleted again, the next reset says so again.
+    sql(QStringLiteral("DELETE FROM pc WHERE id = 9"));
+    prompter.expectConfirm(QStringLiteral("Reset the application?"), true);
+    prompter.expectWarning(missing);
+    module->ApplicationReset();
+    EXPECT_EQ(module->session().pcRef, QStringLiteral("Default"));
 }
 
 TEST_F(StartUp, WithoutItsConfigurationFileTheProgramEnds) {

@@ -149,19 +149,37 @@ bool RecordEditor::save() {
     }
     try {
         write();
-    } catch (const db::DbError&) {
-        prompter_.warning(member_.writeFailure);
+    } catch (const db::DbError& failure) {
+        std::optional<QString> hidden;
+        if (failure.hasCode(db::DbError::kUniqueKey))
+            hidden = hiddenNameRefusal();
+        prompter_.warning(hidden ? *hidden : member_.writeFailure);
         return false;
     }
     return true;
 }
 
+std::optional<QString> RecordEditor::hiddenNameRefusal() const {
+    if (member_.hiddenUpTo < 1)
+        return std::nullopt;
+    // "Make sure Name is Unique." would send the manager looking for a row the list never shows.
+    const QString name = rows_.value(member_.nameColumn).asText();
+    const db::ResultData owner =
+        connection().run(QStringLiteral("SELECT id FROM %1 WHERE %2 = ?").arg(member_.table, member_.nameColumn), {name});
+    if (owner.rows.empty() || owner.rows.front().at(0).asInt() > member_.hiddenUpTo)
+        return std::nullopt;
+    return QStringLiteral("Could not save the changes.") + kLineBreak +
+           QStringLiteral("\"%1\" is kept by the system: choose another %2.").arg(name, member_.nameLabel);
+}
+
+QString RecordEditor::nameAsRead() const {
+    const db::Query& read = rows_;
+    return read.Query::valueAt(read.row(), read.fieldIndex(member_.nameColumn)).asText();
+}
+
 std::optional<RecordEditor::Rename> RecordEditor::writeRenamingButtons(const QString& buttonTable,
                                                                        const QString& ownerColumn) {
-    // The name as the row was read, not as edited.
-    const db::Query& read = rows_;
-    Rename rename{read.Query::valueAt(read.row(), read.fieldIndex(member_.nameColumn)).asText(),
-                  rows_.value(member_.nameColumn).asText()};
+    Rename rename{nameAsRead(), rows_.value(member_.nameColumn).asText()};
     if (rename.newName == rename.oldName) {
         rows_.post();
         return std::nullopt;

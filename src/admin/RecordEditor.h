@@ -85,6 +85,8 @@ protected:
         long long buttons = 0; // captions that followed
     };
     std::optional<Rename> writeRenamingButtons(const QString& buttonTable, const QString& ownerColumn);
+    // The current row's name as it was read, before the edit.
+    QString nameAsRead() const;
     // A member's refusal of the edited row before it is written: the warning, or nothing.
     virtual std::optional<QString> refusal() { return std::nullopt; }
     // The operator agrees to delete the current row: the member's question; a member with
@@ -98,6 +100,9 @@ protected:
     // Before the rows are left for others (a move, a find): an edit is written or dropped as
     // the member's rule says. False when the editor stays (a write that failed).
     bool leaveEdit();
+
+    // The warning for a name one of the system's hidden rows holds, or none.
+    std::optional<QString> hiddenNameRefusal() const;
 
 private:
     std::optional<QString> commonRefusal() const;

@@ -26,6 +26,9 @@ struct RecordEditorMember {
     QString deleteQuestion;  // "Delete the mop record?"
     QString writeFailure;    // shown when a write fails (a duplicate name)
     int keptId = 0;          // a row that must remain (0: none)
+    // The system's own rows the editor never lists: ids 1 to this (0: none), such as the
+    // account method "Account". A name one of them holds is refused as theirs, not as taken.
+    int hiddenUpTo = 0;
     QString mustRemain;      // "This Staff record must remain."
 
     // A number the row cannot be written without, and its bounds.

@@ -1,6 +1,7 @@
 #include "admin/AdminPermissions.h"
 #include "admin/TAdminForm.h"
 #include "admin/terminals/TPCForm.h"
+#include "admin/terminals/TerminalEditor.h"
 #include "ModalWatcher.h"
 #include "TillFixture.h"
 #include "ui/THelpForm.h"
@@ -138,7 +139,9 @@ TEST_F(TerminalEditorScreen, InsertMakesOneNewPCAndARefIsStoredAsTypedAndKeptUni
     test::typeInto(pcs->edtPCRef, ref);
     EXPECT_EQ(pcs->btnInsert->text(), QStringLiteral("Save"));
     EXPECT_EQ(pcs->btnDelete->text(), QStringLiteral("Cancel"));
+    prompter.expectConfirm(TerminalEditor::copyDevicesQuestion(QStringLiteral("Bar"), ref), false);
     pcs->btnInsert->click();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM od WHERE pcref = ?"), {ref}), QStringLiteral("0"));
     EXPECT_EQ(pcs->btnInsert->text(), QStringLiteral("Insert"));
     EXPECT_EQ(
         scalar(QStringLiteral("SELECT ref FROM pc WHERE id = ?"), {pcs->editor().currentId()}),
@@ -330,8 +333,26 @@ TEST_F(TerminalEditorScreen, AManagerAddsBarTwoAndASecondTillStartsAsIt) {
         for (const char* radio : {"rdorefreshmode0", "rdolayoutmode1", "rdonosalemode1",
                                   "rdodocketmode0", "rdocheckmode0", "rdodrawermode0"})
             choose(*pcs, radio);
+        // The new till is given this till's printers, framing and all.
+        prompter.expectConfirm(QStringLiteral("Copy the outputs and devices of this till (Bar) to Bar 2?"), true);
         pcs->btnInsert->click();
         EXPECT_EQ(pcs->btnInsert->text(), QStringLiteral("Insert"));
+        pcs->btnClose->click();
+    }
+    const QString framing = QStringLiteral(
+        "SELECT LIST(outputid || '/' || deviceid || '/' || COALESCE(begincode1, '') || '/' || COALESCE(endcode1, '')"
+        " || '/' || COALESCE(CAST(bcpl AS VARCHAR(10)), '') || '/' || COALESCE(htext, ''), ';') FROM (SELECT * FROM od WHERE pcref = ?"
+        " ORDER BY id)");
+    EXPECT_EQ(scalar(framing, {QStringLiteral("Bar 2")}), scalar(framing, {QStringLiteral("Bar")}));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM od WHERE pcref = 'Bar 2'")), QStringLiteral("6"));
+
+    // Saved again, or renamed, it is not asked twice.
+    {
+        auto pcs = openEditor(QStringLiteral("Bar 2"));
+        test::typeInto(pcs->edtPCRef, QStringLiteral("Bar Two"));
+        pcs->btnInsert->click();
+        test::typeInto(pcs->edtPCRef, QStringLiteral("Bar 2"));
+        pcs->btnInsert->click();
         pcs->btnClose->click();
     }
     module.reset();

@@ -60,6 +60,23 @@ bool OdRows::link(int outputId, int deviceId, const QString& pcRef) {
     return locateId(id);
 }
 
+int outputDeviceCount(db::Connection& db, const QString& pcRef) {
+    return static_cast<int>(
+        db.run(QStringLiteral("SELECT COUNT(*) FROM od WHERE pcref = ?"), {pcRef}).rows.at(0).at(0).asInt());
+}
+
+int copyOutputDevices(db::Connection& db, const QString& fromRef, const QString& toRef) {
+    static const QString kColumns = QStringLiteral(
+        "outputid, deviceid, begincode1, begincode2, endcode1, endcode2, ejectlines, htext, hfont, hcpl, halign,"
+        " bfont, bcpl, ftext, ffont, fcpl, falign");
+    const db::ResultData rows = db.run(QStringLiteral("SELECT id FROM od WHERE pcref = ? ORDER BY id"), {fromRef});
+    db::StoredProc proc(db);
+    for (const db::Row& row : rows.rows)
+        db.run(QStringLiteral("INSERT INTO od (id, pcref, %1) SELECT CAST(? AS INTEGER), CAST(? AS VARCHAR(20)), %1 FROM od WHERE id = ?").arg(kColumns),
+               {proc.nextId(QStringLiteral("od")), toRef, row.at(0)});
+    return static_cast<int>(rows.rows.size());
+}
+
 void OdRows::unlink() {
     if (isEmpty()) {
         prompter().information(QStringLiteral("OD table is empty."));

@@ -42,6 +42,12 @@ private:
     std::vector<QString> entry() const;
 };
 
+// How many `od` rows the terminal `pcRef` has.
+int outputDeviceCount(db::Connection& db, const QString& pcRef);
+// Gives terminal `toRef` a copy of every `od` row of terminal `fromRef`, framing and all, each
+// with an id of its own; runs in the caller's transaction. How many rows were copied.
+int copyOutputDevices(db::Connection& db, const QString& fromRef, const QString& toRef);
+
 // The body of the sample paper, `width` characters wide: what it is and where it went, then a
 // few lines laid out as on a docket.
 QStringList testPaperLines(int width, const QString& output, const QString& device);

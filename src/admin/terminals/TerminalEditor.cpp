@@ -1,7 +1,10 @@
 #include "admin/terminals/TerminalEditor.h"
+#include "common/Placeholders.h"
 
 #include "admin/EditorMembers.h"
+#include "admin/devices/OdRows.h"
 #include "common/Prompter.h"
+#include "db/Connection.h"
 
 namespace pelora {
 
@@ -19,7 +22,7 @@ RecordEditorMember pcMember() {
         " layoutmode, checkmode, docketmode, drawermode, nosalemode FROM pc ORDER BY id");
     m.nameColumn = kRef;
     m.nameLabel = QStringLiteral("PCRef");
-    m.placeholder = QStringLiteral("New PC");
+    m.placeholder = placeholder::kPc;
     m.nothingToDelete = QStringLiteral("There are no PC records to delete.");
     m.deleteQuestion = QStringLiteral("Delete the PC record?");
     m.writeFailure = uniqueWarning(QStringLiteral("Ref"));
@@ -189,6 +192,29 @@ QString TerminalEditor::ownRowQuestion(const QString& pcRef) {
                           "settings of PC 1 until a record named %1 exists again.")
                .arg(pcRef) +
            kLineBreak + QStringLiteral("Delete it?");
+}
+
+QString TerminalEditor::copyDevicesQuestion(const QString& pcRef, const QString& newRef) {
+    return QStringLiteral("Copy the outputs and devices of this till (%1) to %2?").arg(pcRef, newRef);
+}
+
+void TerminalEditor::write() {
+    // The placeholder saved under a PCRef of its own is a new terminal: without `od` rows it
+    // could not print a single order, so it may start with this till's.
+    const QString newRef = rows().value(kRef).asText();
+    const bool isNew = nameAsRead().compare(member().placeholder, Qt::CaseInsensitive) == 0 &&
+                       newRef.compare(member().placeholder, Qt::CaseInsensitive) != 0;
+    if (!isNew || pcRef_.isEmpty() || newRef == pcRef_ || outputDeviceCount(connection(), pcRef_) == 0 ||
+        outputDeviceCount(connection(), newRef) > 0 || !prompter().confirm(copyDevicesQuestion(pcRef_, newRef))) {
+        rows().post();
+        return;
+    }
+    // The copy goes first: a PCRef refused as a duplicate then takes it back with the edit
+    // still open.
+    db::Transaction transaction(connection());
+    copyOutputDevices(connection(), pcRef_, newRef);
+    rows().post();
+    transaction.commit();
 }
 
 bool TerminalEditor::confirmDelete() {

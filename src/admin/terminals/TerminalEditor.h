@@ -18,7 +18,9 @@ const std::vector<LayoutModeChoice>& terminalModeChoices();
 
 // The terminal editor's rows. Deleting the row of the till the editor runs on first says what
 // that does to this till; a refresh rate typed that is not a whole number of seconds keeps the
-// row from being written.
+// row from being written. A new terminal, saved with its PCRef for the first time, is offered
+// a copy of this till's outputs and devices, written with it: a till without its `od` rows
+// cannot send its orders.
 class TerminalEditor : public RecordEditor {
 public:
     // `pcRef` is the PCRef this till runs as.
@@ -33,10 +35,13 @@ public:
 
     // The question asked before this till's own row is deleted.
     static QString ownRowQuestion(const QString& pcRef);
+    // The offer made when a new terminal is first saved.
+    static QString copyDevicesQuestion(const QString& pcRef, const QString& newRef);
 
 protected:
     std::optional<QString> refusal() override;
     bool confirmDelete() override;
+    void write() override;
 
 private:
     QString pcRef_;

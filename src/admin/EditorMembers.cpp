@@ -1,4 +1,5 @@
 #include "admin/EditorMembers.h"
+#include "common/Placeholders.h"
 
 #include "common/Prompter.h"
 
@@ -14,7 +15,8 @@ RecordEditorMember mopMember() {
     m.selectSql = QStringLiteral("SELECT id, name FROM mop WHERE id <> 1 ORDER BY name");
     m.nameColumn = QStringLiteral("name");
     m.nameLabel = QStringLiteral("Name");
-    m.placeholder = QStringLiteral("New MOP");
+    m.placeholder = placeholder::kMop;
+    m.hiddenUpTo = 1; // "Account"
     m.nothingToDelete = QStringLiteral("There are no mops to delete.");
     m.deleteQuestion = QStringLiteral("Delete the mop record?");
     m.writeFailure = uniqueWarning(QStringLiteral("Name"));
@@ -32,7 +34,8 @@ RecordEditorMember discMember() {
         "SELECT id, name, rate, restricted, stopoveride FROM disc WHERE id <> 1 ORDER BY name");
     m.nameColumn = QStringLiteral("name");
     m.nameLabel = QStringLiteral("Name");
-    m.placeholder = QStringLiteral("New Disc");
+    m.placeholder = placeholder::kDisc;
+    m.hiddenUpTo = 1; // "No Discount"
     m.insertValues = {{QStringLiteral("rate"), 0}};
     m.nothingToDelete = QStringLiteral("There are no discs to delete.");
     m.deleteQuestion = QStringLiteral("Delete the disc record?");
@@ -57,7 +60,7 @@ RecordEditorMember staffMember() {
     m.selectSql = QStringLiteral("SELECT id, ref, pword, fname, lname FROM staff");
     m.nameColumn = QStringLiteral("ref");
     m.nameLabel = QStringLiteral("Ref");
-    m.placeholder = QStringLiteral("New Staff");
+    m.placeholder = placeholder::kStaff;
     m.nothingToDelete = QStringLiteral("There are no Staff records to delete.");
     m.deleteQuestion = QStringLiteral("Delete the Staff record?");
     m.writeFailure = uniqueWarning(QStringLiteral("Ref"));
@@ -82,7 +85,7 @@ RecordEditorMember linkMember() {
     m.selectSql = QStringLiteral("SELECT id, name FROM link WHERE id = ?");
     m.nameColumn = QStringLiteral("name");
     m.nameLabel = QStringLiteral("Name");
-    m.placeholder = QStringLiteral("New Link");
+    m.placeholder = placeholder::kLink;
     m.writeFailure = uniqueWarning(QStringLiteral("Name"));
     m.keptId = 1;
     m.mustRemain = QStringLiteral("This link must remain.");
@@ -118,7 +121,8 @@ RecordEditorMember itemMember() {
     m.selectSql = itemSelect({});
     m.nameColumn = QStringLiteral("name");
     m.nameLabel = QStringLiteral("Name");
-    m.placeholder = QStringLiteral("New Item");
+    m.placeholder = placeholder::kItem;
+    m.hiddenUpTo = 1; // the manual register's item
     m.nothingToDelete = QStringLiteral("There are no items to delete.");
     m.deleteQuestion = QStringLiteral("Delete the item record?");
     m.writeFailure = uniqueWarning(QStringLiteral("Name"));

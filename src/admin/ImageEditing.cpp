@@ -1,4 +1,5 @@
 #include "admin/ImageEditing.h"
+#include "common/Placeholders.h"
 
 #include "common/PictureFiles.h"
 
@@ -10,7 +11,7 @@ RecordEditorMember imageMember() {
     m.selectSql = QStringLiteral("SELECT id, name, filename FROM image ORDER BY id");
     m.nameColumn = QStringLiteral("name");
     m.nameLabel = QStringLiteral("Name");
-    m.placeholder = QStringLiteral("New Image");
+    m.placeholder = placeholder::kImage;
     m.insertValues = {{QStringLiteral("filename"), QString()}};
     m.nothingToDelete = QStringLiteral("There are no Image records to delete.");
     m.deleteQuestion = QStringLiteral("Delete the Image record?");

@@ -1,4 +1,5 @@
 #include "app/StaffList.h"
+#include "common/Placeholders.h"
 
 #include "db/Connection.h"
 
@@ -6,7 +7,10 @@ namespace pelora {
 
 db::TextTable loadStaffList(db::Connection& db) {
     db::TextTable staff =
-        db::TextTable::load(db, QStringLiteral("SELECT id, ref, pword FROM staff ORDER BY id"));
+        db::TextTable::load(db,
+                            QStringLiteral("SELECT id, ref, pword FROM staff WHERE ") +
+                                placeholder::leftOut(QStringLiteral("ref")) + QStringLiteral(" ORDER BY id"),
+                            {placeholder::comparedAs(placeholder::kStaff)});
     for (int r = 0; r < staff.rowCount(); ++r)
         staff.set(r, StaffPassword, staff.at(r, StaffPassword).toLower());
     return staff;

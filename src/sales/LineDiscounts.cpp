@@ -1,4 +1,5 @@
 #include "sales/LineDiscounts.h"
+#include "common/Placeholders.h"
 
 #include "common/Flag.h"
 #include "db/Query.h"
@@ -86,10 +87,11 @@ std::vector<DiscountOffer> LineDiscounts::offered(db::Connection& db, const db::
         return offers;
     }
     // A discount with no restriction flag is offered from the cache too, so it is here.
-    const QString sql = QStringLiteral("SELECT id, name, rate, restricted, stopoveride FROM disc") +
-                        (admin ? QString() : QStringLiteral(" WHERE restricted IS NULL OR restricted <> 'T'")) +
+    const QString sql = QStringLiteral("SELECT id, name, rate, restricted, stopoveride FROM disc WHERE ") +
+                        placeholder::leftOut(QStringLiteral("name")) +
+                        (admin ? QString() : QStringLiteral(" AND (restricted IS NULL OR restricted <> 'T')")) +
                         QStringLiteral(" ORDER BY id");
-    const db::TextTable rows = db::TextTable::load(db, sql);
+    const db::TextTable rows = db::TextTable::load(db, sql, {placeholder::comparedAs(placeholder::kDisc)});
     for (const db::TextTable::TextRow& r : rows.rows())
         offers.push_back({r.at(CacheId), r.at(CacheName), r.at(CacheRate), r.at(CacheRestricted),
                           r.at(CacheStopOverride)});

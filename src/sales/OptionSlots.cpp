@@ -1,4 +1,5 @@
 #include "sales/OptionSlots.h"
+#include "common/Placeholders.h"
 
 #include "common/Flag.h"
 #include "db/Query.h"
@@ -69,9 +70,10 @@ std::vector<Choice> choices(db::Connection& db, const db::TextTable* cache, int 
         return found;
     }
     db::Query rows(db);
-    rows.setSql(QStringLiteral(
-        "SELECT id, itemid, button, choice, cost, price, tax FROM opt WHERE itemid = ? AND button = ? ORDER BY id"));
-    rows.open({itemId, n});
+    rows.setSql(QStringLiteral("SELECT id, itemid, button, choice, cost, price, tax FROM opt WHERE itemid = ? AND button = ?"
+                               " AND ") +
+                placeholder::leftOut(QStringLiteral("choice")) + QStringLiteral(" ORDER BY id"));
+    rows.open({itemId, n, placeholder::comparedAs(placeholder::kChoice)});
     for (int r = 0; rows.moveTo(r); ++r)
         found.push_back(choiceOf(rows.value(u"choice").asText(), rows.value(u"cost").asText(),
                                  rows.value(u"price").asText(), rows.value(u"tax").asText()));

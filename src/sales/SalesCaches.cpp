@@ -1,11 +1,15 @@
 #include "sales/SalesCaches.h"
+#include "common/Placeholders.h"
 
 namespace pelora {
 
 db::TextTable loadOptionChoices(db::Connection& db) {
-    return db::TextTable::load(
-        db, QStringLiteral("SELECT id, itemid, button, choice, cost, price, tax FROM opt"
-                           " ORDER BY itemid, button, id"));
+    // A choice still named as the editor's placeholder was never finished: it is not offered.
+    return db::TextTable::load(db,
+                               QStringLiteral("SELECT id, itemid, button, choice, cost, price, tax FROM opt WHERE ") +
+                                   placeholder::leftOut(QStringLiteral("choice")) +
+                                   QStringLiteral(" ORDER BY itemid, button, id"),
+                               {placeholder::comparedAs(placeholder::kChoice)});
 }
 
 db::TextTable loadTabMap(db::Connection& db) {
@@ -17,12 +21,17 @@ db::TextTable loadTabMap(db::Connection& db) {
 }
 
 db::TextTable loadMaps(db::Connection& db) {
-    return db::TextTable::load(db, QStringLiteral("SELECT id, name, filename FROM map ORDER BY id"));
+    return db::TextTable::load(db,
+                               QStringLiteral("SELECT id, name, filename FROM map WHERE ") +
+                                   placeholder::leftOut(QStringLiteral("name")) + QStringLiteral(" ORDER BY id"),
+                               {placeholder::comparedAs(placeholder::kMap)});
 }
 
 db::TextTable loadDiscounts(db::Connection& db) {
-    return db::TextTable::load(
-        db, QStringLiteral("SELECT id, name, rate, restricted, stopoveride FROM disc ORDER BY id"));
+    return db::TextTable::load(db,
+                               QStringLiteral("SELECT id, name, rate, restricted, stopoveride FROM disc WHERE ") +
+                                   placeholder::leftOut(QStringLiteral("name")) + QStringLiteral(" ORDER BY id"),
+                               {placeholder::comparedAs(placeholder::kDisc)});
 }
 
 } // namespace pelora

@@ -1,4 +1,5 @@
 #include "tabs/MapEditing.h"
+#include "common/Placeholders.h"
 
 #include "admin/EditorMembers.h"
 #include "common/PictureFiles.h"
@@ -11,7 +12,7 @@ RecordEditorMember mapMember() {
     m.selectSql = QStringLiteral("SELECT id, name, filename FROM map ORDER BY id");
     m.nameColumn = QStringLiteral("name");
     m.nameLabel = QStringLiteral("Name");
-    m.placeholder = QStringLiteral("New Map");
+    m.placeholder = placeholder::kMap;
     m.nothingToDelete = QStringLiteral("There are no maps to delete.");
     m.deleteQuestion = QStringLiteral("Delete the map record?");
     m.writeFailure = uniqueWarning(QStringLiteral("Name"));

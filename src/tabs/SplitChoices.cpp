@@ -1,5 +1,7 @@
 #include "tabs/SplitChoices.h"
 
+#include "common/Placeholders.h"
+
 #include "db/Connection.h"
 #include "db/LikePattern.h"
 #include "db/StoredProc.h"
@@ -14,16 +16,19 @@ const QString kSplits = QStringLiteral(
     "SELECT s.id, s.ref, s.cat, s.msg, d.name, d.rate, d.stopoveride"
     " FROM split s LEFT OUTER JOIN disc d ON s.discid = d.id");
 const QString kByRef = QStringLiteral(" ORDER BY s.ref");
+// A split still named as the editor's placeholder was never finished: it is not offered.
+const QString kFinished = QStringLiteral(" AND ") + placeholder::leftOut(QStringLiteral("s.ref"));
+const db::Value kUnfinishedName = placeholder::comparedAs(placeholder::kSplit);
 
 QString ofCategory(const QString& category) {
     return category.isEmpty() ? QStringLiteral(" WHERE (s.cat = '' OR s.cat IS NULL)")
                               : QStringLiteral(" WHERE s.cat = ?");
 }
 
-std::vector<db::Value> categoryParams(const QString& category) {
+std::vector<db::Value> splitsOfCategoryParams(const QString& category) {
     if (category.isEmpty())
-        return {};
-    return {category};
+        return {kUnfinishedName};
+    return {category, kUnfinishedName};
 }
 
 } // namespace
@@ -31,7 +36,9 @@ std::vector<db::Value> categoryParams(const QString& category) {
 Found opening(db::Connection& db, const std::optional<QString>& category) {
     if (!category)
         return all(db);
-    const std::vector<db::Value> params = categoryParams(*category);
+    std::vector<db::Value> params;
+    if (!category->isEmpty())
+        params.push_back(*category);
     return {db::TextTable::load(db,
                                 QStringLiteral("SELECT DISTINCT COALESCE(s.cat, '') FROM split s") + ofCategory(*category) +
                                     QStringLiteral(" ORDER BY 1"),
@@ -41,7 +48,7 @@ Found opening(db::Connection& db, const std::optional<QString>& category) {
 
 Found all(db::Connection& db) {
     return {db::TextTable::load(db, QStringLiteral("SELECT DISTINCT COALESCE(cat, '') FROM split ORDER BY 1")),
-            db::TextTable::load(db, kSplits + kByRef)};
+            db::TextTable::load(db, kSplits + QStringLiteral(" WHERE 1 = 1") + kFinished + kByRef, {kUnfinishedName})};
 }
 
 Found search(db::Connection& db, const QString& text) {
@@ -49,12 +56,12 @@ Found search(db::Connection& db, const QString& text) {
     return {db::TextTable::load(
                 db, QStringLiteral("SELECT DISTINCT cat FROM split WHERE UPPER(cat) LIKE ? ESCAPE '\\' ORDER BY cat"),
                 {pattern}),
-            db::TextTable::load(db, kSplits + QStringLiteral(" WHERE UPPER(s.ref) LIKE ? ESCAPE '\\'") + kByRef,
-                                {pattern})};
+            db::TextTable::load(db, kSplits + QStringLiteral(" WHERE UPPER(s.ref) LIKE ? ESCAPE '\\'") + kFinished + kByRef,
+                                {pattern, kUnfinishedName})};
 }
 
 db::TextTable splitsOfCategory(db::Connection& db, const QString& category) {
-    return db::TextTable::load(db, kSplits + ofCategory(category) + kByRef, categoryParams(category));
+    return db::TextTable::load(db, kSplits + ofCategory(category) + kFinished + kByRef, splitsOfCategoryParams(category));
 }
 
 db::TextTable lineRefs(db::Connection& db, int list, int tabId, const QString& pcRef) {

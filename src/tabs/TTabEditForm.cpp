@@ -1,4 +1,5 @@
 #include "tabs/TTabEditForm.h"
+#include "common/Placeholders.h"
 
 #include "admin/FieldBindings.h"
 #include "db/Connection.h"
@@ -48,7 +49,8 @@ TTabEditForm::TTabEditForm(TabAccounts& accounts, db::Connection& db, Prompter& 
     cboDisc->setObjectName(QStringLiteral("cboDisc"));
     std::vector<FieldBindings::Choice> discounts;
     for (const db::Row& r : db.run(QStringLiteral("SELECT id, name, rate FROM disc ORDER BY id")).rows)
-        discounts.push_back({r[1].asText(), r[0]});
+        if (r[1].asText().compare(placeholder::kDisc, Qt::CaseInsensitive) != 0) // a discount not yet named
+            discounts.push_back({r[1].asText(), r[0]});
     fields_->bindCombo(cboDisc, QStringLiteral("discid"), discounts);
 
     edtBalance = new QLineEdit(grpDetails);

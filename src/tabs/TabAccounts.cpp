@@ -1,4 +1,5 @@
 #include "tabs/TabAccounts.h"
+#include "common/Placeholders.h"
 
 #include "admin/EditorMembers.h"
 #include "common/Money.h"
@@ -18,7 +19,8 @@ RecordEditorMember tabMember() {
     m.selectSql = tabSelect({});
     m.nameColumn = QStringLiteral("ref");
     m.nameLabel = QStringLiteral("\"Ref\"");
-    m.placeholder = QStringLiteral("New Tab");
+    m.placeholder = placeholder::kTab;
+    m.hiddenUpTo = 2; // the NonTab and the stocktake tab
     m.nothingToDelete = QStringLiteral("There are no maps to delete.");
     m.deleteQuestion = QStringLiteral("Delete the tab record?");
     m.writeFailure = uniqueWarning(QStringLiteral("Ref"));

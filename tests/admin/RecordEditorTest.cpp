@@ -1,6 +1,14 @@
 #include "admin/EditorMembers.h"
 #include "admin/RecordEditor.h"
 #include "admin/StaffEditor.h"
+#include "admin/layouts/LayoutEditing.h"
+#include "app/StaffList.h"
+#include "payment/MopList.h"
+#include "sales/LineDiscounts.h"
+#include "sales/OptionSlots.h"
+#include "sales/SalesCaches.h"
+#include "sales/TabSearch.h"
+#include "tabs/SplitChoices.h"
 
 #include "GTestSupport.h"
 #include "ScriptedPrompter.h"
@@ -47,6 +55,76 @@ TEST_F(RecordEditorTest, InsertMakesThePlaceholderOnceAndFindsItInAnyLetterCase)
     EXPECT_EQ(discs.rows().value(u"rate").asDouble(), 0.0);
     EXPECT_EQ(scalar(QStringLiteral("SELECT name || '/' || CAST(rate AS NUMERIC(9, 2)) FROM disc WHERE id = ?"), {discs.currentId()}),
               QStringLiteral("New Disc/0.00"));
+}
+
+// An editor closed or stopped right after "Insert" leaves its placeholder behind: no till may
+// then take money as "New MOP", seat guests at "New Tab" or log "New Staff" in.
+TEST_F(RecordEditorTest, APlaceholderLeftBehindIsOfferedNowhereOnTheSalesSide) {
+    exec(QStringLiteral("INSERT INTO mop (id, name) VALUES (50, 'New MOP')"));
+    exec(QStringLiteral("INSERT INTO disc (id, name, rate) VALUES (50, 'new disc', 0)"));
+    exec(QStringLiteral("INSERT INTO staff (id, ref, pword) VALUES (50, 'New Staff', '4444')"));
+    exec(QStringLiteral("INSERT INTO split (id, ref) VALUES (50, 'New Split')"));
+    exec(QStringLiteral("INSERT INTO tab (id, ref) VALUES (50, 'New Tab')"));
+    exec(QStringLiteral("INSERT INTO map (id, name, filename) VALUES (50, 'New Map', '')"));
+    exec(QStringLiteral("INSERT INTO layout (id, name) VALUES (50, 'New Layout')"));
+    exec(QStringLiteral("INSERT INTO opt (id, itemid, button, choice, cost, price, tax)"
+                        " SELECT 900, itemid, button, 'New Choice', 0, 0, 0 FROM opt ROWS 1"));
+    const auto column = [](const db::TextTable& table, int c) {
+        QStringList texts;
+        for (int r = 0; r < table.rowCount(); ++r)
+            texts << table.at(r, c);
+        return texts;
+    };
+    EXPECT_EQ(column(loadMopList(db), 1), QStringList({"Account", "Cash", "EFTPOS"}));
+    const db::TextTable discounts = loadDiscounts(db);
+    EXPECT_FALSE(column(discounts, 1).contains(QStringLiteral("new disc")));
+    for (const db::TextTable* cache : {&discounts, static_cast<const db::TextTable*>(nullptr)})
+        for (const DiscountOffer& offer : LineDiscounts::offered(db, cache, true))
+            EXPECT_NE(offer.id, QStringLiteral("50"));
+    EXPECT_FALSE(staffRefForPassword(loadStaffList(db), QStringLiteral("4444")));
+    EXPECT_EQ(staffRefForPassword(loadStaffList(db), QStringLiteral("1234")), QStringLiteral("Alex"));
+    EXPECT_FALSE(column(SplitChoices::all(db).splits, 1).contains(QStringLiteral("New Split")));
+    EXPECT_FALSE(column(SplitChoices::search(db, QStringLiteral("new")).splits, 1).contains(QStringLiteral("New Split")));
+    EXPECT_FALSE(column(SplitChoices::splitsOfCategory(db, QString()), 1).contains(QStringLiteral("New Split")));
+    EXPECT_FALSE(column(TabSearch::search(db, QString()).tabs, TabSearch::TabRef).contains(QStringLiteral("New Tab")));
+    EXPECT_FALSE(column(TabSearch::search(db, QStringLiteral("tab")).tabs, TabSearch::TabRef).contains(QStringLiteral("New Tab")));
+    EXPECT_FALSE(column(TabSearch::tabsOfCategory(db, QString()), TabSearch::TabRef).contains(QStringLiteral("New Tab")));
+    EXPECT_FALSE(column(loadMaps(db), 1).contains(QStringLiteral("New Map")));
+    for (const auto& [id, name] : layoutsByName(db))
+        EXPECT_NE(name, QStringLiteral("New Layout"));
+    const int item = scalar(QStringLiteral("SELECT itemid FROM opt WHERE id = 900")).toInt();
+    const int slot = scalar(QStringLiteral("SELECT button FROM opt WHERE id = 900")).toInt();
+    const db::TextTable options = loadOptionChoices(db);
+    for (const db::TextTable* cache : {&options, static_cast<const db::TextTable*>(nullptr)}) {
+        const std::vector<OptionSlots::Choice> offered = OptionSlots::choices(db, cache, item, slot);
+        EXPECT_FALSE(offered.empty());
+        for (const OptionSlots::Choice& choice : offered)
+            EXPECT_NE(choice.choice, QStringLiteral("New Choice"));
+    }
+}
+
+// A name the system keeps for a row no editor lists ("Account", "Non Tab") is refused as the
+// system's, not as a name some hidden row has taken.
+TEST_F(RecordEditorTest, ANameOfAHiddenRowIsSaidToBeTheSystemsOwn) {
+    RecordEditor mops(db, prompter, mopMember());
+    mops.load();
+    ASSERT_TRUE(mops.insertRow());
+    mops.setField(QStringLiteral("name"), QStringLiteral("Account"));
+    prompter.expectWarning(QStringLiteral("Could not save the changes.\n\"Account\" is kept by the system: choose another Name."));
+    EXPECT_FALSE(mops.save());
+    EXPECT_TRUE(mops.isEditing());
+    mops.setField(QStringLiteral("name"), QStringLiteral("Cash")); // listed: the usual warning
+    prompter.expectWarning(kUniqueName);
+    EXPECT_FALSE(mops.save());
+    mops.setField(QStringLiteral("name"), QStringLiteral("Voucher"));
+    EXPECT_TRUE(mops.save());
+
+    RecordEditor discs(db, prompter, discMember());
+    discs.load();
+    ASSERT_TRUE(discs.locateNoCase(QStringLiteral("name"), QStringLiteral("Regular")));
+    discs.setField(QStringLiteral("name"), QStringLiteral("No Discount"));
+    prompter.expectWarning(QStringLiteral("Could not save the changes.\n\"No Discount\" is kept by the system: choose another Name."));
+    EXPECT_FALSE(discs.save());
 }
 
 TEST_F(RecordEditorTest, AFailedWriteKeepsTheEditOpenWithTheMembersWarning) {

@@ -5,6 +5,7 @@
 #include "admin/TDiscForm.h"
 #include "admin/TMopForm.h"
 #include "app/TINIForm.h"
+#include "payment/TMopChoiceForm.h"
 #include "print/MemorySpooler.h"
 #include "print/TCheckChoiceForm.h"
 #include "sales/LineLists.h"
@@ -131,8 +132,37 @@ TEST_F(RecordEditorScreen, AWindowThatCannotBeFilledIsNamedAndTheResetStillFollo
 }
 
 // Jones Catering's account carries the 5% "Regular" discount.
+// "Insert" in the payment-method editor, then the window closed (or the till stopped): the
+// placeholder stays for the next "Insert", but no till shows a "New MOP" payment button.
+TEST_F(RecordEditorScreen, APaymentMethodLeftAsItsPlaceholderIsNeverOffered) {
+    ASSERT_TRUE(start());
+    {
+        TMopForm mops(module->db1, prompter);
+        mops.open();
+        mops.btnInsert->click();
+        EXPECT_TRUE(listed(mops).contains(QStringLiteral("New MOP")));
+        mops.reject();
+    }
+    reload();
+    for (const char* requery : {"F", "T"}) {
+        sql(QStringLiteral("UPDATE master SET moprequery = ?"), {QString::fromLatin1(requery)});
+        reload();
+        touchTab(QStringLiteral("Table 1"));
+        touchItem(QStringLiteral("Pale Ale"));
+        QStringList offered;
+        test::whenOpens<TMopChoiceForm>(QStringLiteral("MopChoiceForm"), [&](TMopChoiceForm& chooser) {
+            for (QPushButton* b : chooser.mopButtons)
+                offered << b->text();
+            chooser.btnClose->click();
+        });
+        form->pnlRight->btnTendered->click();
+        EXPECT_EQ(offered, QStringList({"Account", "Cash", "EFTPOS"})) << requery;
+    }
+}
+
 TEST_F(RecordEditorScreen, ALineWhoseDiscountWasDeletedKeepsItAndIsPaid) {
     ASSERT_TRUE(start());
+    printIntoMemory(); // the bar's order goes out as the tab is paid
     touchTab(QStringLiteral("Jones"));
     touchItem(QStringLiteral("Pale Ale"));
     {

@@ -1,4 +1,5 @@
 #include "admin/devices/DeviceSetupList.h"
+#include "common/Placeholders.h"
 
 #include "admin/EditorMembers.h"
 #include "common/Prompter.h"
@@ -15,7 +16,7 @@ constexpr int kLastSystemOutput = 100; // outputs 2 to 100 are the system's
 
 // A list of names kept unique, with its placeholder and question.
 RecordEditorMember nameMember(const QString& table, const QString& selectSql, const QString& placeholder,
-                              const QString& deleteQuestion) {
+                              const QString& deleteQuestion, int hiddenUpTo) {
     RecordEditorMember m;
     m.table = table;
     m.selectSql = selectSql;
@@ -24,6 +25,7 @@ RecordEditorMember nameMember(const QString& table, const QString& selectSql, co
     m.placeholder = placeholder;
     m.deleteQuestion = deleteQuestion;
     m.writeFailure = uniqueWarning(QStringLiteral("Name"));
+    m.hiddenUpTo = hiddenUpTo;
     return m;
 }
 
@@ -40,7 +42,7 @@ std::unique_ptr<DeviceSetupList> DeviceSetupList::outputs(db::Connection& db, Pr
     return std::unique_ptr<DeviceSetupList>(new DeviceSetupList(
         db, prompter,
         nameMember(QStringLiteral("output"), QStringLiteral("SELECT id, name FROM output WHERE id > 1 ORDER BY id"),
-                   QStringLiteral("New Output"), QStringLiteral("Delete Output?")),
+                   placeholder::kOutput, QStringLiteral("Delete Output?"), 1), // output 1, "None"
         std::move(rules)));
 }
 
@@ -53,7 +55,7 @@ std::unique_ptr<DeviceSetupList> DeviceSetupList::devices(db::Connection& db, Pr
     return std::unique_ptr<DeviceSetupList>(new DeviceSetupList(
         db, prompter,
         nameMember(QStringLiteral("device"), QStringLiteral("SELECT id, name, cat FROM device ORDER BY id"),
-                   QStringLiteral("New Device"), QStringLiteral("Delete Device?")),
+                   placeholder::kDevice, QStringLiteral("Delete Device?"), 0),
         std::move(rules)));
 }
 

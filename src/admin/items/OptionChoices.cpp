@@ -1,4 +1,5 @@
 #include "admin/items/OptionChoices.h"
+#include "common/Placeholders.h"
 
 #include "common/Money.h"
 #include "common/Prompter.h"
@@ -35,7 +36,7 @@ int OptionChoices::insertChoice() {
     const int id = db::StoredProc(rows_.connection()).nextId(QStringLiteral("opt"));
     rows_.connection().run(QStringLiteral("INSERT INTO opt (id, itemid, button, choice, cost, price, tax)"
                                           " VALUES (?, ?, ?, ?, 0, 0, 0)"),
-                           {id, itemId_, option_, QStringLiteral("New Choice")});
+                           {id, itemId_, option_, placeholder::kChoice});
     reload();
     locateId(id);
     return id;

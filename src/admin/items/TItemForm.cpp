@@ -1,4 +1,5 @@
 #include "admin/items/TItemForm.h"
+#include "common/Placeholders.h"
 
 #include "admin/items/ItemEditor.h"
 #include "admin/items/ItemPriceGrid.h"
@@ -160,7 +161,8 @@ void TItemForm::layOutDetails(db::Connection& db) {
     const db::ResultData read =
         db.run(QStringLiteral("SELECT id, name FROM output WHERE id < 2 OR id > 100 ORDER BY id"));
     for (const db::Row& row : read.rows)
-        outputs.push_back({row.at(1).asText(), row.at(0)});
+        if (row.at(1).asText().compare(placeholder::kOutput, Qt::CaseInsensitive) != 0) // an output not yet named
+            outputs.push_back({row.at(1).asText(), row.at(0)});
     bindCombo(cboOutput, QStringLiteral("outputid"), outputs);
     place(2, 0, tr("Output"), cboOutput);
 

@@ -1,4 +1,5 @@
 #include "admin/layouts/ItemList.h"
+#include "common/Placeholders.h"
 
 #include "admin/layouts/ButtonEditor.h"
 #include "admin/layouts/EditedSalesScreen.h"
@@ -36,7 +37,7 @@ void ItemList::reload() {
 std::optional<int> ItemList::insertItem() {
     if (!editor_.prompter().confirm(QStringLiteral("Insert new item?")))
         return std::nullopt;
-    const int id = findOrMake(QStringLiteral("item"), QStringLiteral("New Item"));
+    const int id = findOrMake(QStringLiteral("item"), placeholder::kItem);
     reload();
     if (!locateId(id)) {
         loadAll(); // a find that hides the new item gives way to every item

@@ -1,4 +1,5 @@
 #include "admin/layouts/LayoutEditing.h"
+#include "common/Placeholders.h"
 
 #include "admin/EditorMembers.h"
 #include "db/Connection.h"
@@ -90,7 +91,7 @@ RecordEditorMember layoutMember() {
         " FROM layout ORDER BY name, id");
     m.nameColumn = QStringLiteral("name");
     m.nameLabel = QStringLiteral("Name");
-    m.placeholder = QStringLiteral("New Layout");
+    m.placeholder = placeholder::kLayout;
     m.insertValues = {{QStringLiteral("linkid"), 1}};
     m.nothingToDelete = QStringLiteral("There are no layouts to delete.");
     m.deleteQuestion = QStringLiteral("Delete the layout record?");
@@ -140,7 +141,11 @@ RecordEditorMember layoutMember() {
 
 std::vector<std::pair<int, QString>> layoutsByName(db::Connection& db) {
     std::vector<std::pair<int, QString>> layouts;
-    for (const db::Row& r : db.run(QStringLiteral("SELECT id, name FROM layout ORDER BY name")).rows)
+    // A layout still named as the editor's placeholder was never finished: no till switches to it.
+    const db::ResultData rows = db.run(QStringLiteral("SELECT id, name FROM layout WHERE ") +
+                                           placeholder::leftOut(QStringLiteral("name")) + QStringLiteral(" ORDER BY name"),
+                                       {placeholder::comparedAs(placeholder::kLayout)});
+    for (const db::Row& r : rows.rows)
         layouts.emplace_back(static_cast<int>(r[0].asInt()), r[1].asText());
     return layouts;
 }

@@ -37,7 +37,7 @@ const std::vector<int>& layoutRestartMinutes();
 // The layout editor's rows; layout 1 must remain.
 RecordEditorMember layoutMember();
 
-// The layouts a terminal can be switched to: id and name, by name.
+// The layouts a terminal can be switched to: id and name, by name; not the editor's placeholder.
 std::vector<std::pair<int, QString>> layoutsByName(db::Connection& db);
 // Switches the terminal to the layout; false when no terminal carries that reference.
 bool switchTerminalLayout(db::Connection& db, const QString& pcRef, int layoutId);

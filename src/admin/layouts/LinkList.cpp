@@ -1,4 +1,5 @@
 #include "admin/layouts/LinkList.h"
+#include "common/Placeholders.h"
 
 #include "admin/layouts/ButtonEditor.h"
 #include "admin/layouts/EditedSalesScreen.h"
@@ -28,7 +29,7 @@ void LinkList::load() { read(QStringLiteral("SELECT id, name FROM link ORDER BY 
 std::optional<int> LinkList::insertLink() {
     if (!editor_.prompter().confirm(QStringLiteral("Insert new link?")))
         return std::nullopt;
-    const int id = findOrMake(QStringLiteral("link"), QStringLiteral("New Link"));
+    const int id = findOrMake(QStringLiteral("link"), placeholder::kLink);
     load();
     locateId(id);
     return id;

@@ -1,4 +1,5 @@
 #include "admin/terminals/TPCForm.h"
+#include "common/Placeholders.h"
 
 #include "common/PictureFiles.h"
 #include "db/Connection.h"
@@ -22,11 +23,12 @@ constexpr int kRefLength = 20;
 constexpr int kImagePathLength = 250;
 constexpr int kModeColumns = 2; // two columns, so that the window fits a 1024 x 768 screen
 
-// The `id`, `name` rows a setting is chosen from.
-std::vector<FieldBindings::Choice> namedChoices(db::Connection& db, const QString& sql) {
+// The `id`, `name` rows a setting is chosen from, but for the editor's unfinished placeholder.
+std::vector<FieldBindings::Choice> namedChoices(db::Connection& db, const QString& sql, const QString& placeholder) {
     std::vector<FieldBindings::Choice> choices;
     for (const db::Row& r : db.run(sql).rows)
-        choices.push_back({r[1].asText(), r[0]});
+        if (r[1].asText().compare(placeholder, Qt::CaseInsensitive) != 0)
+            choices.push_back({r[1].asText(), r[0]});
     return choices;
 }
 
@@ -57,22 +59,22 @@ TPCForm::TPCForm(db::Connection& db, Prompter& prompter, const QString& imageFol
     form->addRow(tr("ImagePath:"), imagePath);
 
     const auto combo = [this, &db, form](const char* objectName, const QString& label,
-                                         const QString& column, const QString& sql) {
+                                         const QString& column, const QString& sql, const QString& unfinished) {
         auto* box = new QComboBox(grpDetails);
         box->setObjectName(QString::fromLatin1(objectName));
         box->setMinimumHeight(kTouchHeight - 8);
-        bindCombo(box, column, namedChoices(db, sql));
+        bindCombo(box, column, namedChoices(db, sql, unfinished));
         form->addRow(label, box);
         return box;
     };
     cboLayout = combo("cboLayout", tr("Layout:"), QStringLiteral("layoutid"),
-                      QStringLiteral("SELECT id, name FROM layout ORDER BY name"));
+                      QStringLiteral("SELECT id, name FROM layout ORDER BY name"), placeholder::kLayout);
     cboMap = combo("cboMap", tr("Map:"), QStringLiteral("mapid"),
-                   QStringLiteral("SELECT id, name FROM map ORDER BY name"));
+                   QStringLiteral("SELECT id, name FROM map ORDER BY name"), placeholder::kMap);
     // Output 1 or one of those added; 2 to 100 are the system's own (docket, check, drawer).
     cboOutput =
         combo("cboOutput", tr("Output:"), QStringLiteral("outputid"),
-              QStringLiteral("SELECT id, name FROM output WHERE id = 1 OR id > 100 ORDER BY id"));
+              QStringLiteral("SELECT id, name FROM output WHERE id = 1 OR id > 100 ORDER BY id"), placeholder::kOutput);
 
     edtRefreshRate = new QLineEdit(grpDetails);
     edtRefreshRate->setObjectName(QStringLiteral("edtRefreshRate"));

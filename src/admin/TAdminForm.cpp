@@ -16,6 +16,7 @@
 #include "app/TMainDataModule.h"
 #include "common/Mode.h"
 #include "common/Prompter.h"
+#include "db/DbError.h"
 #include "reports/ReportLauncher.h"
 #include "sales/LineLists.h"
 #include "sales/TMainForm.h"
@@ -408,8 +409,11 @@ void TAdminForm::permissionToggled(int index, bool on) {
     try {
         AdminPermissions::write(module_.query1, index, on);
         granted_[index] = on;
-    } catch (const std::exception&) {
-        prompter_.information(QStringLiteral("Problem updating Admin2 permissions."));
+    } catch (const std::exception& failure) {
+        if (db::DbError::isConnectionLost(failure))
+            reportFailure(prompter_, failure);
+        else
+            prompter_.information(QStringLiteral("Problem updating Admin2 permissions."));
     }
 }
 
@@ -445,7 +449,8 @@ void TAdminForm::run(const Action& action) {
     }
     hide(); // closing the window it opens returns to the sales screen
     runReportingFailures(prompter_, action.open);
-    if (action.afterwards == Afterwards::ConsoleClosesReset)
+    // With the database out of reach (said as the editor would not open) a reset could only fail.
+    if (action.afterwards == Afterwards::ConsoleClosesReset && !module_.db1.isLost())
         runReportingFailures(prompter_, [this] { module_.ApplicationReset(); });
     if (action.afterwards == Afterwards::LogoutQuestion && prompter_.confirm(QStringLiteral("Logout Admin?")))
         logout();

@@ -114,7 +114,18 @@ void TMainDataModule::watchConnection() {
     // A window over the sales screen may hold rows or a transaction of the connection, and the
     // button and tab map editors work on the screen's own buttons: each is left to finish first.
     if (QApplication::activeModalWidget() || QApplication::activePopupWidget() || mainForm_.buttonEditor() ||
-        mainForm_.tabMapEditor() || db1.ping())
+        mainForm_.tabMapEditor())
+        return;
+    // Lost in the middle of an action, which has said so: made again quietly, the screen as it is.
+    if (db1.isLost()) {
+        try {
+            db1.reattach();
+        } catch (const std::exception&) {
+            // still out of reach: the next look, or the operator's next action, tries again
+        }
+        return;
+    }
+    if (db1.ping())
         return;
     try {
         reconnect();

@@ -41,7 +41,8 @@ public:
     // (nor the button or tab map editor beside it):
     // a connection the server or the network dropped is made again and the settings loaded, as
     // the application reset does, and the operator is told. While the database cannot be
-    // reached that is said once, and the till keeps trying.
+    // reached that is said once, and the till keeps trying. A connection an action found lost
+    // (and said so with its one message) is only made again, quietly, the screen left as it is.
     void watchConnection();
 
     Session& session() { return session_; }

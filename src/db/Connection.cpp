@@ -20,6 +20,15 @@ namespace {
 const char* const kProviders = "Providers=Remote,Loopback";
 constexpr std::size_t kStatementCacheSize = 256;
 constexpr int kLockTimeoutSeconds = 10;
+// A dropped connection is made again at the next use: a server that does not answer is not
+// waited for longer than this, so that a touch is never held up for minutes.
+constexpr int kReattachTimeoutSeconds = 10;
+
+DbError lostConnection(const QString& text, const std::vector<long>& codes = {}) {
+    std::vector<long> all{DbError::kConnectionLost};
+    all.insert(all.end(), codes.begin(), codes.end());
+    return DbError(all, text);
+}
 
 // "host:path" or "scheme://host/path": a path the client hands to a server as it stands.
 bool namesAServer(const QString& path) {
@@ -67,10 +76,92 @@ struct Connection::Impl {
     ConnectParams params;
     StatementHook hook;
     int preparedCount = 0;
+    bool lost = false;     // dropped by the server or the network: attached again at the next use
+    bool brokenTx = false; // the explicit transaction died with the attachment; ended by rollback()
 
     void requireAttached() const {
         if (!attachment)
             throw DbError(QStringLiteral("The database is not connected."));
+    }
+
+    // Before a statement: the transaction that died with the attachment fails what is left of
+    // it, and a dropped attachment is made again.
+    void ready() {
+        if (brokenTx)
+            throw lostConnection(QStringLiteral("The connection to the database was lost in the middle of a transaction."));
+        if (!attachment && lost)
+            reattach();
+        requireAttached();
+    }
+
+    void reattach() {
+        ConnectParams p = params;
+        if (p.connectTimeoutSeconds <= 0)
+            p.connectTimeoutSeconds = kReattachTimeoutSeconds;
+        try {
+            fb::Status st;
+            fb::Ref<IXpbBuilder> dpb = connectionBlock(st, p);
+            const QByteArray path = resolvePath(p.path).toUtf8();
+            attachment = fb::provider()->attachDatabase(&st, path.constData(), dpb->getBufferLength(&st),
+                                                        dpb->getBuffer(&st));
+        } catch (const FbException& e) {
+            const DbError failure = fb::toDbError(e);
+            throw lostConnection(failure.text(), failure.codes());
+        }
+        lost = false;
+    }
+
+    // The attachment is gone: what it held is let go without asking the server, and it is
+    // made again at the next use.
+    void lose() noexcept {
+        brokenTx = brokenTx || explicitTx != nullptr;
+        endQuietly(explicitTx, false);
+        endQuietly(readTx, false);
+        dropStatements();
+        if (attachment) {
+            try {
+                fb::Status st;
+                attachment->detach(&st);
+            } catch (const FbException&) {
+                attachment->release();
+            }
+            attachment = nullptr;
+        }
+        lost = true;
+    }
+
+    // Whether the server still answers on the attachment.
+    bool answers() noexcept {
+        if (!attachment)
+            return false;
+        try {
+            fb::Status st;
+            attachment->ping(&st);
+            return true;
+        } catch (const FbException&) {
+            return false;
+        }
+    }
+
+    // Runs `f` on the attachment; a failure that is the connection lost lets the attachment go.
+    // An attachment ended on the server does not always say so in its first failure ("attempt
+    // to reopen an open cursor"): any other failure is taken for a lost connection too when the
+    // server no longer answers on it.
+    template <typename F>
+    decltype(auto) noting(F&& f) {
+        try {
+            return fb::guarded(std::forward<F>(f));
+        } catch (const DbError& failure) {
+            if (failure.isConnectionLost()) {
+                lose();
+                throw;
+            }
+            if (attachment && !answers()) {
+                lose();
+                throw lostConnection(failure.text(), failure.codes());
+            }
+            throw;
+        }
     }
 
     ITransaction* start(bool readOnly, bool snapshot = false) {
@@ -140,6 +231,8 @@ struct Connection::Impl {
         attachment = a;
         params = p;
         preparedCount = 0;
+        lost = false;
+        brokenTx = false;
     }
 };
 
@@ -190,6 +283,8 @@ void Connection::dropDatabase() {
 }
 
 void Connection::disconnect() noexcept {
+    d->lost = false;
+    d->brokenTx = false;
     if (!d->attachment)
         return;
     Impl::endQuietly(d->explicitTx, false);
@@ -214,77 +309,116 @@ bool Connection::ping() noexcept {
         d->attachment->ping(&st);
         return true;
     } catch (const FbException&) {
-        return false;
+        return false; // the attachment is let go at its next use, or by a reconnect
     }
+}
+
+bool Connection::isLost() const { return d->lost; }
+
+void Connection::reattach() {
+    if (d->attachment)
+        return;
+    d->reattach();
 }
 
 const ConnectParams& Connection::params() const { return d->params; }
 
 void Connection::startTransaction() {
-    d->requireAttached();
-    if (d->explicitTx)
-        throw DbError(QStringLiteral("A transaction is already active."));
-    fb::guarded([&] { d->explicitTx = d->start(false); });
+    startExplicit(false);
 }
 
 void Connection::startSnapshot() {
-    d->requireAttached();
+    startExplicit(true);
+}
+
+void Connection::startExplicit(bool snapshot) {
+    d->brokenTx = false; // a transaction that died with the connection is over once another starts
+    d->ready();
     if (d->explicitTx)
         throw DbError(QStringLiteral("A transaction is already active."));
-    fb::guarded([&] { d->explicitTx = d->start(true, true); });
+    const auto start = [&] { d->explicitTx = snapshot ? d->start(true, true) : d->start(false); };
+    try {
+        d->noting(start);
+    } catch (const DbError& failure) {
+        if (!failure.isConnectionLost())
+            throw;
+        d->brokenTx = false; // nothing had begun: begin on a connection made afresh
+        d->reattach();
+        d->noting(start);
+    }
 }
 
 void Connection::commit() {
+    if (d->brokenTx)
+        throw lostConnection(QStringLiteral("The connection to the database was lost in the middle of a transaction."));
     if (!d->explicitTx)
         throw DbError(QStringLiteral("No transaction is active."));
-    fb::guarded([&] {
+    d->noting([&] {
         fb::Status st;
         d->explicitTx->commit(&st); // releases the transaction; on failure it stays to roll back
         d->explicitTx = nullptr;
     });
 }
 
-void Connection::rollback() { Impl::endQuietly(d->explicitTx, false); }
+void Connection::rollback() {
+    d->brokenTx = false;
+    Impl::endQuietly(d->explicitTx, false);
+}
 
 bool Connection::inTransaction() const { return d->explicitTx != nullptr; }
 
 ResultData Connection::run(const QString& sql, const std::vector<Value>& params) {
-    d->requireAttached();
-    if (d->hook)
-        d->hook(sql);
-    return fb::guarded([&] {
-        PreparedStatement& ps = d->prepare(sql);
-        if (d->explicitTx)
-            return ps.run(d->explicitTx, params);
-        if (ps.isSelect()) {
+    d->ready();
+    const bool inTransaction = d->explicitTx != nullptr;
+    bool mayHaveChanged = false; // a change sent to the server by itself
+    const auto once = [&] {
+        if (d->hook)
+            d->hook(sql);
+        return d->noting([&] {
+            PreparedStatement& ps = d->prepare(sql);
+            if (d->explicitTx)
+                return ps.run(d->explicitTx, params);
+            if (ps.isSelect()) {
+                try {
+                    return ps.run(d->readTransaction(), params);
+                } catch (...) {
+                    Impl::endQuietly(d->readTx, false); // begin afresh on the next read
+                    throw;
+                }
+            }
+            ITransaction* tx = d->start(false);
+            mayHaveChanged = true;
             try {
-                return ps.run(d->readTransaction(), params);
+                ResultData result = ps.run(tx, params);
+                fb::Status st;
+                tx->commit(&st);
+                return result;
             } catch (...) {
-                Impl::endQuietly(d->readTx, false); // begin afresh on the next read
+                Impl::endQuietly(tx, false);
                 throw;
             }
-        }
-        ITransaction* tx = d->start(false);
-        try {
-            ResultData result = ps.run(tx, params);
-            fb::Status st;
-            tx->commit(&st);
-            return result;
-        } catch (...) {
-            Impl::endQuietly(tx, false);
+        });
+    };
+    try {
+        return once();
+    } catch (const DbError& failure) {
+        // A read, or a statement that never reached the server, changes nothing: it is run
+        // again on a connection made afresh.
+        if (!failure.isConnectionLost() || inTransaction || mayHaveChanged)
             throw;
-        }
-    });
+        d->reattach();
+        return once();
+    }
 }
 
 void Connection::executeDirect(const QString& sql) {
-    d->requireAttached();
+    d->ready();
     if (d->hook)
         d->hook(sql);
     // A definition change must not meet statements prepared against the old definitions.
     d->dropStatements();
     Impl::endQuietly(d->readTx, true);
-    fb::guarded([&] {
+    d->noting([&] {
         fb::Status st;
         const QByteArray text = sql.toUtf8();
         if (d->explicitTx) {

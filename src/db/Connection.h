@@ -39,6 +39,14 @@ struct CreateOptions {
 // is started; otherwise each change commits by itself, and reads run in a read-only,
 // read-committed transaction that sees every committed change at once. Prepared statements are
 // kept per SQL text and reused.
+//
+// When the server or the network drops the attachment (DbError::isConnectionLost), the
+// connection lets it go and attaches again, with the same parameters, at its next use. A read
+// outside a transaction, or a statement that never reached the server, is run again at once on
+// the new attachment, since it changes nothing; a change that may have reached the server is
+// not, and fails. A transaction that was open dies with the attachment: until it is rolled
+// back, every statement of it fails, so that what follows never commits by itself half of what
+// was meant as one.
 class Connection {
 public:
     Connection();
@@ -53,6 +61,11 @@ public:
     // Asks the server whether the connection still stands: false when it is not connected, or
     // the server or the network dropped it.
     bool ping() noexcept;
+    // The server or the network dropped the connection, and it has not been made again yet.
+    bool isLost() const;
+    // Attaches again with the parameters of the last connect. Throws DbError (connection lost)
+    // when the database cannot be reached.
+    void reattach();
     const ConnectParams& params() const;
 
     // Creates a new database (UTF8, dialect 3) and leaves it attached. Fails when the file exists.
@@ -83,6 +96,8 @@ public:
     void setStatementHook(StatementHook hook);
 
 private:
+    void startExplicit(bool snapshot);
+
     struct Impl;
     std::unique_ptr<Impl> d;
 };

@@ -21,6 +21,7 @@ public:
     static constexpr long kUpdateConflict = 335544336;  // deadlock or update conflict
     static constexpr long kLockTimeout = 335544510;     // a row stayed locked past the wait
     static constexpr long kRandom = 335544382;          // a message of the server's own wording
+    static constexpr long kConnectionLost = 335544741;  // the connection to the database was lost
 
 
     DbError(std::vector<long> codes, const QString& text);
@@ -35,6 +36,13 @@ public:
     // transaction deleted while this one waited for it comes back as "cannot update erased
     // record".)
     bool isConflict() const;
+    // The server or the network dropped the connection (the server shut the attachment down,
+    // the server stopped, the network went), or it could not be made again.
+    bool isConnectionLost() const;
+    // The operator's one message for a lost connection.
+    static QString connectionLostMessage();
+    // Whether `failure` is a DbError of a lost connection.
+    static bool isConnectionLost(const std::exception& failure);
 
 private:
     std::vector<long> codes_;

@@ -133,10 +133,11 @@ int ReceiptCommit::CommitReceipt(int tabId, const db::Query& lines, const QStrin
     }
 
     db::Transaction transaction(db_);
+    int receiptId = 0;
     try {
         const QString ref = tabId == 1 ? QStringLiteral("Non Tab") : tabRef(tabId);
         db::StoredProc proc(db_);
-        const int receiptId = proc.nextId(QStringLiteral("receipt"));
+        receiptId = proc.nextId(QStringLiteral("receipt"));
         db_.run(QStringLiteral("INSERT INTO receipt (id, pcref, staffref, tabid, tabref, total, tendered, mop, cr)"
                                " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                 {receiptId, till_.pcRef, till_.staffRef, tabId, ref, total, tendered, mop, credit});
@@ -220,11 +221,28 @@ int ReceiptCommit::CommitReceipt(int tabId, const db::Query& lines, const QStrin
         transaction.rollback();
         if (failure.isConflict()) // another till took or changed a line first
             return kTabChanged;
+        if (failure.isConnectionLost())
+            return storedAfterAll(receiptId, failure);
         return failed(failure);
     } catch (const std::exception& failure) {
         transaction.rollback();
         return failed(failure);
     }
+}
+
+int ReceiptCommit::storedAfterAll(int receiptId, const db::DbError& lost) {
+    // The commit may have reached the server just before the connection went: the receipt is
+    // then there, and taking the money again would take it twice.
+    if (receiptId > 0) {
+        try {
+            if (!db_.run(QStringLiteral("SELECT id FROM receipt WHERE id = ?"), {receiptId}).rows.empty())
+                return receiptId;
+        } catch (const std::exception&) {
+            // Still out of reach: nothing is known to be stored. Paid again, the lines a stored
+            // receipt took are gone, and the payment is refused as changed.
+        }
+    }
+    throw lost;
 }
 
 int ReceiptCommit::commitMovement(int tabId, const QString& mop, Money tendered, Money cr, bool credit) {
@@ -233,10 +251,11 @@ int ReceiptCommit::commitMovement(int tabId, const QString& mop, Money tendered,
         return kFailed;
     }
     db::Transaction transaction(db_);
+    int receiptId = 0;
     try {
         const QString ref = tabRef(tabId);
         db::StoredProc proc(db_);
-        const int receiptId = proc.nextId(QStringLiteral("receipt"));
+        receiptId = proc.nextId(QStringLiteral("receipt"));
         db_.run(QStringLiteral("INSERT INTO receipt (id, pcref, staffref, tabid, tabref, tendered, mop, cr)"
                                " VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
                 {receiptId, till_.pcRef, till_.staffRef, tabId, ref, tendered, mop, cr});
@@ -248,6 +267,11 @@ int ReceiptCommit::commitMovement(int tabId, const QString& mop, Money tendered,
         eventlog::write(db_, event);
         transaction.commit();
         return receiptId;
+    } catch (const db::DbError& failure) {
+        transaction.rollback();
+        if (failure.isConnectionLost())
+            return storedAfterAll(receiptId, failure);
+        return failed(failure);
     } catch (const std::exception& failure) {
         transaction.rollback();
         return failed(failure);

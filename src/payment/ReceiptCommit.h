@@ -15,6 +15,7 @@ struct Actor;
 }
 namespace db {
 class Connection;
+class DbError;
 class Query;
 } // namespace db
 
@@ -30,7 +31,9 @@ struct CommitTill {
 // Turns money movements into receipts, each in one transaction: a sale or refund of a tab's
 // open lines, and the credit and debit of a tab's account. Each returns the new receipt id,
 // or a value below 1 when nothing was recorded. A refund, a credit and a debit each leave an
-// entry in the exception log in their transaction.
+// entry in the exception log in their transaction. When the connection to the database is lost
+// in the middle, the receipt is looked for once the connection stands again: found, it was
+// recorded after all; otherwise the failure (DbError, connection lost) goes to the caller.
 class ReceiptCommit {
 public:
     static constexpr int kFailed = 0;
@@ -70,6 +73,9 @@ private:
     bool holdsUnreadLines(int tabId, const QString& source, const db::Query* secondList);
     eventlog::Actor actor() const;
     int failed(const std::exception& failure);
+    // After the connection was lost in the middle of a commit: the receipt id when the receipt
+    // is there all the same, else the failure goes on to the caller's report.
+    int storedAfterAll(int receiptId, const db::DbError& lost);
 
     db::Connection& db_;
     Prompter& prompter_;

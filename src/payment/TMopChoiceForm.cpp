@@ -168,8 +168,8 @@ void TMopChoiceForm::openTender(const QString& method) {
                 form->ShowChange();
             }
         }
-    } catch (const std::exception&) {
-        prompter_.error(cannotOpenMessage(TTenderedForm::staticMetaObject.className()));
+    } catch (const std::exception& failure) {
+        reportFailureAs(prompter_, failure, cannotOpenMessage(TTenderedForm::staticMetaObject.className()));
         return;
     }
     hide();

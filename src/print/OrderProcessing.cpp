@@ -1,6 +1,7 @@
 #include "print/OrderProcessing.h"
 
 #include "common/Mode.h"
+#include "db/DbError.h"
 #include "db/Query.h"
 #include "db/StoredProc.h"
 #include "print/OrderLines.h"
@@ -51,10 +52,10 @@ void processOrders(const Printing& printing, const OrderProcessing& settings, in
         reasons << failure.message;
     }
 
-    db::Query update(printing.db);
-    db::StoredProc stock(printing.db);
-    stock.setName(QStringLiteral("itemqty_update"));
-    try {
+    const auto markSent = [&] {
+        db::Query update(printing.db);
+        db::StoredProc stock(printing.db);
+        stock.setName(QStringLiteral("itemqty_update"));
         db::Transaction transaction(printing.db);
         for (const OrderLine& line : lines) {
             if (failedOutputs.contains(line.outputName))
@@ -68,8 +69,17 @@ void processOrders(const Printing& printing, const OrderProcessing& settings, in
             }
         }
         transaction.commit();
+    };
+    try {
+        markSent();
+    } catch (const db::DbError& failure) {
+        // The papers are out. A connection lost on the way is made again and the marking done
+        // once more (a line marked already is left alone), or the kitchen would be sent the
+        // same order twice; still out of reach, the operator hears of it.
+        if (failure.isConnectionLost())
+            markSent();
+        // Otherwise the lines stay new and go again with the next "Process".
     } catch (const std::exception&) {
-        // The papers are out; the lines stay new and go again with the next "Process".
     }
     if (!reasons.isEmpty())
         throw PrintError(reasons.join(u'\n'));

@@ -25,8 +25,12 @@ bool markLineProcessed(db::Connection& db, db::StoredProc& proc, const QString& 
 // processed meanwhile is not counted twice. The second list takes part unless `splitmode` is
 // "0". A printer that fails (not found, or a paper the spooler refused) leaves the lines of its
 // output new, to print with the next "Process"; the lines of the outputs that printed are
-// marked all the same, and then PrintError names each printer that failed. A failure while
-// marking rolls the marking back and is not reported (the lines print again next time).
+// marked all the same, and then PrintError names each printer that failed; so are the lines
+// of an output that has no od row on this terminal ("Kitchen has no printer on this till
+// (Bar 2)."), which stay new. A failure while marking rolls the marking back and is not
+// reported (the lines print again next time), but for a connection lost on the way: the
+// marking is done again on the connection made afresh, and when that fails too the DbError
+// goes on to the caller.
 // The stocktake tab's count lines are never sent.
 struct OrderProcessing {
     QString pcRef;

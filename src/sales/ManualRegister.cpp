@@ -3,6 +3,7 @@
 #include "app/EventLog.h"
 #include "common/Prompter.h"
 #include "db/Connection.h"
+#include "db/DbError.h"
 #include "db/StoredProc.h"
 #include "sales/LineMath.h"
 #include "sales/QtyKeypad.h"
@@ -100,7 +101,9 @@ std::optional<int> ManualRegister::add(const Context& c) {
         transaction.commit();
         display_ = kEmpty;
         return id;
-    } catch (const std::exception&) {
+    } catch (const std::exception& failure) {
+        if (db::DbError::isConnectionLost(failure))
+            throw; // said as everywhere else; the display keeps the entry
         return invalid();
     }
 }

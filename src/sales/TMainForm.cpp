@@ -5,6 +5,7 @@
 #include "common/Flag.h"
 #include "common/Mode.h"
 #include "common/Prompter.h"
+#include "db/DbError.h"
 #include "print/OrderProcessing.h"
 #include "sales/ButtonFont.h"
 #include "sales/ButtonSettings.h"
@@ -354,22 +355,33 @@ void TMainForm::setManualRegisterOpen(bool open) {
 void TMainForm::ShowLink(int linkId) {
     if (refreshTimerOn())
         refreshTimer_.start(); // every rebuild starts the countdown again
-    state_.currentLink = linkId;
-    pgeItem->grid->setAside();
-    QMetaObject::invokeMethod(this, &TMainForm::StatusLineMessage, Qt::QueuedConnection);
 
+    // The page is read before the one on screen is set aside: a database that cannot be
+    // reached leaves the grid as it is instead of blank.
     const TerminalSettings& s = data_.settings;
+    GridPage page;
     QString caption;
     if (!isTrue(data_.master.linkRequery)) {
-        if (!data_.buttons.isEmpty() && modeIs(s.countMode, '1'))
-            data_.buttons.refreshStock(module_->db1, module_->clock(), data_.lastRefresh);
-        shownPage_ = GridPage::fromCache(data_.buttons, linkId, s);
+        if (!data_.buttons.isEmpty() && modeIs(s.countMode, '1')) {
+            try {
+                data_.buttons.refreshStock(module_->db1, module_->clock(), data_.lastRefresh);
+            } catch (const db::DbError& failure) {
+                if (!failure.isConnectionLost())
+                    throw;
+                // The stock shows as last read until the connection is back; the page is drawn.
+            }
+        }
+        page = GridPage::fromCache(data_.buttons, linkId, s);
         caption = QStringLiteral("Item: ");
     } else {
         BusyCursor busy;
-        shownPage_ = GridPage::fromDatabase(module_->db1, linkId, s);
+        page = GridPage::fromDatabase(module_->db1, linkId, s);
         caption = QStringLiteral("Items: ");
     }
+    state_.currentLink = linkId;
+    pgeItem->grid->setAside();
+    QMetaObject::invokeMethod(this, &TMainForm::StatusLineMessage, Qt::QueuedConnection);
+    shownPage_ = std::move(page);
     // The page's name is kept whichever page shows, so that "2 - Item" names it; the caption
     // changes only while the Item page is the one on screen.
     if (!shownPage_.buttons.empty()) {
@@ -413,8 +425,8 @@ void TMainForm::preProcess() {
     try {
         markLineProcessed(module_->db1, module_->storedProc1, QStringLiteral("tabline1"),
                           static_cast<int>(list1.value(u"id").asInt()), data_.settings.countMode);
-    } catch (const std::exception&) {
-        prompter_.error(QStringLiteral("There was a preprocessing problem.")); // the line stays unsent
+    } catch (const std::exception& failure) {
+        reportFailureAs(prompter_, failure, QStringLiteral("There was a preprocessing problem.")); // stays unsent
     }
     list1.reopen();
     list1.last();
@@ -487,7 +499,10 @@ void TMainForm::RefreshTimerTick() {
         if (modeIs(data_.settings.refreshMode, '2'))
             beep_();
     } catch (const std::exception& failure) {
-        reportFailure(prompter_, failure);
+        // The refresh runs by itself: it never puts a box over a window the operator works in,
+        // and a lost connection is said by the connection watch or the operator's next action.
+        if (!QApplication::activeModalWidget() && !db::DbError::isConnectionLost(failure))
+            reportFailure(prompter_, failure);
     }
 }
 

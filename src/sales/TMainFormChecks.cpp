@@ -11,6 +11,7 @@
 #include "ui/FormOpener.h"
 
 #include <QLabel>
+#include "ui/GeneralError.h"
 
 namespace pelora {
 
@@ -37,8 +38,8 @@ void TMainForm::btnCheckClick() {
             form->CollectSplits();
             form->BuildSplitButtons();
         }
-    } catch (const std::exception&) {
-        prompter_.error(cannotOpenMessage(TCheckChoiceForm::staticMetaObject.className()));
+    } catch (const std::exception& failure) {
+        reportFailureAs(prompter_, failure, cannotOpenMessage(TCheckChoiceForm::staticMetaObject.className()));
         return;
     }
     showModal(*form);

@@ -71,8 +71,8 @@ void TMainForm::FastFindSearch() {
     try {
         BusyCursor busy;
         itemId = FastFind::find(module_->db1, prompter_, right.edtFind->text(), by, choose);
-    } catch (const std::exception&) {
-        prompter_.error(cannotOpenMessage(TSearchForm::staticMetaObject.className()));
+    } catch (const std::exception& failure) {
+        reportFailureAs(prompter_, failure, cannotOpenMessage(TSearchForm::staticMetaObject.className()));
         return;
     }
     if (itemId == 0)

@@ -14,6 +14,7 @@
 #include "sales/TOptChoiceForm.h"
 #include "ui/FormOpener.h"
 #include "ui/TKeyBoardForm.h"
+#include "ui/GeneralError.h"
 
 namespace pelora {
 
@@ -55,8 +56,8 @@ void TMainForm::OpenOption(int n) {
             chooser->showSlot(n, slot,
                               OptionSlots::choices(module_->db1, requery ? nullptr : &data_.optionChoices, itemId, n),
                               requery);
-        } catch (const std::exception&) {
-            prompter_.error(QStringLiteral("Cannot open the OptChoiceForm."));
+        } catch (const std::exception& failure) {
+            reportFailureAs(prompter_, failure, QStringLiteral("Cannot open the OptChoiceForm."));
             return;
         }
         showModal(*chooser);

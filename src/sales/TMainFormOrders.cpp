@@ -4,6 +4,7 @@
 #include "app/TMainDataModule.h"
 #include "common/Mode.h"
 #include "common/Prompter.h"
+#include "db/DbError.h"
 #include "print/CashDrawer.h"
 #include "print/OrderProcessing.h"
 #include "print/Spooler.h"
@@ -11,6 +12,7 @@
 #include "sales/ItemPage.h"
 #include "ui/BusyCursor.h"
 #include "ui/FormOpener.h"
+#include "ui/GeneralError.h"
 
 #include <QPushButton>
 
@@ -33,6 +35,11 @@ bool TMainForm::processOrdersTelling() {
     } catch (const PrintError& failure) {
         NormalCursor normal;
         prompter_.information(QStringLiteral("Problem printing Order.") + kLineBreak + failure.message());
+    } catch (const db::DbError& failure) {
+        // The database, not the printer: said as the database says it (a lost connection with
+        // its one message).
+        NormalCursor normal;
+        reportFailure(prompter_, failure);
     } catch (const std::exception&) {
         NormalCursor normal;
         prompter_.information(QStringLiteral("Problem printing Order."));

@@ -87,8 +87,8 @@ void TMainForm::showMopChoice(const QString& total, const QString& creditMode, c
         form->source = source;
         form->refund = refund ? QStringLiteral("T") : QStringLiteral("F");
         form->BuildMopButtons(paymentMethods());
-    } catch (const std::exception&) {
-        prompter_.error(cannotOpenMessage(TMopChoiceForm::staticMetaObject.className()));
+    } catch (const std::exception& failure) {
+        reportFailureAs(prompter_, failure, cannotOpenMessage(TMopChoiceForm::staticMetaObject.className()));
         return;
     }
     const QSize size = form->sizeHint();

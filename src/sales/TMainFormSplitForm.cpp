@@ -6,6 +6,7 @@
 #include "sales/LineLists.h"
 #include "tabs/TSplitForm.h"
 #include "ui/FormOpener.h"
+#include "ui/GeneralError.h"
 
 #include <optional>
 
@@ -38,8 +39,8 @@ QString TMainForm::OpenSplitForm(const QString& source, const QString& search, c
             form->showAll(selectRef);
         else
             form->find(search);
-    } catch (const std::exception&) {
-        prompter_.error(cannotOpenMessage(TSplitForm::staticMetaObject.className()));
+    } catch (const std::exception& failure) {
+        reportFailureAs(prompter_, failure, cannotOpenMessage(TSplitForm::staticMetaObject.className()));
         return {};
     }
     showModal(*form);

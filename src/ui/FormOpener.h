@@ -2,6 +2,7 @@
 
 #include "common/Prompter.h"
 #include "ui/BusyCursor.h"
+#include "ui/GeneralError.h"
 
 #include <QString>
 
@@ -22,8 +23,8 @@ template <typename Form, typename... Args>
 std::unique_ptr<Form> createForm(Prompter& prompter, Args&&... args) {
     try {
         return std::make_unique<Form>(std::forward<Args>(args)...);
-    } catch (const std::exception&) {
-        prompter.error(cannotOpenMessage(Form::staticMetaObject.className()));
+    } catch (const std::exception& failure) {
+        reportFailureAs(prompter, failure, cannotOpenMessage(Form::staticMetaObject.className()));
         return nullptr;
     }
 }
@@ -36,8 +37,9 @@ std::unique_ptr<Form> makeFilledForm(Prompter& prompter, Make&& make, const QStr
     try {
         BusyCursor busy;
         form = std::forward<Make>(make)();
-    } catch (const std::exception&) {
-        form.reset();
+    } catch (const std::exception& made) {
+        reportFailureAs(prompter, made, failure);
+        return nullptr;
     }
     if (!form)
         prompter.error(failure);

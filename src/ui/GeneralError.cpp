@@ -8,8 +8,15 @@ void reportFailure(Prompter& prompter, const std::exception& failure) { prompter
 
 QString failureText(const std::exception& failure) {
     if (const auto* dbFailure = dynamic_cast<const db::DbError*>(&failure))
-        return dbFailure->text();
+        return dbFailure->isConnectionLost() ? db::DbError::connectionLostMessage() : dbFailure->text();
     return QString::fromUtf8(failure.what());
+}
+
+void reportFailureAs(Prompter& prompter, const std::exception& failure, const QString& message) {
+    if (db::DbError::isConnectionLost(failure))
+        reportFailure(prompter, failure);
+    else
+        prompter.error(message);
 }
 
 } // namespace pelora

@@ -11,8 +11,12 @@ namespace pelora {
 // the operator as an error with its own text (a database failure with the server's text), and
 // the event that caused it ends there.
 void reportFailure(Prompter& prompter, const std::exception& failure);
-// The text the report shows for a failure.
+// The text the report shows for a failure: a lost connection to the database has one message
+// wherever it happens (DbError::connectionLostMessage).
 QString failureText(const std::exception& failure);
+// A failure with a message of its own ("Cannot open StaffForm."): the error `message`, unless
+// the connection to the database was lost, which is said as everywhere else.
+void reportFailureAs(Prompter& prompter, const std::exception& failure, const QString& message);
 
 // Runs an operator's action under the general error report.
 template <typename Action>

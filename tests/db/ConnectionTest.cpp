@@ -7,6 +7,7 @@
 #include "TestDatabase.h"
 
 #include <QDir>
+#include <QFile>
 
 using namespace pelora;
 using namespace pelora::db;
@@ -171,6 +172,65 @@ TEST_F(ConnectionTest, ConnectionDroppedMidTransactionLeavesNothing) {
     }
     db.setStatementHook({});
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM mop WHERE id >= 30")), QStringLiteral("0"));
+}
+
+// The server ends the till's attachment (a restart of the server, a dropped network): the
+// connection attaches again at its next use, runs again what changes nothing, and never lets
+// the rest of a transaction that died with the attachment commit by itself.
+TEST_F(ConnectionTest, ADroppedConnectionIsMadeAgainAtItsNextUse) {
+    const QString mops = QStringLiteral("SELECT COUNT(*) FROM mop WHERE id >= 30");
+    test::dropOnServer(db);
+    EXPECT_EQ(scalar(mops), QStringLiteral("0")); // a read: run again at once
+    EXPECT_FALSE(db.isLost());
+    test::dropOnServer(db);
+    exec(QStringLiteral("INSERT INTO mop (id, name) VALUES (30, 'A')")); // never reached the server: run again
+    EXPECT_EQ(scalar(mops), QStringLiteral("1"));
+
+    const long long attachment = test::attachmentId(db);
+    try {
+        Transaction tx(db);
+        exec(QStringLiteral("INSERT INTO mop (id, name) VALUES (31, 'B')"));
+        test::endAttachment(database.path(), attachment);
+        const auto lost = [&](const char* sql) {
+            try {
+                exec(QString::fromLatin1(sql));
+            } catch (const DbError& failure) {
+                return failure.isConnectionLost();
+            }
+            return false;
+        };
+        EXPECT_TRUE(lost("INSERT INTO mop (id, name) VALUES (32, 'C')"));
+        EXPECT_TRUE(db.isLost());
+        EXPECT_TRUE(lost("INSERT INTO mop (id, name) VALUES (33, 'D')")); // not on its own
+        tx.commit();
+        ADD_FAILURE() << "a transaction lost with the connection committed";
+    } catch (const DbError& failure) {
+        EXPECT_TRUE(failure.isConnectionLost());
+    }
+    EXPECT_EQ(scalar(mops), QStringLiteral("1"));
+    {
+        Transaction tx(db); // the next one works
+        exec(QStringLiteral("INSERT INTO mop (id, name) VALUES (34, 'E')"));
+        tx.commit();
+    }
+    EXPECT_EQ(scalar(mops), QStringLiteral("2"));
+
+    // Out of reach for a while: each use says the connection is lost, until it is back.
+    test::dropOnServer(db);
+    const QString away = database.file() + QStringLiteral(".away");
+    ASSERT_TRUE(QFile::rename(database.file(), away));
+    try {
+        scalar(mops);
+        ADD_FAILURE() << "read without a database";
+    } catch (const DbError& failure) {
+        EXPECT_TRUE(failure.isConnectionLost()) << failure.text().toStdString();
+    }
+    EXPECT_TRUE(db.isLost());
+    EXPECT_FALSE(db.ping());
+    ASSERT_TRUE(QFile::rename(away, database.file()));
+    db.reattach();
+    EXPECT_TRUE(db.ping());
+    EXPECT_EQ(scalar(mops), QStringLiteral("2"));
 }
 
 TEST_F(ConnectionTest, ChangesOutsideATransactionCommitAtOnce) {

@@ -69,6 +69,18 @@ QString sysdbaPassword() {
 
 QString testDatabaseFolder() { return QFileInfo(templateFile(Template::Plain)).absolutePath(); }
 
+long long attachmentId(db::Connection& connection) {
+    return connection.run(QStringLiteral("SELECT CURRENT_CONNECTION FROM RDB$DATABASE")).rows.at(0).at(0).asInt();
+}
+
+void endAttachment(const QString& path, long long id) {
+    db::Connection server;
+    server.connect({QStringLiteral("SYSDBA"), sysdbaPassword(), QString(), path});
+    server.run(QStringLiteral("DELETE FROM MON$ATTACHMENTS WHERE MON$ATTACHMENT_ID = ?"), {id});
+}
+
+void dropOnServer(db::Connection& connection) { endAttachment(connection.params().path, attachmentId(connection)); }
+
 TestDatabase::TestDatabase(Template which) {
     file_ = QDir(testDatabaseFolder())
                 .absoluteFilePath(QStringLiteral("test-%1-%2.gdb").arg(getpid()).arg(nextNumber()));

@@ -63,6 +63,15 @@ QString sysdbaPassword();
 // Folder for the test run's databases (next to the template).
 QString testDatabaseFolder();
 
+// The id the server gives the connection's attachment, to end it from outside.
+long long attachmentId(db::Connection& connection);
+// The server ends attachment `id` of the database at `path` (DELETE FROM MON$ATTACHMENTS), as a
+// restart of the server or a dropped network does: the connection that had it finds out at its
+// next statement. Safe to call from a statement hook of that connection.
+void endAttachment(const QString& path, long long id);
+// Ends the connection's own attachment on the server.
+void dropOnServer(db::Connection& connection);
+
 // Changes the current directory for the life of the guard.
 class CurrentDirectory {
 public:

@@ -151,6 +151,18 @@ TEST_F(ButtonEditorScreen, ADragPlacesTheButtonAndAPressWithoutMovementStaysATou
     EXPECT_EQ(editor->grpButton->edtCaption->text(), QStringLiteral("Lager"));
     EXPECT_EQ(lines(), QStringLiteral("0"));
 
+    // A touch on the price strip under the caption selects the button too.
+    const int pale = gridIndex(QStringLiteral("Pale Ale"));
+    ASSERT_GE(pale, 0);
+    const QRect strip = form->pgeItem->grid->labels.at(static_cast<std::size_t>(pale))->geometry();
+    QWidget* under = form->pgeItem->grid->childAt(strip.center());
+    ASSERT_NE(under, nullptr);
+    QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(form->pgeItem->grid, strip.center()));
+    settle();
+    EXPECT_EQ(editor->grpButton->edtCaption->text(), QStringLiteral("Pale Ale"));
+    touch(QStringLiteral("Lager"));
+    EXPECT_EQ(lines(), QStringLiteral("0"));
+
     drag(gridButton(QStringLiteral("Lager")), {QPoint(20, 15), QPoint(45, 25)});
     EXPECT_EQ(scalar(QStringLiteral("SELECT boxleft || ',' || boxtop FROM li WHERE id = 4")), QStringLiteral("475,35"));
     EXPECT_EQ(boxOf(QStringLiteral("Lager")).topLeft(), QPoint(475, 35));

@@ -267,6 +267,30 @@ TEST_F(OrderProcessingTest, APrinterThatFailsKeepsOnlyItsOwnOutputsLinesToSendAg
     EXPECT_EQ(unprocessed(), QStringLiteral("4,6"));
 }
 
+// The connection goes just after the papers are out: the lines are marked on the connection
+// made afresh, so the kitchen is never sent the same order twice, and the stock moves once.
+TEST_F(OrderProcessingTest, AConnectionLostAfterThePapersIsMadeAgainAndTheLinesMarkedOnce) {
+    line("tabline1", 1, 3, 11, "Steak", 1, "Kitchen", 0);
+    line("tabline1", 2, 3, 12, "Beer", 2, "Bar", 1);
+    const long long attachment = test::attachmentId(db);
+    bool dropped = false;
+    db.setStatementHook([&](const QString& sql) {
+        if (!dropped && sql.startsWith(QStringLiteral("UPDATE tabline1 SET processed"))) {
+            dropped = true;
+            test::endAttachment(database.path(), attachment);
+        }
+    });
+    process(3, "1", "1");
+    db.setStatementHook({});
+    EXPECT_TRUE(dropped);
+    EXPECT_EQ(unprocessed(), QString());
+    EXPECT_EQ(spooler.documents.size(), 2u);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM item WHERE id = 11")), QStringLiteral("19"));
+    EXPECT_EQ(scalar(QStringLiteral("SELECT qty FROM item WHERE id = 12")), QStringLiteral("48"));
+    process(3, "1", "1");
+    EXPECT_EQ(spooler.documents.size(), 2u);
+}
+
 TEST_F(OrderProcessingTest, TheStocktakeTabIsNeverSent) {
     line("tabline1", 1, 2, 11, "Steak", 4, "Kitchen", 0);
     line("tabline1", 2, 3, 11, "Steak", 1, "Kitchen", 1);

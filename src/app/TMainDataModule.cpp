@@ -79,6 +79,7 @@ bool TMainDataModule::MainDataModuleCreate() {
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             mainForm_.setGeometry(screen->availableGeometry()); // also without a window manager
         mainForm_.showMaximized();
+        mainForm_.sayTerminalNotice();
         connectionWatch_.start();
     } catch (const std::exception&) {
         splash.reset();
@@ -108,6 +109,7 @@ void TMainDataModule::reconnect() {
     db1.connect(params);
     mainForm_.statusLine().setText(0, QStringLiteral("Reset Globals"));
     mainForm_.LoadTerminalSettings();
+    mainForm_.sayTerminalNotice();
 }
 
 void TMainDataModule::watchConnection() {

@@ -29,6 +29,8 @@
 #include "ui/TouchWidgets.h"
 
 #include <QApplication>
+
+#include <utility>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QGridLayout>
@@ -337,10 +339,15 @@ void TMainForm::LoadTerminalSettings() {
         missingTerminalSaid_.clear();
     } else if (missingTerminalSaid_ != session.configuredPcRef) {
         missingTerminalSaid_ = session.configuredPcRef;
-        prompter_.warning(QStringLiteral("This till (%1) has no terminal record: it runs with the settings of terminal 1"
+        terminalNotice_ = QStringLiteral("This till (%1) has no terminal record: it runs with the settings of terminal 1"
                                          " until one is added in the console's PC.")
-                              .arg(session.configuredPcRef));
+                              .arg(session.configuredPcRef);
     }
+}
+
+void TMainForm::sayTerminalNotice() {
+    if (!terminalNotice_.isEmpty())
+        prompter_.warning(std::exchange(terminalNotice_, QString()));
 }
 
 void TMainForm::setManualRegisterOpen(bool open) {

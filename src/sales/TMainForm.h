@@ -121,6 +121,9 @@ public:
     // Reads this terminal's settings and caches and applies them to the screen; at start-up and
     // after every application reset.
     void LoadTerminalSettings();
+    // What the last load found to tell the operator once the screen is up (a till whose PCRef
+    // has no terminal record, said once for each reference), then nothing until the next load.
+    void sayTerminalNotice();
     // Rebuilds the item grid of a link page (0: an empty page).
     void ShowLink(int linkId);
 
@@ -427,6 +430,7 @@ private:
     Money total2_;
     QTimer refreshTimer_;
     QString missingTerminalSaid_; // the PCRef whose missing terminal record was last said
+    QString terminalNotice_;
     std::function<void()> beep_;
     bool inRefreshTick_ = false;
     int rightPanelNormalWidth_ = 230;

@@ -239,6 +239,7 @@ TEST_F(DevicesScreen, ATillRunningAsTerminalOneLinksItsPrintersUnderItsOwnPCRef)
     prompter.expectWarning(QStringLiteral("This till (Front) has no terminal record: it runs with the settings of"
                                           " terminal 1 until one is added in the console's PC."));
     ASSERT_TRUE(start(QStringLiteral("Front")));
+    settle();
     TAdminForm console(*form, *module, prompter, form.get());
     console.show();
     console.edtPassword->setText(test::admin1Password());

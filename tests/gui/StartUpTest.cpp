@@ -104,6 +104,7 @@ TEST_F(StartUp, AnUnknownTerminalRunsAsTerminalOneUntilItsRowIsAdded) {
     prompter.expectConfirm(QStringLiteral("Reset the application?"), true);
     prompter.expectWarning(missing);
     module->ApplicationReset();
+    settle();
     EXPECT_EQ(module->session().pcRef, QStringLiteral("Default"));
 }
 

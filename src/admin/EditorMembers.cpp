@@ -1,6 +1,6 @@
 #include "admin/EditorMembers.h"
-#include "common/Placeholders.h"
 
+#include "common/Placeholders.h"
 #include "common/Prompter.h"
 
 namespace pelora {

@@ -1,7 +1,7 @@
 #include "admin/ImageEditing.h"
-#include "common/Placeholders.h"
 
 #include "common/PictureFiles.h"
+#include "common/Placeholders.h"
 
 namespace pelora {
 

@@ -1,6 +1,6 @@
 #include "app/StaffList.h"
-#include "common/Placeholders.h"
 
+#include "common/Placeholders.h"
 #include "db/Connection.h"
 
 namespace pelora {

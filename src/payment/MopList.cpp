@@ -1,4 +1,5 @@
 #include "payment/MopList.h"
+
 #include "common/Placeholders.h"
 
 namespace pelora {

@@ -1,7 +1,7 @@
 #include "sales/LineDiscounts.h"
-#include "common/Placeholders.h"
 
 #include "common/Flag.h"
+#include "common/Placeholders.h"
 #include "db/Query.h"
 #include "db/RowSet.h"
 #include "db/StoredProc.h"

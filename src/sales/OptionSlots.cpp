@@ -1,7 +1,7 @@
 #include "sales/OptionSlots.h"
-#include "common/Placeholders.h"
 
 #include "common/Flag.h"
+#include "common/Placeholders.h"
 #include "db/Query.h"
 #include "db/TextTable.h"
 #include "sales/LineLists.h"

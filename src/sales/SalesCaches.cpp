@@ -1,4 +1,5 @@
 #include "sales/SalesCaches.h"
+
 #include "common/Placeholders.h"
 
 namespace pelora {

@@ -29,8 +29,6 @@
 #include "ui/TouchWidgets.h"
 
 #include <QApplication>
-
-#include <utility>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QGridLayout>
@@ -43,6 +41,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace pelora {
 

@@ -13,8 +13,8 @@
 #include "sales/TDiscLineForm.h"
 #include "sales/TOptChoiceForm.h"
 #include "ui/FormOpener.h"
-#include "ui/TKeyBoardForm.h"
 #include "ui/GeneralError.h"
+#include "ui/TKeyBoardForm.h"
 
 namespace pelora {
 

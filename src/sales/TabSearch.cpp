@@ -1,7 +1,6 @@
 #include "sales/TabSearch.h"
 
 #include "common/Placeholders.h"
-
 #include "db/Connection.h"
 #include "db/LikePattern.h"
 

@@ -1,8 +1,8 @@
 #include "tabs/MapEditing.h"
-#include "common/Placeholders.h"
 
 #include "admin/EditorMembers.h"
 #include "common/PictureFiles.h"
+#include "common/Placeholders.h"
 
 namespace pelora {
 

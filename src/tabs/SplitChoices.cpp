@@ -1,7 +1,6 @@
 #include "tabs/SplitChoices.h"
 
 #include "common/Placeholders.h"
-
 #include "db/Connection.h"
 #include "db/LikePattern.h"
 #include "db/StoredProc.h"
@@ -48,7 +47,8 @@ Found opening(db::Connection& db, const std::optional<QString>& category) {
 
 Found all(db::Connection& db) {
     return {db::TextTable::load(db, QStringLiteral("SELECT DISTINCT COALESCE(cat, '') FROM split ORDER BY 1")),
-            db::TextTable::load(db, kSplits + QStringLiteral(" WHERE 1 = 1") + kFinished + kByRef, {kUnfinishedName})};
+            db::TextTable::load(db, kSplits + QStringLiteral(" WHERE ") + placeholder::leftOut(QStringLiteral("s.ref")) + kByRef,
+                                {kUnfinishedName})};
 }
 
 Found search(db::Connection& db, const QString& text) {

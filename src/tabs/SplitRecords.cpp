@@ -1,6 +1,6 @@
 #include "tabs/SplitRecords.h"
-#include "common/Placeholders.h"
 
+#include "common/Placeholders.h"
 #include "common/Prompter.h"
 #include "db/DbError.h"
 #include "db/LikePattern.h"

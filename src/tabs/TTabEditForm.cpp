@@ -1,7 +1,7 @@
 #include "tabs/TTabEditForm.h"
-#include "common/Placeholders.h"
 
 #include "admin/FieldBindings.h"
+#include "common/Placeholders.h"
 #include "db/Connection.h"
 #include "payment/ReBalance.h"
 #include "tabs/TabAccounts.h"

@@ -1,8 +1,8 @@
 #include "tabs/TabAccounts.h"
-#include "common/Placeholders.h"
 
 #include "admin/EditorMembers.h"
 #include "common/Money.h"
+#include "common/Placeholders.h"
 #include "common/Prompter.h"
 #include "db/Connection.h"
 #include "db/DbError.h"

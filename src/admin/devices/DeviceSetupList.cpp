@@ -1,7 +1,7 @@
 #include "admin/devices/DeviceSetupList.h"
-#include "common/Placeholders.h"
 
 #include "admin/EditorMembers.h"
+#include "common/Placeholders.h"
 #include "common/Prompter.h"
 #include "db/DbError.h"
 

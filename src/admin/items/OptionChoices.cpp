@@ -1,7 +1,7 @@
 #include "admin/items/OptionChoices.h"
-#include "common/Placeholders.h"
 
 #include "common/Money.h"
+#include "common/Placeholders.h"
 #include "common/Prompter.h"
 #include "db/StoredProc.h"
 

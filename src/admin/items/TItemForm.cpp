@@ -1,11 +1,11 @@
 #include "admin/items/TItemForm.h"
-#include "common/Placeholders.h"
 
 #include "admin/items/ItemEditor.h"
 #include "admin/items/ItemPriceGrid.h"
 #include "admin/items/TICatForm.h"
 #include "admin/items/TOptEditForm.h"
 #include "common/Money.h"
+#include "common/Placeholders.h"
 #include "ui/BusyCursor.h"
 #include "ui/FormOpener.h"
 #include "ui/GeneralError.h"

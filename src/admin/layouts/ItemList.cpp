@@ -1,8 +1,8 @@
 #include "admin/layouts/ItemList.h"
-#include "common/Placeholders.h"
 
 #include "admin/layouts/ButtonEditor.h"
 #include "admin/layouts/EditedSalesScreen.h"
+#include "common/Placeholders.h"
 #include "common/Prompter.h"
 #include "db/LikePattern.h"
 

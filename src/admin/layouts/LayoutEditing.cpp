@@ -1,7 +1,7 @@
 #include "admin/layouts/LayoutEditing.h"
-#include "common/Placeholders.h"
 
 #include "admin/EditorMembers.h"
+#include "common/Placeholders.h"
 #include "db/Connection.h"
 
 namespace pelora {

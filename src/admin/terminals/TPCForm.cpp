@@ -1,7 +1,7 @@
 #include "admin/terminals/TPCForm.h"
-#include "common/Placeholders.h"
 
 #include "common/PictureFiles.h"
+#include "common/Placeholders.h"
 #include "db/Connection.h"
 #include "ui/FormOpener.h"
 #include "ui/TouchWidgets.h"

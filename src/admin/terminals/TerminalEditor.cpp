@@ -1,8 +1,8 @@
 #include "admin/terminals/TerminalEditor.h"
-#include "common/Placeholders.h"
 
 #include "admin/EditorMembers.h"
 #include "admin/devices/OdRows.h"
+#include "common/Placeholders.h"
 #include "common/Prompter.h"
 #include "db/Connection.h"
 

@@ -4,8 +4,8 @@
 #include "sales/PictureList.h"
 #include "ui/GlyphButton.h"
 
-#include <QFrame>
 #include <QCoreApplication>
+#include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,5 +1,6 @@
 #include "admin/RecordEditor.h"
 
+#include "common/Placeholders.h"
 #include "common/Prompter.h"
 #include "db/Connection.h"
 #include "db/DbError.h"
@@ -77,7 +78,7 @@ bool RecordEditor::insertOrSave() {
 
 int RecordEditor::placeholderRow() const {
     for (int r = 0; r < rows_.rowCount(); ++r)
-        if (nameAt(r).compare(member_.placeholder, Qt::CaseInsensitive) == 0)
+        if (placeholder::isPlaceholder(nameAt(r), member_.placeholder))
             return r;
     return -1;
 }

@@ -23,6 +23,11 @@ inline const QString kMap = QStringLiteral("New Map");
 inline const QString kSplit = QStringLiteral("New Split");
 inline const QString kChoice = QStringLiteral("New Choice");
 
+// Whether a row's name is the placeholder `placeholder`, in any letter case.
+inline bool isPlaceholder(const QString& name, const QString& placeholder) {
+    return name.compare(placeholder, Qt::CaseInsensitive) == 0;
+}
+
 // A condition that leaves out the placeholder `name` from the rows of `column`, with the text
 // it is compared with as its one parameter: "COALESCE(UPPER(name), '') <> ?".
 inline QString leftOut(const QString& column) {

@@ -49,7 +49,7 @@ TTabEditForm::TTabEditForm(TabAccounts& accounts, db::Connection& db, Prompter& 
     cboDisc->setObjectName(QStringLiteral("cboDisc"));
     std::vector<FieldBindings::Choice> discounts;
     for (const db::Row& r : db.run(QStringLiteral("SELECT id, name, rate FROM disc ORDER BY id")).rows)
-        if (r[1].asText().compare(placeholder::kDisc, Qt::CaseInsensitive) != 0) // a discount not yet named
+        if (!placeholder::isPlaceholder(r[1].asText(), placeholder::kDisc)) // a discount not yet named
             discounts.push_back({r[1].asText(), r[0]});
     fields_->bindCombo(cboDisc, QStringLiteral("discid"), discounts);
 

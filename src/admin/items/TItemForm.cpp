@@ -161,7 +161,7 @@ void TItemForm::layOutDetails(db::Connection& db) {
     const db::ResultData read =
         db.run(QStringLiteral("SELECT id, name FROM output WHERE id < 2 OR id > 100 ORDER BY id"));
     for (const db::Row& row : read.rows)
-        if (row.at(1).asText().compare(placeholder::kOutput, Qt::CaseInsensitive) != 0) // an output not yet named
+        if (!placeholder::isPlaceholder(row.at(1).asText(), placeholder::kOutput)) // an output not yet named
             outputs.push_back({row.at(1).asText(), row.at(0)});
     bindCombo(cboOutput, QStringLiteral("outputid"), outputs);
     place(2, 0, tr("Output"), cboOutput);

@@ -24,10 +24,10 @@ constexpr int kImagePathLength = 250;
 constexpr int kModeColumns = 2; // two columns, so that the window fits a 1024 x 768 screen
 
 // The `id`, `name` rows a setting is chosen from, but for the editor's unfinished placeholder.
-std::vector<FieldBindings::Choice> namedChoices(db::Connection& db, const QString& sql, const QString& placeholder) {
+std::vector<FieldBindings::Choice> namedChoices(db::Connection& db, const QString& sql, const QString& unfinished) {
     std::vector<FieldBindings::Choice> choices;
     for (const db::Row& r : db.run(sql).rows)
-        if (r[1].asText().compare(placeholder, Qt::CaseInsensitive) != 0)
+        if (!placeholder::isPlaceholder(r[1].asText(), unfinished))
             choices.push_back({r[1].asText(), r[0]});
     return choices;
 }

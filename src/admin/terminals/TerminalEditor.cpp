@@ -202,9 +202,9 @@ void TerminalEditor::write() {
     // The placeholder saved under a PCRef of its own is a new terminal: without `od` rows it
     // could not print a single order, so it may start with this till's.
     const QString newRef = rows().value(kRef).asText();
-    const bool isNew = nameAsRead().compare(member().placeholder, Qt::CaseInsensitive) == 0 &&
-                       newRef.compare(member().placeholder, Qt::CaseInsensitive) != 0;
-    if (!isNew || pcRef_.isEmpty() || newRef == pcRef_ || outputDeviceCount(connection(), pcRef_) == 0 ||
+    const bool isNew = placeholder::isPlaceholder(nameAsRead(), member().placeholder) &&
+                       !placeholder::isPlaceholder(newRef, member().placeholder);
+    if (!isNew || pcRef_.isEmpty() || outputDeviceCount(connection(), pcRef_) == 0 ||
         outputDeviceCount(connection(), newRef) > 0 || !prompter().confirm(copyDevicesQuestion(pcRef_, newRef))) {
         rows().post();
         return;

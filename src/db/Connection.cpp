@@ -114,17 +114,16 @@ struct Connection::Impl {
     // The attachment is gone: what it held is let go without asking the server, and it is
     // made again at the next use.
     void lose() noexcept {
+        // Nothing more is asked of the server on this attachment: one that has ended it may
+        // never answer a rollback or a detach, and the till would wait for ever.
         brokenTx = brokenTx || explicitTx != nullptr;
-        endQuietly(explicitTx, false);
-        endQuietly(readTx, false);
+        abandon(explicitTx);
+        abandon(readTx);
+        for (auto& [sql, statement] : statements)
+            statement->abandon();
         dropStatements();
         if (attachment) {
-            try {
-                fb::Status st;
-                attachment->detach(&st);
-            } catch (const FbException&) {
-                attachment->release();
-            }
+            attachment->release();
             attachment = nullptr;
         }
         lost = true;
@@ -190,6 +189,22 @@ struct Connection::Impl {
         if (!readTx)
             readTx = start(true);
         return readTx;
+    }
+
+    // Lets a transaction go without a word to the server.
+    static void abandon(ITransaction*& tx) noexcept {
+        if (tx)
+            tx->release();
+        tx = nullptr;
+    }
+
+    // Ends a transaction after a failed statement: rolled back, unless the failure was the
+    // connection itself, which the server is not asked about again.
+    static void endAfter(const DbError& failure, ITransaction*& tx) noexcept {
+        if (failure.isConnectionLost())
+            abandon(tx);
+        else
+            endQuietly(tx, false);
     }
 
     static void endQuietly(ITransaction*& tx, bool commit) noexcept {
@@ -381,8 +396,11 @@ ResultData Connection::run(const QString& sql, const std::vector<Value>& params)
             if (ps.isSelect()) {
                 try {
                     return ps.run(d->readTransaction(), params);
+                } catch (const DbError& failure) {
+                    Impl::endAfter(failure, d->readTx); // begin afresh on the next read
+                    throw;
                 } catch (...) {
-                    Impl::endQuietly(d->readTx, false); // begin afresh on the next read
+                    Impl::endQuietly(d->readTx, false);
                     throw;
                 }
             }
@@ -393,6 +411,12 @@ ResultData Connection::run(const QString& sql, const std::vector<Value>& params)
                 fb::Status st;
                 tx->commit(&st);
                 return result;
+            } catch (const DbError& failure) {
+                Impl::endAfter(failure, tx);
+                throw;
+            } catch (const FbException& failure) { // the commit
+                Impl::endAfter(fb::toDbError(failure), tx);
+                throw;
             } catch (...) {
                 Impl::endQuietly(tx, false);
                 throw;

@@ -163,6 +163,12 @@ PreparedStatement::~PreparedStatement() {
     }
 }
 
+void PreparedStatement::abandon() noexcept {
+    if (stmt_)
+        stmt_->release();
+    stmt_ = nullptr;
+}
+
 void PreparedStatement::bindInputs(ITransaction* tx, const std::vector<Value>& params) {
     fb::Status st;
     const std::vector<Field>& described = inDescribedFields_;

@@ -17,6 +17,8 @@ public:
     PreparedStatement(Firebird::IAttachment* attachment, Firebird::ITransaction* tx,
                       const QString& sql);
     ~PreparedStatement();
+    // The attachment is gone: the statement is let go without a word to the server.
+    void abandon() noexcept;
     PreparedStatement(const PreparedStatement&) = delete;
     PreparedStatement& operator=(const PreparedStatement&) = delete;
 

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QThread>
 
 using namespace pelora;
 using test::TillTest;
@@ -50,6 +51,19 @@ protected:
                                       " AND MON$SYSTEM_FLAG = 0"));
         }
         ASSERT_TRUE(QFile::rename(database(), away()));
+        // The server closes the file a moment after its last attachment ends; until then the
+        // name still reaches the open database.
+        for (int tries = 0; tries < 100; ++tries) {
+            db::Connection probe;
+            try {
+                probe.connect({QStringLiteral("SYSDBA"), test::sysdbaPassword(), QString(), site.databasePath()});
+            } catch (const db::DbError&) {
+                return;
+            }
+            probe.disconnect();
+            QThread::msleep(50);
+        }
+        FAIL() << "the database could still be reached";
     }
     void bringBack() { ASSERT_TRUE(QFile::rename(away(), database())); }
 
